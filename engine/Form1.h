@@ -9,6 +9,11 @@
 
 namespace ga {
 
+// The timer period for a speed: 1000 / speed milliseconds to the nearest whole number,
+// kept within 1 ms .. one day. A speed that is not a positive number gives the period of
+// the recommended speed 8, so a slip of the keyboard never stalls or floods the window.
+int timerPeriodFor(double speed);
+
 // The program's one window as its logic sees it: the population arrays, the run-wide
 // values, every handler and the two procedures of the results panel. It reaches the
 // real window only through WindowOps. Members are defined in the folder of the
@@ -80,8 +85,21 @@ class Form1 {
     [[nodiscard]] double target() const { return Val(ops_.text(Control::Text1)); }
     void appendListLine(Control list, double value);
 
+    // Powers of whole digits are looked up rather than recomputed with std::pow on every
+    // evaluation; the table holds exactly what std::pow gives and is rebuilt whenever the
+    // exponents it was made for differ from the current ones.
+    static constexpr int kPowerMin = -16;
+    static constexpr int kPowerMax = 47;
+    struct PowerTable {
+        std::array<double, 6> exponents{};
+        std::array<std::array<double, kPowerMax - kPowerMin + 1>, 6> values{};
+        bool valid = false;
+    };
+    [[nodiscard]] double power(int column, double digit) const;
+
     WindowOps& ops_;
     std::string decimalSeparator_;
+    mutable PowerTable powers_;
     std::string line_; // reused buffer for report and list lines
 };
 

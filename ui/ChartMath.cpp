@@ -7,7 +7,11 @@ namespace ga {
 
 std::optional<PixelCircle> mapCircle(const ChartScale& scale, double x, double y, double radius,
                                      double pixelWidth, double pixelHeight) {
-    if (scale.width == 0 || scale.height == 0) {
+    // A system with no extent, or an infinite one, maps nothing into the box.
+    const bool usable = scale.width != 0 && scale.height != 0 && std::isfinite(scale.width) &&
+                        std::isfinite(scale.height) && std::isfinite(scale.left) &&
+                        std::isfinite(scale.top);
+    if (!usable) {
         return std::nullopt;
     }
     const double sx = pixelWidth / scale.width;

@@ -1,0 +1,81 @@
+#include "engine/Form1.h"
+
+#include "ui/Digits.h"
+
+#include <cmath>
+#include <limits>
+#include <utility>
+
+namespace ga {
+
+int timerPeriodFor(double speed) {
+    constexpr int kRecommendedPeriod = 125;
+    constexpr int kLongestPeriod = 86'400'000;
+    if (!std::isfinite(speed) || speed <= 0) {
+        return kRecommendedPeriod;
+    }
+    const std::int32_t period = CLng(1000 / speed);
+    if (period < 1) {
+        return 1;
+    }
+    return period > kLongestPeriod ? kLongestPeriod : period;
+}
+
+Form1::Form1(WindowOps& ops, std::string decimalSeparator)
+    : ops_(ops), decimalSeparator_(std::move(decimalSeparator)) {
+    line_.reserve(128);
+}
+
+void Form1::basamaklaraAyir(int i) {
+    const auto d = splitDigits(genler[i]);
+    for (int j = 1; j <= 5; ++j) {
+        basamaklar[i][j] = d[j];
+    }
+}
+
+double Form1::power(int column, double digit) const {
+    const double p = module1.usler[column];
+    const bool whole = digit == std::floor(digit) && digit >= kPowerMin && digit <= kPowerMax;
+    if (!whole) {
+        return std::pow(digit, p);
+    }
+    if (!powers_.valid || powers_.exponents != module1.usler) {
+        powers_.exponents = module1.usler;
+        for (int c = 1; c <= 5; ++c) {
+            for (int d = kPowerMin; d <= kPowerMax; ++d) {
+                powers_.values[c][d - kPowerMin] = std::pow(d, module1.usler[c]);
+            }
+        }
+        // A NaN exponent never compares equal, so such a table is never trusted.
+        powers_.valid = powers_.exponents == module1.usler;
+        if (!powers_.valid) {
+            return std::pow(digit, p);
+        }
+    }
+    return powers_.values[column][static_cast<int>(digit) - kPowerMin];
+}
+
+double Form1::amacFonksiyonu(int i) const {
+    const auto& d = basamaklar[i];
+    const auto& a = module1.katsayilar;
+    double f = a[1] * power(1, d[1]);
+    f = f + a[2] * power(2, d[2]);
+    f = f + a[3] * power(3, d[3]);
+    f = f + a[4] * power(4, d[4]);
+    f = f + a[5] * power(5, d[5]);
+    return f;
+}
+
+double Form1::uyumHesapla(double f) const {
+    const double u = std::abs(f - target());
+    // An undefined fitness ranks last rather than breaking the order of the ranking.
+    return std::isnan(u) ? std::numeric_limits<double>::infinity() : u;
+}
+
+void Form1::appendListLine(Control list, double value) {
+    line_.clear();
+    appendCStr(line_, value, decimalSeparator_);
+    ops_.addItem(list, line_);
+}
+
+} // namespace ga
