@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The Debian package must carry the program, its launcher, icon and metainfo in the
+# standard places, and depend on everything the program needs at run time, including
+# what Qt loads without linking (platform plugins, translations, font).
+# Usage: check-deb.sh <CPackConfig.cmake> <scratch dir> <application id>
+set -euo pipefail
+config=$1
+out=$2
+id=$3
+status=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    status=1
+}
+
+rm -rf "$out"
+mkdir -p "$out"
+cpack -G DEB --config "$config" -B "$out" >"$out/cpack.log" 2>&1 || {
+    cat "$out/cpack.log" >&2
+    echo "FAIL: cpack could not build the package" >&2
+    exit 1
+}
+shopt -s nullglob
+debs=("$out"/*.deb)
+if ((${#debs[@]} != 1)); then
+    echo "FAIL: expected one .deb in $out, found ${#debs[@]}" >&2
+    exit 1
+fi
+deb=${debs[0]}
+echo "package: $(basename "$deb")"
+
+[[ $(dpkg-deb -f "$deb" Package) == genetik-algoritma ]] || fail "package name is not genetik-algoritma"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+# One dependency per element, version constraints dropped.
+mapfile -t names < <(tr ',' '\n' <<<"$depends" | sed -E 's/\(.*\)//; s/^ +//; s/ +$//')
+for needed in qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 libqt6widgets6 \
+    libqt6gui6 libqt6core6 libstdc++6; do
+    found=0
+    for n in "${names[@]}"; do
+        # An alternative ("a | b") satisfies the need when any part is it.
+        [[ " | $n | " == *" | $needed | "* ]] && found=1
+    done
+    ((found)) || fail "Depends lacks $needed"
+done
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for path in ./usr/bin/genetik-algoritma \
+    "./usr/share/applications/$id.desktop" \
+    "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
+    "./usr/share/metainfo/$id.metainfo.xml"; do
+    grep -qxF "$path" <<<"$contents" || fail "package lacks $path"
+done
+# Nothing of the build (tests, benchmarks, static libraries, headers) may leak in.
+unexpected=$(grep -vE '^\./usr/(bin/genetik-algoritma|share/(applications|icons|metainfo|doc)(/.*)?)?/?$|^\./$|^\./usr/(bin|share)/$' <<<"$contents" || true)
+[[ -z $unexpected ]] || fail "package holds unexpected files: $unexpected"
+
+# The installed tree as a whole: launcher, metainfo and icon found where desktops look.
+tree=$out/tree
+dpkg-deb -x "$deb" "$tree"
+file -b "$tree/usr/bin/genetik-algoritma" | grep -q 'ELF.*executable' ||
+    fail "usr/bin/genetik-algoritma is not an executable"
+[[ -x $tree/usr/bin/genetik-algoritma ]] || fail "usr/bin/genetik-algoritma is not executable"
+desktop-file-validate "$tree/usr/share/applications/$id.desktop" || fail "installed launcher invalid"
+appstreamcli validate-tree --no-net "$tree" || fail "appstreamcli validate-tree failed"
+
+if ((status == 0)); then
+    echo "package contents and dependencies are complete"
+fi
+exit "$status"

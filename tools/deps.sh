@@ -1,0 +1,105 @@
+# shellcheck shell=bash
+# Sourced by run.sh and test.sh: installs the Debian packages the build needs, and
+# does no apt work at all when every one of them is already there.
+
+# What building and opening the window needs. qt6-base-dev already pulls in the GL and
+# Vulkan headers that Qt's CMake files look for; they are listed so that the list says
+# what the build relies on. qt6-qpa-plugins holds the xcb and Wayland platform plugins:
+# without it the program cannot open a window at all.
+GA_RUN_PACKAGES=(
+    g++
+    cmake
+    ninja-build
+    qt6-base-dev
+    qt6-qpa-plugins
+    libgl-dev
+    libvulkan-dev
+    qt6-translations-l10n
+    libqt6svg6
+    fonts-liberation2
+    fonts-dejavu-core
+)
+
+# What the test command needs on top: the test and benchmark libraries, clang with
+# libFuzzer's runtime, the formatter, the launcher and metainfo validators, the Debian
+# packaging tools CPack calls (dpkg-shlibdeps, file), and a virtual X server so that
+# one test opens the window through the real xcb plugin.
+GA_TEST_PACKAGES=(
+    "${GA_RUN_PACKAGES[@]}"
+    git
+    libgtest-dev
+    libgmock-dev
+    libbenchmark-dev
+    clang
+    libclang-rt-14-dev
+    clang-format
+    desktop-file-utils
+    appstream
+    dpkg-dev
+    file
+    xvfb
+    xauth
+    x11-utils
+)
+
+# Prints the packages of "$@" that dpkg does not report as installed.
+ga_missing_packages() {
+    local pkg status
+    for pkg in "$@"; do
+        status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+        if [[ $status != "install ok installed" ]]; then
+            printf '%s\n' "$pkg"
+        fi
+    done
+}
+
+# Installs whatever of "$@" is missing: directly as root, through sudo otherwise, and
+# when neither is possible prints the one command to run and exits 1.
+ga_ensure_packages() {
+    if ! command -v dpkg-query >/dev/null 2>&1; then
+        echo "deps: not a Debian system; make sure these are installed: $*" >&2
+        return 0
+    fi
+    local missing
+    mapfile -t missing < <(ga_missing_packages "$@")
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+    echo "deps: installing missing packages: ${missing[*]}"
+    local -a as_root=()
+    if [[ $(id -u) -ne 0 ]]; then
+        if command -v sudo >/dev/null 2>&1; then
+            as_root=(sudo)
+        else
+            echo "deps: missing packages and no root rights; as root, run:" >&2
+            echo "apt-get update && apt-get install -y --no-install-recommends ${missing[*]}" >&2
+            exit 1
+        fi
+    fi
+    if ! "${as_root[@]}" apt-get update; then
+        echo "deps: 'apt-get update' failed; cannot install: ${missing[*]}" >&2
+        exit 1
+    fi
+    if ! "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"; then
+        echo "deps: 'apt-get install' failed for: ${missing[*]}" >&2
+        exit 1
+    fi
+}
+
+# Configures build directory $1 with Ninja unless it is already configured, so that an
+# unchanged tree builds incrementally; the remaining arguments are CMake options used
+# only for that first configuration.
+ga_configure() {
+    local dir=$1
+    shift
+    if [[ -f $dir/CMakeCache.txt && (-f $dir/build.ninja || -f $dir/Makefile) ]]; then
+        return 0
+    fi
+    local -a generator=(-G Ninja)
+    # A cache left by an earlier, failed configuration keeps its generator.
+    if [[ -f $dir/CMakeCache.txt ]]; then
+        generator=()
+    fi
+    cmake -S . -B "$dir" "${generator[@]}" "$@"
+}
