@@ -65,7 +65,7 @@ ga_ensure_packages() {
     if ((${#missing[@]} == 0)); then
         return 0
     fi
-    echo "deps: installing missing packages: ${missing[*]}"
+    echo "deps: missing packages: ${missing[*]}"
     local -a as_root=()
     if [[ $(id -u) -ne 0 ]]; then
         if command -v sudo >/dev/null 2>&1; then

@@ -49,7 +49,8 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/bin/genetik-algoritma \
     "./usr/share/applications/$id.desktop" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
-    "./usr/share/metainfo/$id.metainfo.xml"; do
+    "./usr/share/metainfo/$id.metainfo.xml" \
+    ./usr/share/doc/genetik-algoritma/copyright; do
     grep -qxF "$path" <<<"$contents" || fail "package lacks $path"
 done
 # Nothing of the build (tests, benchmarks, static libraries, headers) may leak in.
