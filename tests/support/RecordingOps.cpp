@@ -41,8 +41,10 @@ void RecordingOps::record(std::string_view op, Control c, std::string_view arg) 
         return;
     }
     std::string s(op);
-    s += ' ';
-    s += controlName(c);
+    if (c != Control::Count) {
+        s += ' ';
+        s += controlName(c);
+    }
     if (!arg.empty()) {
         s += ' ';
         s += arg;
