@@ -33,29 +33,31 @@ void Form1::basamaklaraAyir(int i) {
     }
 }
 
-double Form1::power(int column, double digit) const {
-    const double p = module1.usler[column];
-    const bool whole = digit == std::floor(digit) && digit >= kPowerMin && digit <= kPowerMax;
-    if (!whole) {
-        return std::pow(digit, p);
+void Form1::ensurePowerTable() const {
+    if (powers_.valid && powers_.exponents == module1.usler) {
+        return;
     }
-    if (!powers_.valid || powers_.exponents != module1.usler) {
-        powers_.exponents = module1.usler;
-        for (int c = 1; c <= 5; ++c) {
-            for (int d = kPowerMin; d <= kPowerMax; ++d) {
-                powers_.values[c][d - kPowerMin] = std::pow(d, module1.usler[c]);
-            }
+    powers_.exponents = module1.usler;
+    for (int c = 1; c <= 5; ++c) {
+        for (int d = kPowerMin; d <= kPowerMax; ++d) {
+            powers_.values[c][d - kPowerMin] = std::pow(d, module1.usler[c]);
         }
-        // A NaN exponent never compares equal, so such a table is never trusted.
-        powers_.valid = powers_.exponents == module1.usler;
-        if (!powers_.valid) {
-            return std::pow(digit, p);
-        }
+    }
+    // A NaN exponent never compares equal, so such a table is never trusted.
+    powers_.valid = powers_.exponents == module1.usler;
+}
+
+double Form1::power(int column, double digit) const {
+    const bool inTable =
+        powers_.valid && digit == std::floor(digit) && digit >= kPowerMin && digit <= kPowerMax;
+    if (!inTable) {
+        return std::pow(digit, module1.usler[column]);
     }
     return powers_.values[column][static_cast<int>(digit) - kPowerMin];
 }
 
 double Form1::amacFonksiyonu(int i) const {
+    ensurePowerTable();
     const auto& d = basamaklar[i];
     const auto& a = module1.katsayilar;
     double f = a[1] * power(1, d[1]);
@@ -64,6 +66,15 @@ double Form1::amacFonksiyonu(int i) const {
     f = f + a[4] * power(4, d[4]);
     f = f + a[5] * power(5, d[5]);
     return f;
+}
+
+double Form1::target() const {
+    const std::string text = ops_.text(Control::Text1);
+    if (text != targetText_) {
+        targetValue_ = Val(text);
+        targetText_ = text;
+    }
+    return targetValue_;
 }
 
 double Form1::uyumHesapla(double f) const {

@@ -81,8 +81,9 @@ class Form1 {
     // The start-up sequence shared by the load handler and "Sıfırla".
     void startupSequence();
 
-    // The target is never stored: it is whatever Text1 reads now.
-    [[nodiscard]] double target() const { return Val(ops_.text(Control::Text1)); }
+    // The target is never stored: it is whatever Text1 reads now. The last text and its
+    // value are remembered only to skip parsing the same text twenty times a tick.
+    [[nodiscard]] double target() const;
     void appendListLine(Control list, double value);
 
     // Powers of whole digits are looked up rather than recomputed with std::pow on every
@@ -95,11 +96,14 @@ class Form1 {
         std::array<std::array<double, kPowerMax - kPowerMin + 1>, 6> values{};
         bool valid = false;
     };
+    void ensurePowerTable() const;
     [[nodiscard]] double power(int column, double digit) const;
 
     WindowOps& ops_;
     std::string decimalSeparator_;
     mutable PowerTable powers_;
+    mutable std::string targetText_;
+    mutable double targetValue_ = 0;
     std::string line_; // reused buffer for report and list lines
 };
 

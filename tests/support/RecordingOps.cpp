@@ -1,5 +1,7 @@
 #include "tests/support/RecordingOps.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace ga::testing {
@@ -69,14 +71,23 @@ void RecordingOps::setCaption(Control label, std::string_view caption) {
 void RecordingOps::addItem(Control list, std::string_view line) {
     auto& l = lists[at(list)];
     if (l.size() >= listLimit && !l.empty()) {
+        spare_.push_back(std::move(l.front()));
         l.erase(l.begin());
     }
-    l.emplace_back(line);
+    if (spare_.empty()) {
+        l.emplace_back(line);
+    } else {
+        l.push_back(std::move(spare_.back()));
+        spare_.pop_back();
+        l.back().assign(line);
+    }
     record("addItem", list, line);
 }
 
 void RecordingOps::clear(Control list) {
-    lists[at(list)].clear();
+    auto& l = lists[at(list)];
+    std::move(l.begin(), l.end(), std::back_inserter(spare_));
+    l.clear();
     record("clear", list);
 }
 
@@ -165,6 +176,7 @@ void RecordingOps::scriptRnd(const std::vector<float>& values) {
 
 void RecordingOps::forgetOutput() {
     for (auto& l : lists) {
+        std::move(l.begin(), l.end(), std::back_inserter(spare_));
         l.clear();
     }
     circles.clear();

@@ -90,6 +90,9 @@ class RecordingOps : public WindowOps {
   private:
     void record(std::string_view op, Control c, std::string_view arg = {});
 
+    // Lines taken off a list keep their buffers here for the next lines, so that a long
+    // benchmark measures the program rather than the allocator.
+    std::vector<std::string> spare_;
     std::deque<float> script_;
     Random fallback_;
 };
