@@ -1,0 +1,97 @@
+// A long run without a window: a million ticks of a run that never stops, with the log
+// bounded as in the window. Resident memory must stay flat once the log is full, and
+// under the sanitizers the run must end without a leak report.
+
+#include "engine/Form1.h"
+#include "tests/support/RecordingOps.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <fstream>
+#include <string>
+
+namespace {
+
+using ga::Control;
+
+// The report log keeps its newest lines only, like the window's model.
+class BoundedLogOps : public ga::testing::RecordingOps {
+  public:
+    static constexpr std::size_t kLogLines = 100'000;
+
+    void addItem(Control list, std::string_view line) override {
+        if (list != Control::List1) {
+            RecordingOps::addItem(list, line);
+            return;
+        }
+        if (log.size() == kLogLines) {
+            log.pop_front();
+        }
+        log.emplace_back(line);
+    }
+    void clear(Control list) override {
+        if (list == Control::List1) {
+            log.clear();
+        }
+        RecordingOps::clear(list);
+    }
+
+    std::deque<std::string> log;
+};
+
+long residentKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            long kib = 0;
+            status >> kib;
+            return kib;
+        }
+        status.ignore(4096, '\n');
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const long ticks = argc > 1 ? std::atol(argv[1]) : 1'000'000;
+    BoundedLogOps ops;
+    ops.recordCalls = false;
+    ops.recordCircles = false;
+    ops.clock = 777.0F;
+    ops.setText(Control::Text1, "100000");
+    ops.setText(Control::Text3, "50");
+    ga::Form1 form{ops, ","};
+    form.Form_Load();
+    form.Command1_Click();
+    form.Command2_Click();
+
+    // The log is full after 100 000 / 30 ticks at most; measure from well past that.
+    const long warmUp = ticks / 10;
+    long before = 0;
+    for (long t = 1; t <= ticks; ++t) {
+        form.Timer1_Timer();
+        if (t == warmUp) {
+            before = residentKiB();
+        }
+    }
+    const long after = residentKiB();
+    std::printf("soak: %ld ticks, log %zu lines, resident %ld KiB after %ld ticks, %ld KiB at "
+                "the end\n",
+                ticks, ops.log.size(), before, warmUp, after);
+
+    if (!ops.isEnabled(Control::Timer1) || ops.log.size() != BoundedLogOps::kLogLines) {
+        std::printf("soak: the run stopped or the log is not full\n");
+        return 1;
+    }
+    // Flat: allow the allocator a little slack, nothing that grows with the tick count.
+    constexpr long kSlackKiB = 2048;
+    if (before <= 0 || after - before > kSlackKiB) {
+        std::printf("soak: resident memory grew by %ld KiB\n", after - before);
+        return 1;
+    }
+    return 0;
+}
