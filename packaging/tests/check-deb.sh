@@ -60,7 +60,7 @@ unexpected=$(grep -vE '^\./usr/(bin/genetik-algoritma|share/(applications|icons|
 # The installed tree as a whole: launcher, metainfo and icon found where desktops look.
 tree=$out/tree
 dpkg-deb -x "$deb" "$tree"
-file -b "$tree/usr/bin/genetik-algoritma" | grep -q 'ELF.*executable' ||
+[[ $(file -b "$tree/usr/bin/genetik-algoritma") == *ELF*executable* ]] ||
     fail "usr/bin/genetik-algoritma is not an executable"
 [[ -x $tree/usr/bin/genetik-algoritma ]] || fail "usr/bin/genetik-algoritma is not executable"
 desktop-file-validate "$tree/usr/share/applications/$id.desktop" || fail "installed launcher invalid"

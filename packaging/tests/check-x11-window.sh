@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# The window tests run offscreen; this one starts the real program on an X server
-# through Qt's xcb plugin, as a person's desktop would, and requires its window to
-# appear with the program's caption and stay up.
-# Usage: check-x11-window.sh <executable>
+# The window tests run offscreen; this one installs the program into a scratch prefix
+# and starts it on an X server through Qt's xcb plugin, as a person's desktop would. Its
+# window must appear with the program's caption and stay up, carry the window class the
+# launcher names (so docks group it with the launcher), and show the installed icon (so
+# the icon name the program asks for is the one the install provides).
+# Usage: check-x11-window.sh <build dir> <application id>
 set -euo pipefail
-exe=$1
+build=$1
+id=$2
 caption="Genetik Algoritma - Ravik"
 
 if [[ -z ${GA_INSIDE_XVFB:-} ]]; then
@@ -13,36 +16,54 @@ if [[ -z ${GA_INSIDE_XVFB:-} ]]; then
         "$0" "$@"
 fi
 
-log=$(mktemp)
-env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$exe" >"$log" 2>&1 &
-pid=$!
+stage=$(mktemp -d)
+log=$stage/program.log
+pid=
 cleanup() {
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    rm -f "$log"
+    if [[ -n $pid ]]; then
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    rm -rf "$stage"
 }
 trap cleanup EXIT
 
+cmake --install "$build" --prefix "$stage" >/dev/null
+desktop=$stage/share/applications/$id.desktop
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+
+# Only the scratch prefix and the system's data: the icon must come from the install.
+env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
+    XDG_DATA_DIRS="$stage/share:/usr/share" XDG_DATA_HOME="$stage/nonexistent" \
+    "$stage/bin/genetik-algoritma" >"$log" 2>&1 &
+pid=$!
+
+fail() {
+    cat "$log" >&2
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+window=
 for _ in $(seq 1 300); do
-    if ! kill -0 "$pid" 2>/dev/null; then
-        cat "$log" >&2
-        echo "FAIL: the program exited before its window appeared" >&2
-        exit 1
-    fi
-    if xwininfo -root -tree | grep -qF "\"$caption\""; then
-        # Still alive a moment later: the window did not open only to crash.
-        sleep 1
-        if kill -0 "$pid" 2>/dev/null; then
-            xwininfo -root -tree | grep -F "\"$caption\"" | head -n 1
-            echo "the window opened on X11"
-            exit 0
-        fi
-        cat "$log" >&2
-        echo "FAIL: the program died right after its window appeared" >&2
-        exit 1
-    fi
+    kill -0 "$pid" 2>/dev/null || fail "the program exited before its window appeared"
+    window=$(xwininfo -root -tree | awk -v c="\"$caption\"" '!found && index($0, c) {print $1; found = 1}')
+    [[ -n $window ]] && break
     sleep 0.1
 done
-cat "$log" >&2
-echo "FAIL: no window captioned '$caption' within 30 s" >&2
-exit 1
+[[ -n $window ]] || fail "no window captioned '$caption' within 30 s"
+# Still alive a moment later: the window did not open only to crash.
+sleep 1
+kill -0 "$pid" 2>/dev/null || fail "the program died right after its window appeared"
+echo "window $window: $caption"
+
+class=$(xprop -id "$window" WM_CLASS)
+echo "$class"
+[[ $class == *"\"$wm_class\""* ]] ||
+    fail "WM_CLASS is not the launcher's StartupWMClass '$wm_class'"
+
+icon=$(xprop -id "$window" _NET_WM_ICON)
+[[ $icon == *"Icon ("* ]] ||
+    fail "the window shows no icon: the program must ask the icon theme for '$id'," \
+        "the name under which the icon is installed"
+echo "the window opened on X11 with its class and its installed icon"
