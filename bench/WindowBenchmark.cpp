@@ -1,0 +1,202 @@
+// The live window measured as a person uses it: it starts the real window, types into
+// its boxes and presses its buttons through Qt, and prints one line per figure.
+//
+//   window_benchmark [--seconds N] [--generations N] [--idle-seconds N]
+
+#include "engine/Form1.h"
+#include "ui/qt/MainWindow.h"
+#include "ui/qt/Startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using ga::Control;
+
+long residentKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        if (key == "VmRSS:") {
+            long kib = 0;
+            status >> kib;
+            return kib;
+        }
+        status.ignore(4096, '\n');
+    }
+    return -1;
+}
+
+// Seconds since the process was started by the kernel, to 10 ms.
+double processAgeSeconds() {
+    std::ifstream statFile("/proc/self/stat");
+    std::string field;
+    for (int i = 1; i <= 22 && statFile >> field; ++i) {
+        if (i == 2 && field.back() != ')') { // the command name may hold blanks
+            while (statFile >> field && field.back() != ')') {
+            }
+        }
+    }
+    const double startTicks = std::stod(field);
+    double uptime = 0;
+    std::ifstream("/proc/uptime") >> uptime;
+    return uptime - startTicks / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Notes the first paint of the window.
+class FirstPaint : public QObject {
+  public:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && seconds < 0) {
+            seconds = processAgeSeconds();
+            sinceMain = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    QElapsedTimer clock;
+    double seconds = -1;
+    double sinceMain = -1;
+};
+
+void type(ga::qt::MainWindow& w, Control box, const QString& text) {
+    auto* edit = w.control<QLineEdit>(box);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+void press(ga::qt::MainWindow& w, Control button) {
+    QTest::mouseClick(w.control<QPushButton>(button), Qt::LeftButton);
+}
+
+double generations(const ga::qt::MainWindow& w) {
+    return w.form().module1.nesilSayisi;
+}
+
+// Posts a real click on a button, as the window system would, and returns the seconds
+// until its handler has run and the status line shows `expected`.
+double clickLatency(ga::qt::MainWindow& w, Control button, const QString& expected) {
+    auto* target = w.control<QPushButton>(button);
+    auto* status = w.control<QLabel>(Control::status);
+    QElapsedTimer clock;
+    double latency = -1;
+    auto connection = QObject::connect(target, &QPushButton::clicked, [&] {
+        if (status->text() == expected) {
+            latency = static_cast<double>(clock.nsecsElapsed()) / 1e9;
+        }
+    });
+    const QPoint centre = target->rect().center();
+    const QPointF global = target->mapToGlobal(QPointF(centre));
+    clock.start();
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(QEvent::MouseButtonPress, QPointF(centre), global,
+                                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(target,
+                                new QMouseEvent(QEvent::MouseButtonRelease, QPointF(centre), global,
+                                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    while (latency < 0 && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
+    QObject::disconnect(connection);
+    return latency;
+}
+
+double argument(int argc, char** argv, const char* name, double fallback) {
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], name) == 0) {
+            return std::stod(argv[i + 1]);
+        }
+    }
+    return fallback;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    FirstPaint firstPaint;
+    firstPaint.clock.start();
+    const double seconds = argument(argc, argv, "--seconds", 60);
+    const double targetGenerations = argument(argc, argv, "--generations", 100000);
+    const double idleSeconds = argument(argc, argv, "--idle-seconds", 20);
+
+    QApplication app(argc, argv);
+    ga::qt::installFontSubstitutions();
+    QApplication::setFont(ga::qt::regularFont());
+    ga::qt::installQtTranslations(app);
+    ga::qt::MainWindow window(QLocale::system().decimalPoint().toStdString());
+    window.installEventFilter(&firstPaint);
+    window.show();
+    while (firstPaint.seconds < 0 && firstPaint.clock.elapsed() < 10000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    std::printf("start to first painted window: %.0f ms since the process started "
+                "(%.0f ms since main)\n",
+                firstPaint.seconds * 1000, firstPaint.sinceMain * 1000);
+
+    // Full speed, a target the default function never reaches.
+    type(window, Control::Text1, QStringLiteral("100000"));
+    type(window, Control::Text4, QStringLiteral("2000"));
+    press(window, Control::Command1);
+    press(window, Control::Command2);
+    const double g0 = generations(window);
+    QElapsedTimer run;
+    run.start();
+    QTest::qWait(static_cast<int>(seconds * 1000));
+    const double rate = (generations(window) - g0) / (static_cast<double>(run.elapsed()) / 1000);
+    std::printf("generations per second at speed 2000 over %.0f s: %.0f\n", seconds, rate);
+
+    const double stop = clickLatency(window, Control::Command3, QStringLiteral("Durduruldu..."));
+    std::printf("\"Durdur\" at speed 2000, click to status changed: %.1f ms\n", stop * 1000);
+
+    press(window, Control::Command2);
+    long halfway = -1;
+    while (generations(window) < targetGenerations && window.isVisible()) {
+        QTest::qWait(250);
+        if (halfway < 0 && generations(window) >= targetGenerations / 2) {
+            halfway = residentKiB();
+        }
+    }
+    std::printf("resident memory after %.0f generations: %.1f MB (%.1f MB at half way)\n",
+                generations(window), static_cast<double>(residentKiB()) / 1024,
+                static_cast<double>(halfway) / 1024);
+
+    QElapsedTimer reset;
+    reset.start();
+    press(window, Control::Command4);
+    std::printf("\"Sıfırla\" with a full log: %.1f ms\n",
+                static_cast<double>(reset.nsecsElapsed()) / 1e6);
+
+    // The default speed, as a person would leave it running.
+    type(window, Control::Text1, QStringLiteral("100000"));
+    type(window, Control::Text4, QStringLiteral("8"));
+    press(window, Control::Command1);
+    press(window, Control::Command2);
+    QTest::qWait(1000);
+    const double cpu0 = cpuSeconds();
+    QElapsedTimer idle;
+    idle.start();
+    QTest::qWait(static_cast<int>(idleSeconds * 1000));
+    const double cpu = (cpuSeconds() - cpu0) / (static_cast<double>(idle.elapsed()) / 1000);
+    std::printf("CPU at the default speed 8: %.1f %% of one core\n", cpu * 100);
+    return 0;
+}
