@@ -1,0 +1,157 @@
+#include "ui/qt/ReportLog.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+using ga::qt::LogModel;
+using ga::qt::ReportLog;
+
+namespace {
+
+QString numbered(int i) {
+    return QStringLiteral(" %1 güçsüz birey olduğu için elendi").arg(i);
+}
+
+void addLines(ReportLog& log, int from, int count) {
+    for (int i = from; i < from + count; ++i) {
+        log.addLine(numbered(i));
+    }
+}
+
+// The line shown at the top of the view, once the view has laid out its rows as it does
+// before it paints.
+QString topLine(const ReportLog& log) {
+    QCoreApplication::processEvents();
+    const QModelIndex index = log.indexAt(QPoint(2, 2));
+    return index.isValid() ? log.logModel()->line(index.row()) : QString();
+}
+
+} // namespace
+
+class ReportLogTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void keepsTheNewestLines();
+    void batchLongerThanCapacity();
+    void linesOfAHandlerArriveInOneBatch();
+    void clearDropsWaitingLines();
+    void followsTheNewestLineAtTheBottom();
+    void staysPutWhenScrolledUp();
+};
+
+// Beyond 100 000 lines the oldest go: the count stays at the capacity and the newest
+// line is the last row, so a long run cannot exhaust memory.
+void ReportLogTest::keepsTheNewestLines() {
+    ReportLog log;
+    QCOMPARE(log.logModel()->capacity(), 100000);
+    const int total = 100000 + 1234;
+    // Several batches, as a run delivers them.
+    for (int from = 0; from < total; from += 3000) {
+        addLines(log, from, std::min(3000, total - from));
+        log.flush();
+    }
+    const LogModel& model = *log.logModel();
+    QCOMPARE(model.rowCount(), 100000);
+    QCOMPARE(model.line(model.rowCount() - 1), numbered(total - 1));
+    QCOMPARE(model.line(0), numbered(total - 100000));
+    QCOMPARE(model.data(model.index(5), Qt::DisplayRole).toString(), numbered(total - 100000 + 5));
+}
+
+// A single batch larger than the whole log keeps only its own newest lines.
+void ReportLogTest::batchLongerThanCapacity() {
+    LogModel model(nullptr, 10);
+    QStringList first;
+    for (int i = 0; i < 4; ++i) {
+        first << numbered(i);
+    }
+    QCOMPARE(model.append(first), 0);
+    QStringList big;
+    for (int i = 100; i < 125; ++i) {
+        big << numbered(i);
+    }
+    QCOMPARE(model.append(big), 4);
+    QCOMPARE(model.rowCount(), 10);
+    QCOMPARE(model.line(0), numbered(115));
+    QCOMPARE(model.line(9), numbered(124));
+}
+
+// The lines a handler adds reach the model together, later, from the event loop: one
+// insertion for many lines instead of one per line.
+void ReportLogTest::linesOfAHandlerArriveInOneBatch() {
+    ReportLog log;
+    QSignalSpy inserted(log.logModel(), &QAbstractItemModel::rowsInserted);
+    addLines(log, 0, 30);
+    QCOMPARE(log.lineCount(), 30);
+    QCOMPARE(log.logModel()->rowCount(), 0);
+    QTRY_COMPARE(log.logModel()->rowCount(), 30);
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(log.logModel()->line(29), numbered(29));
+}
+
+// Clearing also drops lines that have not reached the model yet, so nothing of the old
+// run shows up after a reset.
+void ReportLogTest::clearDropsWaitingLines() {
+    ReportLog log;
+    addLines(log, 0, 10);
+    log.flush();
+    addLines(log, 10, 5);
+    log.clearLines();
+    QCOMPARE(log.lineCount(), 0);
+    QTest::qWait(0);
+    QCoreApplication::processEvents();
+    QCOMPARE(log.logModel()->rowCount(), 0);
+    addLines(log, 20, 1);
+    log.flush();
+    QCOMPARE(log.logModel()->rowCount(), 1);
+    QCOMPARE(log.logModel()->line(0), numbered(20));
+}
+
+// While the user is at the bottom, every batch scrolls the newest line into view.
+void ReportLogTest::followsTheNewestLineAtTheBottom() {
+    ReportLog log;
+    log.resize(233, 134);
+    log.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&log));
+    for (int batch = 0; batch < 5; ++batch) {
+        addLines(log, batch * 30, 30);
+        log.flush();
+        QScrollBar* bar = log.verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), bar->maximum());
+        const QModelIndex last = log.logModel()->index(log.logModel()->rowCount() - 1);
+        QVERIFY(log.viewport()->rect().intersects(log.visualRect(last)));
+    }
+}
+
+// Once the user has scrolled up, new lines do not move the view: the same line stays at
+// the top, also when old lines are dropped at the front.
+void ReportLogTest::staysPutWhenScrolledUp() {
+    ReportLog log(nullptr, 100);
+    log.resize(233, 134);
+    log.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&log));
+    addLines(log, 0, 60);
+    log.flush();
+
+    // Below the capacity: nothing is dropped and the view keeps its place.
+    log.verticalScrollBar()->setValue(10);
+    const QString top = topLine(log);
+    QVERIFY(!top.isEmpty());
+    addLines(log, 60, 30);
+    log.flush();
+    QCOMPARE(topLine(log), top);
+
+    // At the capacity: 40 lines leave the front, the view follows its lines.
+    log.verticalScrollBar()->setValue(50);
+    const QString shown = topLine(log);
+    addLines(log, 90, 40);
+    log.flush();
+    QCOMPARE(log.logModel()->rowCount(), 100);
+    QCOMPARE(topLine(log), shown);
+    QVERIFY(log.verticalScrollBar()->value() < log.verticalScrollBar()->maximum());
+}
+
+QTEST_MAIN(ReportLogTest)
+#include "ReportLogTest.moc"

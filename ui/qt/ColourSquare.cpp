@@ -1,0 +1,39 @@
+#include "ui/qt/ColourSquare.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace ga::qt {
+
+ColourSquare::ColourSquare(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ColourSquare::setColour(const QColor& colour) {
+    if (colour_ == colour) {
+        return;
+    }
+    colour_ = colour;
+    update();
+}
+
+QColor ColourSquare::shownColour() const {
+    return colour_.value_or(palette().color(QPalette::Button));
+}
+
+void ColourSquare::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(contentsRect(), shownColour());
+    drawFrame(&painter);
+    if (hasFocus()) {
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = contentsRect().adjusted(1, 1, -1, -1);
+        option.backgroundColor = shownColour();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+}
+
+} // namespace ga::qt

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFont>
+
+class QCoreApplication;
+
+namespace ga::qt {
+
+// The layout was designed for "MS Sans Serif"; it is asked for by name and stands in
+// for Liberation Sans, which has every Turkish letter and the same metrics class, with
+// DejaVu Sans as the last resort. Safe to call more than once.
+void installFontSubstitutions();
+
+// The window's fonts: 8.25 pt regular, 8.25 pt bold (frames, status line) and 12 pt
+// bold (the formula's letters and plus signs).
+QFont regularFont();
+QFont boldFont();
+QFont formulaFont();
+
+// Loads Qt's own Turkish translations (message box buttons, text box context menus)
+// into the application. Returns false when they are not installed.
+bool installQtTranslations(QCoreApplication& app);
+
+// Whether a windowing system can be reached: a platform chosen explicitly, or an X11 or
+// Wayland display in the environment.
+bool displayAvailable();
+
+} // namespace ga::qt
