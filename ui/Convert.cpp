@@ -103,7 +103,7 @@ class NumberReader {
     }
 
     // The value of digits_ times ten to the scale, correctly rounded.
-    double convert(std::int64_t scale) const {
+    double convert(std::int64_t scale) {
         if (digits_.empty()) {
             return 0.0;
         }
@@ -114,7 +114,8 @@ class NumberReader {
         if (leading < kSurelyZero) {
             return 0.0;
         }
-        std::string buffer = digits_;
+        // Called once per reader, so the digits themselves become the converter's buffer.
+        std::string& buffer = digits_;
         char exponent[24];
         buffer.push_back('e');
         buffer.append(exponent, std::to_chars(exponent, exponent + sizeof exponent, scale).ptr);
