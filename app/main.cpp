@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("genetik-algoritma"));
-    QApplication::setDesktopFileName(QStringLiteral("genetik-algoritma"));
+    QApplication::setDesktopFileName(QLatin1String(ga::qt::kApplicationId));
 
     ga::qt::installFontSubstitutions();
     QApplication::setFont(ga::qt::regularFont());

@@ -143,7 +143,7 @@ MainWindow::MainWindow(const std::string& decimalSeparator, QWidget* parent) : Q
     installFontSubstitutions();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
-    setWindowIcon(QIcon::fromTheme(QStringLiteral("genetik-algoritma")));
+    setWindowIcon(QIcon::fromTheme(QLatin1String(kApplicationId)));
     setFont(regularFont());
 
     auto* clientArea = new QWidget(this);

@@ -6,6 +6,10 @@ class QCoreApplication;
 
 namespace ga::qt {
 
+// The name under which the launcher and the icon are installed; the window asks the icon
+// theme for it and a Wayland desktop matches the window to its launcher by it.
+inline constexpr char kApplicationId[] = "io.github.genetikalgoritma.GenetikAlgoritma";
+
 // The layout was designed for "MS Sans Serif"; it is asked for by name and stands in
 // for Liberation Sans, which has every Turkish letter and the same metrics class, with
 // DejaVu Sans as the last resort. Safe to call more than once.

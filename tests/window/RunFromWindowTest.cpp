@@ -1,0 +1,238 @@
+#include "ui/qt/ChartWidget.h"
+#include "ui/qt/ColourSquare.h"
+#include "ui/qt/MainWindow.h"
+#include "ui/qt/ReportLog.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using ga::Control;
+using ga::qt::MainWindow;
+
+namespace {
+
+QList<QMessageBox*> openBoxes() {
+    QList<QMessageBox*> boxes;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(w); box != nullptr && box->isVisible()) {
+            boxes.append(box);
+        }
+    }
+    return boxes;
+}
+
+QStringList lines(const QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) {
+        out << list->item(i)->text();
+    }
+    return out;
+}
+
+} // namespace
+
+class RunFromWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void rightTargetFillsTheLists();
+    void wrongTargetShowsOneModalBox_data();
+    void wrongTargetShowsOneModalBox();
+    void ticksGoOnWhileABoxIsOpen();
+    void runStopAndReset();
+    void quitAndCloseEndTheProgram();
+
+  private:
+    std::unique_ptr<MainWindow> window;
+
+    template <class T> T* get(Control c) { return window->control<T>(c); }
+    void type(Control box, const QString& text) {
+        auto* edit = get<QLineEdit>(box);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+        QCOMPARE(edit->text(), text);
+    }
+    void press(Control button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
+    QString text(Control box) { return get<QLineEdit>(box)->text(); }
+};
+
+void RunFromWindowTest::init() {
+    window = std::make_unique<MainWindow>(".");
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void RunFromWindowTest::cleanup() {
+    for (QMessageBox* box : openBoxes()) {
+        box->close();
+    }
+    window.reset();
+}
+
+// "Hazırla" clicked in the real window fills each of the three lists with one line per
+// individual, makes "Başlat" usable and shows the prepared status; a second click adds
+// twenty more lines, as the lists are only appended to.
+void RunFromWindowTest::rightTargetFillsTheLists() {
+    press(Control::Command1);
+    QVERIFY(openBoxes().isEmpty());
+    for (Control list : {Control::Gen, Control::Sonuc, Control::uyl}) {
+        QCOMPARE(get<QListWidget>(list)->count(), 20);
+    }
+    for (const QString& gene : lines(get<QListWidget>(Control::Gen))) {
+        bool ok = false;
+        const int value = gene.toInt(&ok);
+        QVERIFY2(ok && value >= 10000 && value <= 99998, qPrintable(gene));
+    }
+    QVERIFY(get<QPushButton>(Control::Command2)->isEnabled());
+    QCOMPARE(get<QLabel>(Control::status)->text(), QStringLiteral("Hazırlandı. Başlatınız..."));
+    QVERIFY(!window->timer()->isActive());
+    QCOMPARE(window->timer()->interval(), 125);
+
+    press(Control::Command1);
+    for (Control list : {Control::Gen, Control::Sonuc, Control::uyl}) {
+        QCOMPARE(get<QListWidget>(list)->count(), 40);
+    }
+}
+
+void RunFromWindowTest::wrongTargetShowsOneModalBox_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("preparedBefore");
+    QTest::newRow("zero") << QStringLiteral("0") << true;
+    QTest::newRow("negative") << QStringLiteral("-5") << true;
+    QTest::newRow("just above the limit") << QStringLiteral("100000.5") << true;
+    QTest::newRow("no number") << QStringLiteral("abc") << true;
+    QTest::newRow("zero before any preparation") << QStringLiteral("0") << false;
+}
+
+// A target the program refuses opens exactly one modal box with the exact text and a
+// "Tamam" button, titled with the window's caption; the lists, the status line and
+// "Başlat" stay as they were, and the box closes with its button.
+void RunFromWindowTest::wrongTargetShowsOneModalBox() {
+    QFETCH(QString, target);
+    QFETCH(bool, preparedBefore);
+
+    if (preparedBefore) {
+        press(Control::Command1);
+    }
+    const QStringList genes = lines(get<QListWidget>(Control::Gen));
+    const QStringList values = lines(get<QListWidget>(Control::Sonuc));
+    const QStringList fitness = lines(get<QListWidget>(Control::uyl));
+    const QString status = get<QLabel>(Control::status)->text();
+    const bool startEnabled = get<QPushButton>(Control::Command2)->isEnabled();
+    QCOMPARE(startEnabled, preparedBefore);
+
+    type(Control::Text1, target);
+    press(Control::Command1);
+
+    const QList<QMessageBox*> boxes = openBoxes();
+    QCOMPARE(boxes.size(), 1);
+    QMessageBox* box = boxes.front();
+    QCOMPARE(box->text(), QStringLiteral("Girdiğiniz değer çok büyük veya negatif"));
+    QCOMPARE(box->windowTitle(), QStringLiteral("Genetik Algoritma - Ravik"));
+    QVERIFY(box->isModal());
+    QCOMPARE(box->windowModality(), Qt::ApplicationModal);
+    QCOMPARE(box->buttons().size(), 1);
+    QCOMPARE(box->buttons().front()->text(), QStringLiteral("Tamam"));
+
+    QCOMPARE(lines(get<QListWidget>(Control::Gen)), genes);
+    QCOMPARE(lines(get<QListWidget>(Control::Sonuc)), values);
+    QCOMPARE(lines(get<QListWidget>(Control::uyl)), fitness);
+    QCOMPARE(get<QLabel>(Control::status)->text(), status);
+    QCOMPARE(get<QPushButton>(Control::Command2)->isEnabled(), startEnabled);
+
+    QTest::mouseClick(box->buttons().front(), Qt::LeftButton);
+    QTRY_VERIFY(openBoxes().isEmpty());
+}
+
+// A message box does not hold up the run: the handler that opened it has returned and
+// the generations go on while the box is open.
+void RunFromWindowTest::ticksGoOnWhileABoxIsOpen() {
+    type(Control::Text4, QStringLiteral("1000")); // one tick per millisecond
+    press(Control::Command1);
+    press(Control::Command2);
+    QVERIFY(window->timer()->isActive());
+
+    window->findChild<QAction*>(QStringLiteral("hk"))->trigger();
+    QCOMPARE(openBoxes().size(), 1);
+    const QString generation = text(Control::nesil);
+    QTRY_VERIFY(text(Control::nesil) != generation);
+    QCOMPARE(openBoxes().size(), 1);
+    QVERIFY(!openBoxes().front()->text().isEmpty());
+}
+
+// Started from the window, the timer runs generations that fill the lists, the log, the
+// results panel and both charts; "Durdur" stops it, and "Sıfırla" empties everything the
+// run wrote and disables "Başlat" again.
+void RunFromWindowTest::runStopAndReset() {
+    type(Control::Text4, QStringLiteral("1000"));
+    press(Control::Command1);
+    press(Control::Command2);
+    QTRY_VERIFY(text(Control::nesil).trimmed().toInt() >= 3);
+
+    press(Control::Command3);
+    QVERIFY(!window->timer()->isActive());
+    const QString stoppedAt = text(Control::nesil);
+    QTest::qWait(20);
+    QCOMPARE(text(Control::nesil), stoppedAt);
+
+    QCOMPARE(get<QListWidget>(Control::Gen)->count(), 20);
+    auto* log = get<ga::qt::ReportLog>(Control::List1);
+    QTRY_VERIFY(log->logModel()->rowCount() >= 20); // at least the death and birth lines
+    QVERIFY(get<ga::qt::ChartWidget>(Control::Picture2)->pointCount() > 0);
+    QVERIFY(!text(Control::teni).isEmpty() && text(Control::teni) != QStringLiteral("-"));
+    auto* square = get<ga::qt::ColourSquare>(Control::g1_1);
+    QVERIFY(square->shownColour() != square->palette().color(QPalette::Button));
+
+    // Start again and reset while running: the timer stops with the reset.
+    press(Control::Command2);
+    QVERIFY(window->timer()->isActive());
+    press(Control::Command4);
+    QVERIFY(!window->timer()->isActive());
+    QCOMPARE(log->lineCount(), 0);
+    QTest::qWait(2 * ga::qt::ReportLog::kFlushIntervalMs);
+    QCOMPARE(log->logModel()->rowCount(), 0);
+    for (Control list : {Control::Gen, Control::Sonuc, Control::uyl}) {
+        QCOMPARE(get<QListWidget>(list)->count(), 0);
+    }
+    QCOMPARE(get<ga::qt::ChartWidget>(Control::Picture1)->pointCount(), 0);
+    QCOMPARE(get<ga::qt::ChartWidget>(Control::Picture2)->pointCount(), 0);
+    QCOMPARE(square->shownColour(), QColor(Qt::white));
+    QVERIFY(!get<QPushButton>(Control::Command2)->isEnabled());
+    QCOMPARE(text(Control::nesil), QStringLiteral("1"));
+}
+
+// "Çıkış" and the window's own close button both end the program without a question:
+// the window goes away and no tick comes after it.
+void RunFromWindowTest::quitAndCloseEndTheProgram() {
+    press(Control::Command1);
+    press(Control::Command2);
+    window->findChild<QAction*>(QStringLiteral("cs"))->trigger();
+    QVERIFY(!window->isVisible());
+    QVERIFY(!window->timer()->isActive());
+    QVERIFY(openBoxes().isEmpty());
+
+    window = std::make_unique<MainWindow>(".");
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    press(Control::Command1);
+    press(Control::Command2);
+    QVERIFY(window->close());
+    QVERIFY(!window->isVisible());
+    QVERIFY(!window->timer()->isActive());
+    QVERIFY(openBoxes().isEmpty());
+}
+
+QTEST_MAIN(RunFromWindowTest)
+#include "RunFromWindowTest.moc"
