@@ -22,8 +22,9 @@ GA_RUN_PACKAGES=(
 
 # What the test command needs on top: the test and benchmark libraries, clang with
 # libFuzzer's runtime, the formatter, the launcher and metainfo validators, the Debian
-# packaging tools CPack calls (dpkg-shlibdeps, file), and a virtual X server so that
-# one test opens the window through the real xcb plugin.
+# packaging tools CPack calls (dpkg-shlibdeps, file), and a virtual X server with the
+# icon theme index so that one test opens the installed program's window through the
+# real xcb plugin and finds its icon.
 GA_TEST_PACKAGES=(
     "${GA_RUN_PACKAGES[@]}"
     git
@@ -40,6 +41,7 @@ GA_TEST_PACKAGES=(
     xvfb
     xauth
     x11-utils
+    hicolor-icon-theme
 )
 
 # Prints the packages of "$@" that dpkg does not report as installed.

@@ -35,8 +35,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # One dependency per element, version constraints dropped.
 mapfile -t names < <(tr ',' '\n' <<<"$depends" | sed -E 's/\(.*\)//; s/^ +//; s/ +$//')
-for needed in qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 libqt6widgets6 \
-    libqt6gui6 libqt6core6 libstdc++6; do
+for needed in qt6-qpa-plugins qt6-translations-l10n fonts-liberation2 libqt6svg6 \
+    hicolor-icon-theme libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6; do
     found=0
     for n in "${names[@]}"; do
         # An alternative ("a | b") satisfies the need when any part is it.
