@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -52,6 +53,7 @@ class RunFromWindowTest : public QObject {
     void ticksGoOnWhileABoxIsOpen();
     void runStopAndReset();
     void quitAndCloseEndTheProgram();
+    void keyboardAloneRunsTheProgram();
 
   private:
     std::unique_ptr<MainWindow> window;
@@ -66,6 +68,16 @@ class RunFromWindowTest : public QObject {
     }
     void press(Control button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
     QString text(Control box) { return get<QLineEdit>(box)->text(); }
+    // Walks the tab chain until `target` has the focus; false if it is not on the chain.
+    bool tabTo(Control target) {
+        for (int step = 0; step < 100; ++step) {
+            if (QApplication::focusWidget() == get<QWidget>(target)) {
+                return true;
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        return false;
+    }
 };
 
 void RunFromWindowTest::init() {
@@ -232,6 +244,38 @@ void RunFromWindowTest::quitAndCloseEndTheProgram() {
     QVERIFY(!window->isVisible());
     QVERIFY(!window->timer()->isActive());
     QVERIFY(openBoxes().isEmpty());
+}
+
+// Without a mouse a person can prepare, start, stop and reset: every command is on the
+// tab chain and answers the Return and Space keys.
+void RunFromWindowTest::keyboardAloneRunsTheProgram() {
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(tabTo(Control::Text4));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1000"));
+
+    QVERIFY(tabTo(Control::Command1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(get<QListWidget>(Control::Gen)->count(), 20);
+
+    QVERIFY(tabTo(Control::Command2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(window->timer()->isActive());
+    QTRY_VERIFY(text(Control::nesil) != QStringLiteral("1"));
+
+    QVERIFY(tabTo(Control::Command3));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(!window->timer()->isActive());
+
+    QVERIFY(tabTo(Control::Command4));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(get<QListWidget>(Control::Gen)->count(), 0);
+    QVERIFY(!get<QPushButton>(Control::Command2)->isEnabled());
+
+    // The menu opens from the keyboard through its mnemonic.
+    QTest::keyClick(window.get(), Qt::Key_M, Qt::AltModifier);
+    QTRY_VERIFY(window->findChild<QMenu*>(QStringLiteral("m"))->isVisible());
+    QTest::keyClick(window->findChild<QMenu*>(QStringLiteral("m")), Qt::Key_Escape);
 }
 
 QTEST_MAIN(RunFromWindowTest)

@@ -108,7 +108,8 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     }
     case ControlKind::Button: {
         auto* button = new QPushButton(text, parent);
-        button->setAutoDefault(false);
+        // Return presses the focused button, as Space does.
+        button->setAutoDefault(true);
         return button;
     }
     case ControlKind::ListBox: {
