@@ -57,6 +57,7 @@ void Form1::Command4_Click() {
     for (int item = 0; item <= 1; ++item) {
         for (int position = 1; position <= 5; ++position) {
             ops_.setBackColor(colourSquare(position, item), kWhite);
+            ops_.setSquareDigit(colourSquare(position, item), "");
         }
     }
 

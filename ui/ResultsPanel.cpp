@@ -22,7 +22,10 @@ void Form1::colourRow(double gene, int item) {
     // The digits come from the gene itself, not from the digit table.
     const auto d = splitDigits(gene);
     for (int position = 1; position <= 5; ++position) {
-        ops_.setBackColor(colourSquare(position, item), digitColour(d[position]));
+        const Control square = colourSquare(position, item);
+        ops_.setBackColor(square, digitColour(d[position]));
+        // A colour alone says nothing to a screen reader.
+        ops_.setSquareDigit(square, CStr(d[position], decimalSeparator_));
     }
 }
 

@@ -44,6 +44,8 @@ class WindowOps {
     virtual void circle(Control picture, float x, float y, double radius, Colour colour) = 0;
     // Fills a colour square.
     virtual void setBackColor(Control square, Colour colour) = 0;
+    // Tells a screen reader which digit a colour square shows; empty when it shows none.
+    virtual void setSquareDigit(Control square, std::string_view digit) = 0;
 
     // A modal message box with one OK button, titled with the window's caption.
     virtual void msgBox(std::string_view text) = 0;

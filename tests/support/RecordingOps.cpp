@@ -131,6 +131,11 @@ void RecordingOps::setBackColor(Control square, Colour colour) {
     record("backColor", square, std::to_string(colour));
 }
 
+void RecordingOps::setSquareDigit(Control square, std::string_view digit) {
+    squareDigits[at(square)] = digit;
+    record("digit", square, digit);
+}
+
 void RecordingOps::msgBox(std::string_view text) {
     messages.emplace_back(text);
     record("msgBox", Control::Count, text);

@@ -44,6 +44,7 @@ class RecordingOps : public WindowOps {
     void refresh(Control picture) override;
     void circle(Control picture, float x, float y, double radius, Colour colour) override;
     void setBackColor(Control square, Colour colour) override;
+    void setSquareDigit(Control square, std::string_view digit) override;
     void msgBox(std::string_view text) override;
     void beep() override;
     void unload() override;
@@ -73,6 +74,7 @@ class RecordingOps : public WindowOps {
     std::array<bool, kControlCount> enabled{};
     std::array<ChartScale, kControlCount> scales{};
     std::array<std::optional<Colour>, kControlCount> backColors{};
+    std::array<std::string, kControlCount> squareDigits;
     std::vector<CircleCall> circles;
     std::vector<std::string> messages;
     std::vector<float> seeds;

@@ -55,6 +55,15 @@ TEST_F(PanelAndChartTest, SquaresFollowTheRecordedGenes) {
                                       rgb(56, 85, 0), rgb(28, 128, 0)};
     EXPECT_EQ(row(0), best);
     EXPECT_EQ(row(1), worst);
+    // A screen reader hears the digit each colour stands for.
+    const char* bestDigits[] = {"1", "0", "2", "0", "3"};
+    const char* worstDigits[] = {"0", "4", "3", "2", "1"};
+    for (int p = 1; p <= 5; ++p) {
+        EXPECT_EQ(ops.squareDigits[static_cast<std::size_t>(colourSquare(p, 0))],
+                  bestDigits[p - 1]);
+        EXPECT_EQ(ops.squareDigits[static_cast<std::size_t>(colourSquare(p, 1))],
+                  worstDigits[p - 1]);
+    }
 }
 
 // Before any ranking improves on them, the start values are on show: best "0" with the
@@ -78,10 +87,12 @@ TEST_F(PanelAndChartTest, StartValuesOnShow) {
     }
     const std::vector<std::string> order{"text tmut  0", "text nesil  1", "text tenk 99999",
                                          "text teni 0",  "text tenk2 0",  "text teni2 277"};
-    ASSERT_GE(ops.calls.size(), 16U);
+    ASSERT_EQ(ops.calls.size(), 26U);
     EXPECT_EQ(std::vector<std::string>(ops.calls.begin(), ops.calls.begin() + 6), order);
     EXPECT_EQ(ops.calls[6].rfind("backColor g1_0", 0), 0U);
-    EXPECT_EQ(ops.calls[15].rfind("backColor g5_1", 0), 0U);
+    EXPECT_EQ(ops.calls[7], "digit g1_0 0");
+    EXPECT_EQ(ops.calls[24].rfind("backColor g5_1", 0), 0U);
+    EXPECT_EQ(ops.calls[25], "digit g5_1 9");
 }
 
 // Fractional fitness shows with the locale's separator and a zero before it.

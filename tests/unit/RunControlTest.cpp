@@ -134,8 +134,9 @@ TEST_F(RunControlTest, ResetMidRun) {
         "refresh Picture1", "cls Picture2",   "refresh Picture2"};
     for (int item = 0; item <= 1; ++item) {
         for (int p = 1; p <= 5; ++p) {
-            expected.push_back("backColor " + std::string(controlName(colourSquare(p, item))) +
-                               " 16777215");
+            const std::string square(controlName(colourSquare(p, item)));
+            expected.push_back("backColor " + square + " 16777215");
+            expected.push_back("digit " + square);
         }
     }
     expected.emplace_back("enabled Command2 0");

@@ -19,6 +19,17 @@ void ColourSquare::setColour(const QColor& colour) {
     update();
 }
 
+void ColourSquare::setDigit(const QString& digit) {
+    if (digit == digit_) {
+        return;
+    }
+    if (baseName_.isEmpty()) {
+        baseName_ = accessibleName();
+    }
+    digit_ = digit;
+    setAccessibleName(digit.isEmpty() ? baseName_ : baseName_ + QStringLiteral(": ") + digit);
+}
+
 QColor ColourSquare::shownColour() const {
     return colour_.value_or(palette().color(QPalette::Button));
 }

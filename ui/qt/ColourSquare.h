@@ -18,12 +18,17 @@ class ColourSquare : public QFrame {
     void setColour(const QColor& colour);
     // The colour on show: the one set last, or the button face before the first.
     [[nodiscard]] QColor shownColour() const;
+    // The digit the colour stands for joins the square's accessible name
+    // ("En iyi gen, 1. basamak: 6"); an empty digit leaves the bare name.
+    void setDigit(const QString& digit);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     std::optional<QColor> colour_;
+    QString baseName_;
+    QString digit_;
 };
 
 } // namespace ga::qt

@@ -138,6 +138,12 @@ void QtWindowOps::setBackColor(Control square, Colour colour) {
     }
 }
 
+void QtWindowOps::setSquareDigit(Control square, std::string_view digit) {
+    if (auto* s = widget<ColourSquare>(square)) {
+        s->setDigit(fromUtf8(digit));
+    }
+}
+
 void QtWindowOps::msgBox(std::string_view text) {
     auto* box = new QMessageBox(QMessageBox::NoIcon, window_.windowTitle(), fromUtf8(text),
                                 QMessageBox::Ok, &window_);

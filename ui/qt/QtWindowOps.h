@@ -33,6 +33,7 @@ class QtWindowOps final : public WindowOps {
     void refresh(Control picture) override;
     void circle(Control picture, float x, float y, double radius, Colour colour) override;
     void setBackColor(Control square, Colour colour) override;
+    void setSquareDigit(Control square, std::string_view digit) override;
     void msgBox(std::string_view text) override;
     void beep() override;
     void unload() override;
