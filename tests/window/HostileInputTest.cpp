@@ -1,0 +1,235 @@
+#include "engine/Form1.h"
+#include "ui/qt/MainWindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+
+using ga::Control;
+using ga::qt::MainWindow;
+
+namespace {
+
+// A number as the lists and boxes show it, or one of the three words for values with no
+// finite result; never a C-library spelling such as "inf" or "nan".
+const QRegularExpression
+    kDefined(QStringLiteral("^ ?(-?(\\d+|\\d*[.,]\\d+)(E[+-]\\d{2,})?|-?∞|∞|tanımsız)$"));
+
+int openBoxes() {
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMessageBox*>(w) != nullptr && w->isVisible()) {
+            ++n;
+        }
+    }
+    return n;
+}
+
+void closeBoxes() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMessageBox*>(w) != nullptr) {
+            w->close();
+        }
+    }
+}
+
+} // namespace
+
+// Whatever a person types, the real window keeps running, refuses what it must with its
+// one message, and shows a defined text in every list line and result box.
+class HostileInputTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+
+    void functionsWithNoFiniteValue_data();
+    void functionsWithNoFiniteValue();
+    void negativeDigitWithFractionalExponent();
+    void speeds_data();
+    void speeds();
+    void targets_data();
+    void targets();
+
+  private:
+    std::unique_ptr<MainWindow> window;
+    template <class T> T* get(Control c) { return window->control<T>(c); }
+    void type(Control box, const QString& text) {
+        get<QLineEdit>(box)->setText(text); // what typing or pasting leaves in the box
+    }
+    void press(Control button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
+    void tick() {
+        window->timer()->stop();
+        window->form().Timer1_Timer();
+        QTest::qWait(60); // display updates may wait for the next frame
+    }
+    void verifyDefinedTexts(bool panelToo = true);
+    void verifyStillResponsive();
+};
+
+void HostileInputTest::init() {
+    window = std::make_unique<MainWindow>(".");
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void HostileInputTest::cleanup() {
+    closeBoxes();
+    window.reset();
+}
+
+void HostileInputTest::verifyDefinedTexts(bool panelToo) {
+    for (Control list : {Control::Gen, Control::Sonuc, Control::uyl}) {
+        auto* widget = get<QListWidget>(list);
+        QCOMPARE(widget->count(), 20);
+        for (int i = 0; i < widget->count(); ++i) {
+            QVERIFY2(kDefined.match(widget->item(i)->text()).hasMatch(),
+                     qPrintable(widget->item(i)->text()));
+        }
+    }
+    for (Control box : {Control::nesil, Control::tmut, Control::teni, Control::teni2, Control::tenk,
+                        Control::tenk2}) {
+        const QString text = get<QLineEdit>(box)->text();
+        QVERIFY2(!panelToo || kDefined.match(text).hasMatch(), qPrintable(text));
+    }
+}
+
+// Runs the window at full speed for a moment and stops it with a click.
+void HostileInputTest::verifyStillResponsive() {
+    type(Control::Text4, QStringLiteral("2000"));
+    press(Control::Command2);
+    QVERIFY(window->timer()->isActive());
+    const QString before = get<QLineEdit>(Control::nesil)->text();
+    QTRY_VERIFY(get<QLineEdit>(Control::nesil)->text() != before);
+    press(Control::Command3);
+    QCOMPARE(get<QLabel>(Control::status)->text(), QStringLiteral("Durduruldu..."));
+    QVERIFY(!window->timer()->isActive());
+}
+
+void HostileInputTest::functionsWithNoFiniteValue_data() {
+    QTest::addColumn<Control>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Control>("box2");
+    QTest::addColumn<QString>("text2");
+    QTest::addColumn<double>("gene");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("exponent 1e308") << Control::pa << QStringLiteral("1e308") << Control::pb
+                                    << QStringLiteral("2") << 20000.0 << QStringLiteral("∞");
+    QTest::newRow("zero to a negative power")
+        << Control::pb << QStringLiteral("-1") << Control::pc << QStringLiteral("-1") << 10000.0
+        << QStringLiteral("∞");
+    QTest::newRow("zero times infinity")
+        << Control::ta << QStringLiteral("0") << Control::pa << QStringLiteral("1000") << 90000.0
+        << QStringLiteral("tanımsız");
+    QTest::newRow("10 000 digits as a coefficient")
+        << Control::tb << QString(10000, QLatin1Char('9')) << Control::pe
+        << QString(10000, QLatin1Char('7')) << 10000.0 << QStringLiteral("tanımsız");
+}
+
+// Powers that overflow, zero to a negative power and zero times infinity give lines of
+// "∞" or "tanımsız" instead of digits, a fitness of "∞", and the run goes on.
+void HostileInputTest::functionsWithNoFiniteValue() {
+    QFETCH(Control, box);
+    QFETCH(QString, text);
+    QFETCH(Control, box2);
+    QFETCH(QString, text2);
+    QFETCH(double, gene);
+    QFETCH(QString, shown);
+    type(box, text);
+    type(box2, text2);
+    press(Control::Command1);
+    QCOMPARE(openBoxes(), 0);
+    verifyDefinedTexts(false); // the result boxes still show their "-" until a tick
+    // A population of that one gene breeds only copies of it.
+    ga::Form1& form = window->form();
+    for (int i = 1; i <= 20; ++i) {
+        form.genler[i] = gene;
+        form.basamaklaraAyir(i);
+        form.sonuclar[i] = form.amacFonksiyonu(i);
+        form.uyumlar[i] = form.uyumHesapla(form.sonuclar[i]);
+    }
+    type(Control::Text3, QStringLiteral("0"));
+    tick();
+    verifyDefinedTexts();
+    for (int i = 0; i < 20; ++i) {
+        QCOMPARE(get<QListWidget>(Control::Sonuc)->item(i)->text(), shown);
+        QCOMPARE(get<QListWidget>(Control::uyl)->item(i)->text(), QStringLiteral("∞"));
+    }
+    verifyStillResponsive();
+}
+
+// A negative digit (left by a mutation) under a fractional exponent has no real power:
+// the individual ranks last instead of breaking the ranking.
+void HostileInputTest::negativeDigitWithFractionalExponent() {
+    type(Control::pa, QStringLiteral("0.5"));
+    press(Control::Command1);
+    ga::Form1& form = window->form();
+    form.genler[1] = -7655;
+    form.basamaklaraAyir(1);
+    form.sonuclar[1] = form.amacFonksiyonu(1);
+    form.uyumlar[1] = form.uyumHesapla(form.sonuclar[1]);
+    QVERIFY(std::isinf(form.uyumlar[1]));
+    type(Control::Text3, QStringLiteral("0"));
+    tick();
+    // Ranked last, recorded as the worst individual, and gone from the population.
+    QCOMPARE(form.module1.enKotuGen, -7655.0);
+    verifyDefinedTexts();
+    QCOMPARE(get<QLineEdit>(Control::tenk)->text(), QStringLiteral("-7655"));
+    QCOMPARE(get<QLineEdit>(Control::tenk2)->text(), QStringLiteral("∞"));
+    verifyStillResponsive();
+}
+
+void HostileInputTest::speeds_data() {
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<int>("period");
+    QTest::newRow("zero") << QStringLiteral("0") << 125;
+    QTest::newRow("no number") << QStringLiteral("abc") << 125;
+    QTest::newRow("negative") << QStringLiteral("-3") << 125;
+    QTest::newRow("very fast") << QStringLiteral("100000") << 1;
+    QTest::newRow("very slow") << QStringLiteral("0.00000001") << 86400000;
+}
+
+// A speed that is not a positive number never stalls or floods the window.
+void HostileInputTest::speeds() {
+    QFETCH(QString, speed);
+    QFETCH(int, period);
+    type(Control::Text4, speed);
+    press(Control::Command1);
+    QCOMPARE(window->timer()->interval(), period);
+    QCOMPARE(openBoxes(), 0);
+}
+
+void HostileInputTest::targets_data() {
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("1e5") << QStringLiteral("1e5") << true;
+    QTest::newRow("just above 100000") << QStringLiteral("100000.0000001") << false;
+    QTest::newRow("10 000 digits") << QString(10000, QLatin1Char('9')) << false;
+    QTest::newRow("Turkish letters") << QStringLiteral("ğüşİıöç") << false;
+}
+
+// Targets are accepted or refused with the one message, whatever their form.
+void HostileInputTest::targets() {
+    QFETCH(QString, target);
+    QFETCH(bool, accepted);
+    type(Control::Text1, target);
+    press(Control::Command1);
+    QCOMPARE(openBoxes(), accepted ? 0 : 1);
+    QCOMPARE(get<QListWidget>(Control::Gen)->count(), accepted ? 20 : 0);
+    closeBoxes();
+    if (accepted) {
+        tick();
+        verifyDefinedTexts();
+        verifyStillResponsive();
+    }
+}
+
+QTEST_MAIN(HostileInputTest)
+#include "HostileInputTest.moc"
