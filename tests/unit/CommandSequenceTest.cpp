@@ -120,7 +120,6 @@ class Sequence {
         case 2: {
             const auto messages = ops_.messages.size();
             form_.Command1_Click();
-            prepared_ = ops_.messages.size() == messages || prepared_;
             if (ops_.messages.size() == messages) {
                 startAllowed_ = true;
             }
@@ -225,7 +224,6 @@ class Sequence {
     Form1 form_{ops_, ","};
     Module1 last_;
     std::ostringstream trail_;
-    bool prepared_ = false;
     bool startAllowed_ = false;
     bool ticked_ = false;
     bool reset_ = false;
