@@ -10,11 +10,13 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -92,6 +94,14 @@ void press(ga::qt::MainWindow& w, Control button) {
     QTest::mouseClick(w.control<QPushButton>(button), Qt::LeftButton);
 }
 
+// Runs the event loop as the program does (QTest::qWait sleeps 10 ms whenever nothing is
+// due, which would hold back a timer that ticks every millisecond).
+void runFor(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
 double generations(const ga::qt::MainWindow& w) {
     return w.form().module1.nesilSayisi;
 }
@@ -127,11 +137,11 @@ double clickLatency(ga::qt::MainWindow& w, Control button, const QString& expect
 // The share of one core the process uses while the event loop runs for `seconds`, after
 // a second to settle.
 double idleCpu(double seconds) {
-    QTest::qWait(1000);
+    runFor(1000);
     const double cpu0 = cpuSeconds();
     QElapsedTimer idle;
     idle.start();
-    QTest::qWait(static_cast<int>(seconds * 1000));
+    runFor(static_cast<int>(seconds * 1000));
     return (cpuSeconds() - cpu0) / (static_cast<double>(idle.elapsed()) / 1000);
 }
 
@@ -224,7 +234,7 @@ int main(int argc, char** argv) {
     const double g0 = generations(window);
     QElapsedTimer run;
     run.start();
-    QTest::qWait(static_cast<int>(seconds * 1000));
+    runFor(static_cast<int>(seconds * 1000));
     const double rate = (generations(window) - g0) / (static_cast<double>(run.elapsed()) / 1000);
     std::printf("generations per second at speed 2000 over %.0f s: %.0f\n", seconds, rate);
 
@@ -234,7 +244,7 @@ int main(int argc, char** argv) {
     press(window, Control::Command2);
     long halfway = -1;
     while (generations(window) < targetGenerations && window.isVisible()) {
-        QTest::qWait(250);
+        runFor(250);
         if (halfway < 0 && generations(window) >= targetGenerations / 2) {
             halfway = residentKiB();
         }
