@@ -20,6 +20,9 @@ ChartWidget::ChartWidget(QWidget* parent) : QFrame(parent) {
     setFocusPolicy(Qt::StrongFocus);
     // The surface is painted completely from the backing image.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    frameTimer_.setSingleShot(true);
+    frameTimer_.setInterval(kFrameIntervalMs);
+    connect(&frameTimer_, &QTimer::timeout, this, &ChartWidget::flushDrawing);
 }
 
 void ChartWidget::setChartScale(const ChartScale& scale) {
@@ -31,7 +34,9 @@ void ChartWidget::setScaleTop(double y) {
 }
 
 void ChartWidget::cls() {
+    frameTimer_.stop();
     circles_.clear();
+    drawnCount_ = 0;
     ensureImage();
     image_.fill(Qt::white);
     updateDescription();
@@ -39,6 +44,8 @@ void ChartWidget::cls() {
 }
 
 void ChartWidget::refresh() {
+    frameTimer_.stop();
+    drawPending();
     repaint();
 }
 
@@ -54,13 +61,30 @@ void ChartWidget::circle(double x, double y, double radius, const QColor& colour
         mapped->cy - reach > surface.height()) {
         return;
     }
-    ensureImage();
     circles_.push_back({*mapped, colour.rgb()});
-    drawInto(image_, circles_.back());
-    updateDescription();
+    if (!frameTimer_.isActive()) {
+        frameTimer_.start();
+    }
+}
 
-    const QRectF bounds(mapped->cx - reach, mapped->cy - reach, 2 * reach, 2 * reach);
-    update(bounds.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft()));
+void ChartWidget::flushDrawing() {
+    frameTimer_.stop();
+    const QRect dirty = drawPending();
+    if (!dirty.isEmpty()) {
+        update(dirty);
+    }
+}
+
+QRect ChartWidget::drawPending() {
+    if (drawnCount_ == circles_.size()) {
+        return {};
+    }
+    updateDescription();
+    // An image made anew (first use, another size or pixel ratio) holds every circle.
+    ensureImage();
+    const QRect dirty = drawInto(image_, drawnCount_);
+    drawnCount_ = circles_.size();
+    return dirty;
 }
 
 void ChartWidget::setDescription(const QString& description) {
@@ -69,6 +93,13 @@ void ChartWidget::setDescription(const QString& description) {
 }
 
 void ChartWidget::paintEvent(QPaintEvent* event) {
+    // Circles placed since the last frame show in this paint already; any outside the
+    // area being painted get a paint of their own.
+    frameTimer_.stop();
+    const QRect dirty = drawPending();
+    if (!dirty.isEmpty() && !event->rect().contains(dirty)) {
+        update(dirty);
+    }
     ensureImage();
     QPainter painter(this);
     painter.setClipRegion(event->region());
@@ -103,22 +134,33 @@ void ChartWidget::rebuildImage() {
     image.fill(Qt::white);
     // The drawing keeps its pixel positions: a larger surface shows more white, a
     // smaller one cuts the drawing off, as a picture box does.
-    for (const Drawn& drawn : circles_) {
-        drawInto(image, drawn);
-    }
+    drawInto(image, 0);
     image_ = std::move(image);
+    drawnCount_ = circles_.size();
 }
 
-void ChartWidget::drawInto(QImage& image, const Drawn& drawn) const {
-    if (image.isNull()) {
-        return;
+QRect ChartWidget::drawInto(QImage& image, std::size_t first) const {
+    if (image.isNull() || first >= circles_.size()) {
+        return {};
     }
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor::fromRgb(drawn.colour), kPenWidth));
     painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QPointF(drawn.circle.cx, drawn.circle.cy), drawn.circle.radius,
-                        drawn.circle.radius);
+    QPen pen(Qt::black, kPenWidth);
+    QRectF bounds;
+    for (std::size_t i = first; i < circles_.size(); ++i) {
+        const Drawn& drawn = circles_[i];
+        // Neighbouring circles often share a colour; the pen changes only when it differs.
+        if (i == first || drawn.colour != circles_[i - 1].colour) {
+            pen.setColor(QColor::fromRgb(drawn.colour));
+            painter.setPen(pen);
+        }
+        const PixelCircle& c = drawn.circle;
+        painter.drawEllipse(QPointF(c.cx, c.cy), c.radius, c.radius);
+        const double reach = c.radius + kPenWidth;
+        bounds |= QRectF(c.cx - reach, c.cy - reach, 2 * reach, 2 * reach);
+    }
+    return bounds.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft());
 }
 
 void ChartWidget::updateDescription() {

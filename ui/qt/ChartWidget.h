@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QImage>
 #include <QString>
+#include <QTimer>
 
 #include <vector>
 
@@ -14,7 +15,8 @@ namespace ga::qt {
 // A picture box: a white drawing surface with a user coordinate system and circles
 // drawn into a backing image, so that the drawing survives repaints and resizing. The
 // circles that touch the surface are also kept, so the image can be rebuilt sharply when
-// the screen's pixel ratio changes.
+// the screen's pixel ratio changes. New circles are drawn together once a frame (or at
+// the next paint or flush), not one by one: a tick brings twenty of them.
 class ChartWidget : public QFrame {
     Q_OBJECT
 
@@ -32,13 +34,15 @@ class ChartWidget : public QFrame {
     // Repaints now.
     void refresh();
     // An antialiased outline one pixel wide, centred at (x, y) in user units, the radius
-    // in horizontal units. Circles that map to no pixel position are skipped.
+    // in horizontal units. Circles that map to no pixel position are skipped. It is placed
+    // at once and drawn with the others of its frame.
     void circle(double x, double y, double radius, const QColor& colour);
+    // Draws the circles placed since the last frame and shows them.
+    void flushDrawing();
+    static constexpr int kFrameIntervalMs = 16;
 
     // The drawing surface's size in logical pixels (inside the border).
     [[nodiscard]] QSize surfaceSize() const { return contentsRect().size(); }
-    // The backing image, at the device pixel ratio.
-    [[nodiscard]] const QImage& image() const { return image_; }
     // How many circles touch the surface since the last Cls.
     [[nodiscard]] int pointCount() const { return static_cast<int>(circles_.size()); }
 
@@ -57,13 +61,19 @@ class ChartWidget : public QFrame {
 
     void ensureImage();
     void rebuildImage();
-    void drawInto(QImage& image, const Drawn& drawn) const;
+    // Draws circles_ from `first` on into the image with one painter; returns the area
+    // they cover in widget coordinates.
+    QRect drawInto(QImage& image, std::size_t first) const;
+    // Draws the circles still waiting; returns the area to show again.
+    QRect drawPending();
     void updateDescription();
 
     ChartScale scale_;
     QImage image_;
     std::vector<Drawn> circles_;
+    std::size_t drawnCount_ = 0; // how many of circles_ the image holds
     QString description_;
+    QTimer frameTimer_;
 };
 
 } // namespace ga::qt
