@@ -387,6 +387,7 @@ void WindowLayoutTest::labelNamesFollowTheirText() {
 // The program's colours are 0x00BBGGRR; a square shows red for 0x0000FF, not blue.
 void WindowLayoutTest::backColorConvertsTheProgramsColours() {
     window->form().Command4_Click(); // whitens every square
+    window->flushDisplay();
     for (int item = 0; item <= 1; ++item) {
         for (int position = 1; position <= 5; ++position) {
             QCOMPARE(get<ColourSquare>(ga::colourSquare(position, item))->shownColour(),
@@ -395,8 +396,10 @@ void WindowLayoutTest::backColorConvertsTheProgramsColours() {
     }
     QtWindowOps& ops = window->ops();
     ops.setBackColor(Control::g2_0, 0x0000FF);
+    window->flushDisplay();
     QCOMPARE(get<ColourSquare>(Control::g2_0)->shownColour(), QColor(255, 0, 0));
     ops.setBackColor(Control::g2_0, 0x785634);
+    window->flushDisplay();
     QCOMPARE(get<ColourSquare>(Control::g2_0)->shownColour(), QColor(0x34, 0x56, 0x78));
 }
 

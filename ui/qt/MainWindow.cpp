@@ -170,10 +170,19 @@ MainWindow::MainWindow(const std::string& decimalSeparator, QWidget* parent) : Q
            toPixels(kClientHeightTwips) + menuBar()->sizeHint().height());
 
     control(Control::pe)->setFocus();
-    form_->Form_Load();
+    handle(&Form1::Form_Load);
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::flushDisplay() {
+    ops_->flushDisplay();
+}
+
+void MainWindow::handle(void (Form1::*handler)()) {
+    (form_.get()->*handler)();
+    ops_->flushDisplay();
+}
 
 QWidget* MainWindow::control(Control id) const {
     const auto i = static_cast<std::size_t>(id);
@@ -218,14 +227,14 @@ void MainWindow::buildMenu() {
 
     QAction* about = menu->addAction(QStringLiteral("&Hakkında"));
     about->setObjectName(QStringLiteral("hk"));
-    connect(about, &QAction::triggered, this, [this] { form_->hk_Click(); });
+    connect(about, &QAction::triggered, this, [this] { handle(&Form1::hk_Click); });
 
     QAction* separator = menu->addSeparator();
     separator->setObjectName(QStringLiteral("da"));
 
     QAction* quit = menu->addAction(QStringLiteral("Çı&kış"));
     quit->setObjectName(QStringLiteral("cs"));
-    connect(quit, &QAction::triggered, this, [this] { form_->cs_Click(); });
+    connect(quit, &QAction::triggered, this, [this] { handle(&Form1::cs_Click); });
 }
 
 void MainWindow::setTabChain() {
@@ -245,12 +254,13 @@ void MainWindow::setTabChain() {
 void MainWindow::connectHandlers() {
     const auto onClick = [this](Control id, void (Form1::*handler)()) {
         connect(control<QPushButton>(id), &QPushButton::clicked, this,
-                [this, handler] { (form_.get()->*handler)(); });
+                [this, handler] { handle(handler); });
     };
     onClick(Control::Command1, &Form1::Command1_Click);
     onClick(Control::Command2, &Form1::Command2_Click);
     onClick(Control::Command3, &Form1::Command3_Click);
     onClick(Control::Command4, &Form1::Command4_Click);
+    // A tick's changes wait for the next frame.
     connect(timer_, &QTimer::timeout, this, [this] { form_->Timer1_Timer(); });
 }
 

@@ -34,6 +34,10 @@ class MainWindow : public QMainWindow {
     [[nodiscard]] Form1& form() const { return *form_; }
     [[nodiscard]] QtWindowOps& ops() const { return *ops_; }
 
+    // Shows at once what the last tick changed; ticks show their changes once a frame.
+    // Clicks and menu items show theirs before they return.
+    void flushDisplay();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -42,6 +46,8 @@ class MainWindow : public QMainWindow {
     void buildMenu();
     void setTabChain();
     void connectHandlers();
+    // Runs a handler of the logic and shows its effect at once.
+    void handle(void (Form1::*handler)());
 
     QtWindowOps::Widgets controls_{};
     QTimer* timer_ = nullptr;

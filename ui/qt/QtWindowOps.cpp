@@ -5,6 +5,7 @@
 #include "ui/qt/ReportLog.h"
 
 #include <QApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,10 +28,24 @@ QColor toQColor(Colour colour) {
                   static_cast<int>((colour >> 16) & 0xFFU));
 }
 
+void showText(QLineEdit& edit, const QString& text) {
+    // Setting a text lays the box out again; the same text only needs the cursor put back
+    // (which also drops a selection, as setting the text does).
+    if (edit.text() != text) {
+        edit.setText(text);
+    }
+    // A narrow box shows the start of a long number, not its end.
+    edit.setCursorPosition(0);
+}
+
 } // namespace
 
 QtWindowOps::QtWindowOps(QWidget& window, const Widgets& widgets, QTimer& timer)
-    : window_(window), widgets_(widgets), timer_(timer) {}
+    : window_(window), widgets_(widgets), timer_(timer) {
+    frameTimer_.setSingleShot(true);
+    frameTimer_.setInterval(kFrameIntervalMs);
+    QObject::connect(&frameTimer_, &QTimer::timeout, &frameTimer_, [this] { flushDisplay(); });
+}
 
 template <class T> T* QtWindowOps::widget(Control c) const {
     const auto i = static_cast<std::size_t>(c);
@@ -43,16 +58,33 @@ template <class T> T* QtWindowOps::widget(Control c) const {
 }
 
 std::string QtWindowOps::text(Control box) const {
+    for (const PendingText& pending : pendingTexts_) {
+        if (pending.box == box) {
+            return pending.text.toStdString();
+        }
+    }
     const auto* edit = widget<QLineEdit>(box);
     return edit != nullptr ? edit->text().toStdString() : std::string{};
 }
 
 void QtWindowOps::setText(Control box, std::string_view text) {
-    if (auto* edit = widget<QLineEdit>(box)) {
-        edit->setText(fromUtf8(text));
-        // A narrow box shows the start of a long number, not its end.
-        edit->setCursorPosition(0);
+    auto* edit = widget<QLineEdit>(box);
+    if (edit == nullptr) {
+        return;
     }
+    if (!edit->isReadOnly()) {
+        // A box the user types into changes at once.
+        showText(*edit, fromUtf8(text));
+        return;
+    }
+    scheduleFlush();
+    for (PendingText& pending : pendingTexts_) {
+        if (pending.box == box) {
+            pending.text = fromUtf8(text);
+            return;
+        }
+    }
+    pendingTexts_.push_back({box, fromUtf8(text)});
 }
 
 void QtWindowOps::setCaption(Control label, std::string_view caption) {
@@ -64,10 +96,12 @@ void QtWindowOps::setCaption(Control label, std::string_view caption) {
 void QtWindowOps::addItem(Control list, std::string_view line) {
     if (list == Control::List1) {
         if (auto* log = widget<ReportLog>(list)) {
+            // The log collects its lines itself; they join the frame.
             log->addLine(fromUtf8(line));
+            scheduleFlush();
         }
-    } else if (auto* l = widget<QListWidget>(list)) {
-        l->addItem(fromUtf8(line));
+    } else if (widget<QListWidget>(list) != nullptr) {
+        pendingList(list).added.append(fromUtf8(line));
     }
 }
 
@@ -76,8 +110,10 @@ void QtWindowOps::clear(Control list) {
         if (auto* log = widget<ReportLog>(list)) {
             log->clearLines();
         }
-    } else if (auto* l = widget<QListWidget>(list)) {
-        l->clear();
+    } else if (widget<QListWidget>(list) != nullptr) {
+        PendingList& pending = pendingList(list);
+        pending.cleared = true;
+        pending.added.clear();
     }
 }
 
@@ -133,14 +169,14 @@ void QtWindowOps::circle(Control picture, float x, float y, double radius, Colou
 }
 
 void QtWindowOps::setBackColor(Control square, Colour colour) {
-    if (auto* s = widget<ColourSquare>(square)) {
-        s->setColour(toQColor(colour));
+    if (widget<ColourSquare>(square) != nullptr) {
+        pendingSquare(square).colour = toQColor(colour);
     }
 }
 
 void QtWindowOps::setSquareDigit(Control square, std::string_view digit) {
-    if (auto* s = widget<ColourSquare>(square)) {
-        s->setDigit(fromUtf8(digit));
+    if (widget<ColourSquare>(square) != nullptr) {
+        pendingSquare(square).digit = fromUtf8(digit);
     }
 }
 
@@ -175,6 +211,89 @@ float QtWindowOps::rnd() {
 
 void QtWindowOps::randomize(float seed) {
     random_.seed(seed);
+}
+
+void QtWindowOps::flushDisplay() {
+    frameTimer_.stop();
+    for (const PendingList& pending : pendingLists_) {
+        showList(pending);
+    }
+    pendingLists_.clear();
+    for (const PendingText& pending : pendingTexts_) {
+        if (auto* edit = widget<QLineEdit>(pending.box)) {
+            showText(*edit, pending.text);
+        }
+    }
+    pendingTexts_.clear();
+    for (const PendingSquare& pending : pendingSquares_) {
+        auto* s = widget<ColourSquare>(pending.square);
+        if (pending.colour) {
+            s->setColour(*pending.colour);
+        }
+        if (pending.digit) {
+            s->setDigit(*pending.digit);
+        }
+    }
+    pendingSquares_.clear();
+    for (Control picture : {Control::Picture1, Control::Picture2}) {
+        if (auto* chart = widget<ChartWidget>(picture)) {
+            chart->flushDrawing();
+        }
+    }
+    if (auto* log = widget<ReportLog>(Control::List1)) {
+        log->flush();
+    }
+}
+
+void QtWindowOps::scheduleFlush() {
+    if (!frameTimer_.isActive()) {
+        frameTimer_.start();
+    }
+}
+
+QtWindowOps::PendingList& QtWindowOps::pendingList(Control list) {
+    scheduleFlush();
+    for (PendingList& pending : pendingLists_) {
+        if (pending.list == list) {
+            return pending;
+        }
+    }
+    return pendingLists_.emplace_back(PendingList{list, false, {}});
+}
+
+QtWindowOps::PendingSquare& QtWindowOps::pendingSquare(Control square) {
+    scheduleFlush();
+    for (PendingSquare& pending : pendingSquares_) {
+        if (pending.square == square) {
+            return pending;
+        }
+    }
+    return pendingSquares_.emplace_back(PendingSquare{square, std::nullopt, std::nullopt});
+}
+
+void QtWindowOps::showList(const PendingList& pending) {
+    auto* list = widget<QListWidget>(pending.list);
+    if (!pending.cleared) {
+        list->addItems(pending.added);
+        return;
+    }
+    if (list->count() > pending.added.size()) {
+        list->clear();
+        list->addItems(pending.added);
+        return;
+    }
+    // Clear and AddItem again with as many lines as before or more: the rows that are
+    // there take the new texts (unchanged ones cost nothing) instead of being deleted and
+    // made anew, which leaves the same lines and, as Clear does, no current row and no
+    // selection.
+    list->selectionModel()->clear();
+    const auto kept = static_cast<int>(list->count());
+    for (int row = 0; row < kept; ++row) {
+        list->item(row)->setText(pending.added[row]);
+    }
+    if (pending.added.size() > kept) {
+        list->addItems(pending.added.mid(kept));
+    }
 }
 
 } // namespace ga::qt

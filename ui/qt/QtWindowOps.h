@@ -3,22 +3,40 @@
 #include "ui/Random.h"
 #include "ui/WindowOps.h"
 
-#include <array>
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
 
-class QTimer;
+#include <array>
+#include <optional>
+#include <vector>
+
 class QWidget;
 
 namespace ga::qt {
 
 // The window operations over real Qt widgets. It converts between the logic's UTF-8
 // strings and colours and Qt's, and does nothing else: the rules stay in the logic.
+//
+// What only shows the run (the population lists, the read-only result boxes, the colour
+// squares, the charts and the log) reaches the screen at most once a frame: at the fastest
+// speed a tick comes every millisecond, and showing each one would cost far more than the
+// tick. The logic never reads those controls back, and the owner flushes at the end of
+// every click so that a click shows its effect at once.
 class QtWindowOps final : public WindowOps {
   public:
     using Widgets = std::array<QWidget*, kControlCount>;
 
+    // About one screen refresh.
+    static constexpr int kFrameIntervalMs = 16;
+
     // `window` is the top-level window (its caption titles the message boxes); `timer`
     // stands for Timer1.
     QtWindowOps(QWidget& window, const Widgets& widgets, QTimer& timer);
+
+    // Shows every change that is still waiting for the next frame.
+    void flushDisplay();
 
     std::string text(Control box) const override;
     void setText(Control box, std::string_view text) override;
@@ -42,12 +60,37 @@ class QtWindowOps final : public WindowOps {
     void randomize(float seed) override;
 
   private:
+    // The lines a list box is to get at the next frame: after a Clear they replace its
+    // contents, otherwise they follow them.
+    struct PendingList {
+        Control list;
+        bool cleared = false;
+        QStringList added;
+    };
+    struct PendingText {
+        Control box;
+        QString text;
+    };
+    struct PendingSquare {
+        Control square;
+        std::optional<QColor> colour;
+        std::optional<QString> digit;
+    };
+
     template <class T> T* widget(Control c) const;
+    void scheduleFlush();
+    PendingList& pendingList(Control list);
+    PendingSquare& pendingSquare(Control square);
+    void showList(const PendingList& pending);
 
     QWidget& window_;
     Widgets widgets_;
     QTimer& timer_;
     Random random_;
+    QTimer frameTimer_;
+    std::vector<PendingList> pendingLists_;
+    std::vector<PendingText> pendingTexts_;
+    std::vector<PendingSquare> pendingSquares_;
 };
 
 } // namespace ga::qt
