@@ -1,5 +1,7 @@
 #include "ui/qt/ReportLog.h"
 
+#include <QApplication>
+#include <QListWidget>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -39,6 +41,8 @@ class ReportLogTest : public QObject {
     void clearDropsWaitingLines();
     void followsTheNewestLineAtTheBottom();
     void staysPutWhenScrolledUp();
+    void looksAndMovesLikeAList();
+    void scrollsFarEnoughForTheWidestLine();
 };
 
 // Beyond 100 000 lines the oldest go: the count stays at the capacity and the newest
@@ -151,6 +155,62 @@ void ReportLogTest::staysPutWhenScrolledUp() {
     QCOMPARE(log.logModel()->rowCount(), 100);
     QCOMPARE(topLine(log), shown);
     QVERIFY(log.verticalScrollBar()->value() < log.verticalScrollBar()->maximum());
+}
+
+// The log shows its lines as a list box does: rows as high as a list's rows in the same
+// font and marked across the whole view, Home and End jump to the first and the last
+// line, and Tab moves on to the next control instead of walking through the lines.
+void ReportLogTest::looksAndMovesLikeAList() {
+    QWidget window;
+    auto* log = new ReportLog(&window);
+    auto* next = new QListWidget(&window);
+    log->setGeometry(0, 0, 233, 134);
+    next->setGeometry(0, 140, 233, 60);
+    next->addItem(numbered(0));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    addLines(*log, 0, 50);
+    log->flush();
+    QCoreApplication::processEvents();
+
+    const QRect row = log->visualRect(log->logModel()->index(3));
+    QCOMPARE(row.height(), next->visualItemRect(next->item(0)).height());
+    QVERIFY(row.left() <= 0);
+    QVERIFY(row.right() >= log->viewport()->width() - 1);
+
+    log->setFocus();
+    QTRY_VERIFY(log->hasFocus());
+    QTest::keyClick(log, Qt::Key_Home);
+    QCOMPARE(log->currentIndex().row(), 0);
+    QTest::keyClick(log, Qt::Key_Down);
+    QCOMPARE(log->currentIndex().row(), 1);
+    QTest::keyClick(log, Qt::Key_End);
+    QCOMPARE(log->currentIndex().row(), 49);
+    QVERIFY(log->viewport()->rect().intersects(log->visualRect(log->currentIndex())));
+    QTest::keyClick(log, Qt::Key_Tab);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(next));
+}
+
+// A line wider than the view can be scrolled into view to its last letter.
+void ReportLogTest::scrollsFarEnoughForTheWidestLine() {
+    ReportLog log;
+    log.resize(233, 134);
+    log.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&log));
+    const QString wide = numbered(1) + QStringLiteral(" ve çiftleşti, sonra yine çiftleşti");
+    log.addLine(numbered(0));
+    log.addLine(wide);
+    log.flush();
+    QCoreApplication::processEvents();
+
+    QScrollBar* bar = log.horizontalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    bar->setValue(bar->maximum());
+    const int textWidth = log.fontMetrics().horizontalAdvance(wide);
+    const QRect row = log.visualRect(log.logModel()->index(1));
+    // The row reaches past the text's end, and its end is inside the view.
+    QVERIFY2(row.width() >= textWidth, qPrintable(QString::number(row.width())));
+    QVERIFY(row.right() <= log.viewport()->width() + 1);
 }
 
 QTEST_MAIN(ReportLogTest)

@@ -1,47 +1,40 @@
 #include "ui/qt/ReportLog.h"
 
+#include <QEvent>
 #include <QFontMetrics>
+#include <QHeaderView>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 #include <algorithm>
 
 namespace ga::qt {
 
-namespace {
-
-// Every row is as wide as the widest line seen, so the view, which sizes all rows alike
-// for speed, still scrolls far enough to the right for any line.
-class WidestLineDelegate : public QStyledItemDelegate {
-  public:
-    WidestLineDelegate(const int& widest, QObject* parent)
-        : QStyledItemDelegate(parent), widest_(widest) {}
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        const int textWidth = option.fontMetrics.horizontalAdvance(index.data().toString());
-        size.setWidth(std::max(size.width(), size.width() - textWidth + widest_));
-        return size;
-    }
-
-  private:
-    const int& widest_;
-};
-
-} // namespace
-
 ReportLog::ReportLog(QWidget* parent, int capacity)
-    : QListView(parent), model_(new LogModel(this, capacity)) {
+    : QTableView(parent), model_(new LogModel(this, capacity)) {
     setModel(model_);
-    setItemDelegate(new WidestLineDelegate(widestLine_, this));
-    // All rows have the same height: layout stays cheap with a hundred thousand lines.
-    setUniformItemSizes(true);
+    // One column of lines, as a list shows them: no headers, no grid, whole rows.
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // All rows have the same height: nothing is measured per row.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    // Tab moves on to the next control, as it does from a list.
+    setTabKeyNavigation(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     // Whole rows per scroll step, so dropping rows at the front maps onto the scroll value.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setTextElideMode(Qt::ElideNone);
+    fitRowsToFont();
 
     flushTimer_.setSingleShot(true);
     flushTimer_.setInterval(kFlushIntervalMs);
@@ -70,9 +63,8 @@ void ReportLog::flush() {
     const bool follow = atBottom();
     const int oldValue = verticalScrollBar()->value();
 
-    const QFontMetrics metrics(font());
     for (const QString& line : std::as_const(pending_)) {
-        widestLine_ = std::max(widestLine_, metrics.horizontalAdvance(line));
+        widestLine_ = std::max(widestLine_, lineWidth(line));
     }
     const int dropped = model_->append(pending_);
     pending_.clear();
@@ -90,9 +82,74 @@ int ReportLog::lineCount() const {
     return model_->rowCount() + static_cast<int>(pending_.size());
 }
 
+void ReportLog::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        fitRowsToFont();
+    }
+}
+
+void ReportLog::updateGeometries() {
+    // The column is as wide as the widest line, so the view scrolls far enough to the
+    // right for any line, and never narrower than the view, so a selected row is marked
+    // across the whole view as in a list.
+    const int wanted = std::max(viewport()->width(), widestLine_ + textPadding_);
+    if (horizontalHeader()->count() > 0 && horizontalHeader()->sectionSize(0) != wanted) {
+        horizontalHeader()->resizeSection(0, wanted);
+    }
+    QTableView::updateGeometries();
+}
+
+QModelIndex ReportLog::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    // Home and End go to the first and the last line, as in a list.
+    const int rows = model_->rowCount();
+    if ((cursorAction == MoveHome || cursorAction == MoveEnd) && rows > 0) {
+        return model_->index(cursorAction == MoveHome ? 0 : rows - 1);
+    }
+    return QTableView::moveCursor(cursorAction, modifiers);
+}
+
 bool ReportLog::atBottom() const {
     const QScrollBar* bar = verticalScrollBar();
     return bar->value() >= bar->maximum();
+}
+
+void ReportLog::fitRowsToFont() {
+    // A row is as high as a list row in this font: the size the style gives a line of text.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = QStringLiteral("Ğg");
+    const QSize hint = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this);
+    verticalHeader()->setDefaultSectionSize(hint.height());
+    textPadding_ = std::max(0, hint.width() - fontMetrics().horizontalAdvance(option.text));
+
+    advances_.fill(-1);
+    widestLine_ = 0;
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        widestLine_ = std::max(widestLine_, lineWidth(model_->line(row)));
+    }
+    for (const QString& line : std::as_const(pending_)) {
+        widestLine_ = std::max(widestLine_, lineWidth(line));
+    }
+    updateGeometries();
+}
+
+int ReportLog::lineWidth(const QString& line) {
+    int width = 0;
+    for (const QChar c : line) {
+        const char16_t u = c.unicode();
+        if (u < advances_.size()) {
+            int& advance = advances_[u];
+            if (advance < 0) {
+                advance = fontMetrics().horizontalAdvance(c);
+            }
+            width += advance;
+        } else {
+            width += fontMetrics().horizontalAdvance(c);
+        }
+    }
+    return width;
 }
 
 } // namespace ga::qt
