@@ -274,6 +274,10 @@ std::uint32_t RGB(double red, double green, double blue) {
         if (x >= 255.0) {
             return 255;
         }
+        // Parts usually arrive already whole (from CLng or as constants).
+        if (const auto whole = static_cast<std::uint32_t>(x); whole == x) {
+            return whole;
+        }
         return static_cast<std::uint32_t>(CLng(x));
     };
     return part(red) + 256U * part(green) + 65536U * part(blue);

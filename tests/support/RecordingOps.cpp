@@ -128,7 +128,9 @@ void RecordingOps::circle(Control picture, float x, float y, double radius, Colo
 
 void RecordingOps::setBackColor(Control square, Colour colour) {
     backColors[at(square)] = colour;
-    record("backColor", square, std::to_string(colour));
+    if (recordCalls) {
+        record("backColor", square, std::to_string(colour));
+    }
 }
 
 void RecordingOps::setSquareDigit(Control square, std::string_view digit) {

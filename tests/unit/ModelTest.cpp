@@ -1,10 +1,13 @@
 #include "tests/unit/Form1Probe.h"
+#include "ui/Digits.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <limits>
+#include <random>
+#include <vector>
 
 namespace ga::testing {
 namespace {
@@ -34,6 +37,45 @@ TEST_F(ModelTest, DigitSplitOfOrdinaryAndStrayGenes) {
             EXPECT_EQ(form.basamaklar[3][j], c.digits[j - 1]) << c.gene << " digit " << j;
         }
         EXPECT_EQ(form.basamaklar[3][0], 0) << "column 0 is never written";
+    }
+}
+
+// The split of whole genes takes a shortcut through integers; it must agree with the
+// floating-point divisions and floors everywhere, far beyond the genes a run makes.
+TEST(DigitSplit, WholeGenesAgreeWithFloatingPointDivision) {
+    const auto reference = [](double g) {
+        std::array<double, 6> d{};
+        d[1] = std::floor(g / 10000);
+        double r = g - d[1] * 10000;
+        d[2] = std::floor(r / 1000);
+        r = r - d[2] * 1000;
+        d[3] = std::floor(r / 100);
+        r = r - d[3] * 100;
+        d[4] = std::floor(r / 10);
+        d[5] = r - d[4] * 10;
+        return d;
+    };
+    std::mt19937_64 rng(42);
+    std::vector<double> genes{0,
+                              -1,
+                              -9999,
+                              -10000,
+                              -10001,
+                              99999,
+                              100000,
+                              999999999999999,
+                              -999999999999999,
+                              1e15,
+                              -1e15,
+                              123456789012345.5,
+                              0.5,
+                              -0.5};
+    for (int i = 0; i < 200000; ++i) {
+        const auto bits = static_cast<std::int64_t>(rng() >> static_cast<unsigned>(i % 50 + 14));
+        genes.push_back(static_cast<double>(i % 2 == 0 ? bits : -bits));
+    }
+    for (double g : genes) {
+        ASSERT_EQ(splitDigits(g), reference(g)) << std::fixed << g;
     }
 }
 
