@@ -1,10 +1,13 @@
 #include "engine/Form1.h"
 
+#include <string_view>
 #include <utility>
 
 namespace ga {
 
 namespace {
+
+using namespace std::string_view_literals;
 
 // A position or choice drawn as Int(Rnd * n + first); the arithmetic is done in double
 // precision so that a value just below 1 can never round up past the last choice.
@@ -49,7 +52,7 @@ void Form1::cullAndRecord() {
         const bool copyOfSurvivor = g == genler[7] || g == genler[2] || g == genler[5];
         line_.clear();
         appendStr(line_, g);
-        line_ += copyOfSurvivor ? " yaşlanarak öldü" : " güçsüz birey olduğu için elendi";
+        line_ += copyOfSurvivor ? " yaşlanarak öldü"sv : " güçsüz birey olduğu için elendi"sv;
         ops_.addItem(Control::List1, line_);
     }
 
@@ -92,18 +95,18 @@ void Form1::mate(double mutationPercent) {
             const auto& row = basamaklar[x];
             mutantGenler[r] = 10000 * row[1] + 1000 * row[2] + 100 * row[3] + 10 * row[4] + row[5];
             line_ = oldGene;
-            line_ += " mutasyona uğradı. Yeni birey:";
+            line_ += " mutasyona uğradı. Yeni birey:"sv;
             appendStr(line_, mutantGenler[r]);
             ops_.addItem(Control::List1, line_);
         }
 
         line_.clear();
         appendStr(line_, genler[a]);
-        line_ += " ile ";
+        line_ += " ile "sv;
         appendStr(line_, genler[b]);
-        line_ += " çiftleşti ve ";
+        line_ += " çiftleşti ve "sv;
         appendStr(line_, yeniGenler[r + kSurvivors]);
-        line_ += " doğdu.";
+        line_ += " doğdu."sv;
         ops_.addItem(Control::List1, line_);
     }
 }

@@ -1,7 +1,5 @@
 #include "tests/support/RecordingOps.h"
 
-#include <algorithm>
-#include <iterator>
 #include <string>
 
 namespace ga::testing {
@@ -71,24 +69,33 @@ void RecordingOps::setCaption(Control label, std::string_view caption) {
 void RecordingOps::addItem(Control list, std::string_view line) {
     auto& l = lists[at(list)];
     if (l.size() >= listLimit && !l.empty()) {
-        spare_.push_back(std::move(l.front()));
+        keepBuffer(l.front());
         l.erase(l.begin());
     }
-    if (spare_.empty()) {
-        l.emplace_back(line);
-    } else {
+    // Short lines live inside the string itself; only long ones are worth a spare buffer.
+    if (line.size() > kShortLine && !spare_.empty()) {
         l.push_back(std::move(spare_.back()));
         spare_.pop_back();
         l.back().assign(line);
+    } else {
+        l.emplace_back(line);
     }
     record("addItem", list, line);
 }
 
 void RecordingOps::clear(Control list) {
     auto& l = lists[at(list)];
-    std::move(l.begin(), l.end(), std::back_inserter(spare_));
+    for (auto& line : l) {
+        keepBuffer(line);
+    }
     l.clear();
     record("clear", list);
+}
+
+void RecordingOps::keepBuffer(std::string& line) {
+    if (line.capacity() > kShortLine) {
+        spare_.push_back(std::move(line));
+    }
 }
 
 void RecordingOps::setEnabled(Control control, bool on) {
@@ -183,7 +190,9 @@ void RecordingOps::scriptRnd(const std::vector<float>& values) {
 
 void RecordingOps::forgetOutput() {
     for (auto& l : lists) {
-        std::move(l.begin(), l.end(), std::back_inserter(spare_));
+        for (auto& line : l) {
+            keepBuffer(line);
+        }
         l.clear();
     }
     circles.clear();

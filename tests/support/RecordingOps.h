@@ -91,6 +91,9 @@ class RecordingOps : public WindowOps {
 
   private:
     void record(std::string_view op, Control c, std::string_view arg = {});
+    void keepBuffer(std::string& line);
+
+    static constexpr std::size_t kShortLine = 15;
 
     // Lines taken off a list keep their buffers here for the next lines, so that a long
     // benchmark measures the program rather than the allocator.
