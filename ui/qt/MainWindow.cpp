@@ -5,6 +5,7 @@
 #include "ui/qt/ColourSquare.h"
 #include "ui/qt/ControlTable.h"
 #include "ui/qt/FrameBox.h"
+#include "ui/qt/LineDelegate.h"
 #include "ui/qt/ReportLog.h"
 #include "ui/qt/Startup.h"
 
@@ -115,6 +116,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     case ControlKind::ListBox: {
         auto* list = new QListWidget(parent);
         list->setUniformItemSizes(true);
+        list->setItemDelegate(new LineDelegate(list));
         return list;
     }
     case ControlKind::ReportLog:

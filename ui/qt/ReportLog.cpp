@@ -1,5 +1,7 @@
 #include "ui/qt/ReportLog.h"
 
+#include "ui/qt/LineDelegate.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -8,12 +10,14 @@
 #include <QStyleOptionViewItem>
 
 #include <algorithm>
+#include <cmath>
 
 namespace ga::qt {
 
 ReportLog::ReportLog(QWidget* parent, int capacity)
     : QTableView(parent), model_(new LogModel(this, capacity)) {
     setModel(model_);
+    setItemDelegate(new LineDelegate(this));
     // One column of lines, as a list shows them: no headers, no grid, whole rows.
     horizontalHeader()->hide();
     verticalHeader()->hide();
@@ -136,20 +140,21 @@ void ReportLog::fitRowsToFont() {
 }
 
 int ReportLog::lineWidth(const QString& line) {
-    int width = 0;
+    // Advances are fractions of a pixel; rounding each would add up to pixels.
+    qreal width = 0;
     for (const QChar c : line) {
         const char16_t u = c.unicode();
         if (u < advances_.size()) {
-            int& advance = advances_[u];
+            qreal& advance = advances_[u];
             if (advance < 0) {
-                advance = fontMetrics().horizontalAdvance(c);
+                advance = QFontMetricsF(font()).horizontalAdvance(c);
             }
             width += advance;
         } else {
-            width += fontMetrics().horizontalAdvance(c);
+            width += QFontMetricsF(font()).horizontalAdvance(c);
         }
     }
-    return width;
+    return static_cast<int>(std::ceil(width));
 }
 
 } // namespace ga::qt

@@ -44,8 +44,8 @@ class ReportLog : public QTableView {
   private:
     [[nodiscard]] bool atBottom() const;
     void fitRowsToFont();
-    // The width of a line from its letters' advances: within a pixel or two of the shaped
-    // width, at a fraction of its cost, which matters at thousands of lines a second.
+    // The width of a line from its letters' advances: the shaped width but for kerning,
+    // at a fraction of its cost, which matters at thousands of lines a second.
     int lineWidth(const QString& line);
 
     LogModel* model_;
@@ -54,7 +54,7 @@ class ReportLog : public QTableView {
     int widestLine_ = 0; // in pixels, for the horizontal scroll range
     int textPadding_ = 0;
     // Advances of the letters U+0000 to U+017F (Latin and Turkish), -1 until measured.
-    std::array<int, 0x180> advances_{};
+    std::array<qreal, 0x180> advances_{};
 };
 
 } // namespace ga::qt
