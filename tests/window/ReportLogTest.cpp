@@ -41,6 +41,8 @@ class ReportLogTest : public QObject {
     void clearDropsWaitingLines();
     void followsTheNewestLineAtTheBottom();
     void staysPutWhenScrolledUp();
+    void selectionFollowsItsLine_data();
+    void selectionFollowsItsLine();
     void looksAndMovesLikeAList();
     void scrollsFarEnoughForTheWidestLine();
 };
@@ -155,6 +157,53 @@ void ReportLogTest::staysPutWhenScrolledUp() {
     QCOMPARE(log.logModel()->rowCount(), 100);
     QCOMPARE(topLine(log), shown);
     QVERIFY(log.verticalScrollBar()->value() < log.verticalScrollBar()->maximum());
+}
+
+void ReportLogTest::selectionFollowsItsLine_data() {
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("selected");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<int>("expectedLine"); // the number in the selected line afterwards
+    QTest::addColumn<int>("expectedRow");
+    // A log of 100 lines. Filling it up removes rows; a full one moves its lines up.
+    QTest::newRow("filling up, the line stays") << 90 << 50 << 30 << 50 << 30;
+    QTest::newRow("full, the line stays") << 100 << 50 << 30 << 50 << 20;
+    QTest::newRow("filling up, the line leaves") << 90 << 5 << 30 << 20 << 0;
+    QTest::newRow("full, the line leaves") << 100 << 5 << 30 << 30 << 0;
+    QTest::newRow("full, every line leaves") << 100 << 5 << 150 << -1 << -1;
+}
+
+// A line the user selected stays selected while new lines push old ones out of the log;
+// when the selected line itself leaves, the oldest line left takes its place, as in a
+// list whose rows are removed, whether the log is filling up or already full.
+void ReportLogTest::selectionFollowsItsLine() {
+    QFETCH(int, before);
+    QFETCH(int, selected);
+    QFETCH(int, added);
+    QFETCH(int, expectedLine);
+    QFETCH(int, expectedRow);
+
+    ReportLog log(nullptr, 100);
+    log.resize(233, 134);
+    log.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&log));
+    addLines(log, 0, before);
+    log.flush();
+    log.setCurrentIndex(log.logModel()->index(selected));
+    QCOMPARE(log.selectionModel()->selectedRows().size(), 1);
+
+    addLines(log, before, added);
+    log.flush();
+    QCOMPARE(log.logModel()->rowCount(), 100);
+    QCOMPARE(log.currentIndex().row(), expectedRow);
+    const QModelIndexList rows = log.selectionModel()->selectedRows();
+    if (expectedRow < 0) {
+        QVERIFY(rows.isEmpty());
+        return;
+    }
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.front().row(), expectedRow);
+    QCOMPARE(log.logModel()->line(expectedRow), numbered(expectedLine));
 }
 
 // The log shows its lines as a list box does: rows as high as a list's rows in the same

@@ -31,6 +31,26 @@ int LogModel::append(const QStringList& lines) {
     const auto firstKept = lines.size() - incoming;
 
     const int surplus = rowCount() + incoming - capacity_;
+    if (surplus > 0 && surplus == incoming) {
+        // A full log stays full: as many lines leave the front as arrive at the back. Told
+        // as rows removed and added, a view would work through all its rows twice; told as
+        // changed rows whose persistent indexes (selection, current row) move with their
+        // lines, it repaints what it shows.
+        lines_.erase(lines_.begin(), lines_.begin() + surplus);
+        for (qsizetype i = firstKept; i < lines.size(); ++i) {
+            lines_.push_back(lines[i]);
+        }
+        const QModelIndexList before = persistentIndexList();
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (const QModelIndex& index : before) {
+            after.append(index.row() >= surplus ? this->index(index.row() - surplus)
+                                                : QModelIndex());
+        }
+        changePersistentIndexList(before, after);
+        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole, Qt::ToolTipRole});
+        return surplus;
+    }
     int dropped = 0;
     if (surplus > 0) {
         dropped = surplus;

@@ -22,7 +22,9 @@ class LogModel : public QAbstractListModel {
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
 
     // Appends the lines at the end and drops the oldest beyond the capacity; returns how
-    // many rows left the front, so a view can keep showing the same lines.
+    // many rows left the front, so a view can keep showing the same lines. Once the log is
+    // full the rows stay and their lines move up (reported as changed data, with the
+    // persistent indexes moved along or, for lines that left, made invalid).
     int append(const QStringList& lines);
     void clear();
 

@@ -66,12 +66,20 @@ void ReportLog::flush() {
     }
     const bool follow = atBottom();
     const int oldValue = verticalScrollBar()->value();
+    const int oldCount = model_->rowCount();
+    const bool hadCurrent = currentIndex().isValid();
 
     for (const QString& line : std::as_const(pending_)) {
         widestLine_ = std::max(widestLine_, lineWidth(line));
     }
     const int dropped = model_->append(pending_);
     pending_.clear();
+
+    if (hadCurrent && !currentIndex().isValid() && dropped < oldCount) {
+        // The current line left the front of a full log; as when rows are removed, the
+        // first line that stayed becomes the current (and selected) one.
+        setCurrentIndex(model_->index(0));
+    }
 
     if (follow) {
         scrollToBottom();
