@@ -4,8 +4,18 @@
 
 namespace ga::qt {
 
+namespace {
+
+// About a third of a millisecond of freeing per turn of the event loop.
+constexpr std::size_t kReleaseSlice = 8192;
+
+} // namespace
+
 LogModel::LogModel(QObject* parent, int capacity)
-    : QAbstractListModel(parent), capacity_(std::max(1, capacity)) {}
+    : QAbstractListModel(parent), capacity_(std::max(1, capacity)) {
+    releaseTimer_.setInterval(0);
+    connect(&releaseTimer_, &QTimer::timeout, this, &LogModel::releaseSlice);
+}
 
 int LogModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(lines_.size());
@@ -73,8 +83,22 @@ void LogModel::clear() {
         return;
     }
     beginResetModel();
-    lines_.clear();
+    released_.push_back(std::move(lines_));
+    lines_ = {};
     endResetModel();
+    releaseTimer_.start();
+}
+
+void LogModel::releaseSlice() {
+    if (released_.empty()) {
+        releaseTimer_.stop();
+        return;
+    }
+    std::deque<QString>& oldest = released_.front();
+    oldest.erase(oldest.begin(), oldest.begin() + std::min(kReleaseSlice, oldest.size()));
+    if (oldest.empty()) {
+        released_.erase(released_.begin());
+    }
 }
 
 const QString& LogModel::line(int row) const {

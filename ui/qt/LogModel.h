@@ -3,8 +3,10 @@
 #include <QAbstractListModel>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <deque>
+#include <vector>
 
 namespace ga::qt {
 
@@ -26,14 +28,20 @@ class LogModel : public QAbstractListModel {
     // full the rows stay and their lines move up (reported as changed data, with the
     // persistent indexes moved along or, for lines that left, made invalid).
     int append(const QStringList& lines);
+    // Empties the log at once; the memory of its lines is given back a slice at a time
+    // from the event loop, since freeing a hundred thousand lines takes milliseconds.
     void clear();
 
     [[nodiscard]] int capacity() const { return capacity_; }
     [[nodiscard]] const QString& line(int row) const;
 
   private:
+    void releaseSlice();
+
     std::deque<QString> lines_;
     int capacity_;
+    std::vector<std::deque<QString>> released_; // cleared lines not yet freed
+    QTimer releaseTimer_;
 };
 
 } // namespace ga::qt
