@@ -44,6 +44,7 @@ class ReportLogTest : public QObject {
     void selectionFollowsItsLine_data();
     void selectionFollowsItsLine();
     void looksAndMovesLikeAList();
+    void scrollsFarEnoughForTheWidestLine_data();
     void scrollsFarEnoughForTheWidestLine();
 };
 
@@ -240,14 +241,25 @@ void ReportLogTest::looksAndMovesLikeAList() {
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(next));
 }
 
-// A line wider than the view can be scrolled into view to its last letter.
+void ReportLogTest::scrollsFarEnoughForTheWidestLine_data() {
+    QTest::addColumn<int>("before"); // lines in a log of 100 before the wide one
+    QTest::newRow("filling up") << 1;
+    QTest::newRow("full") << 100;
+}
+
+// A line wider than the view can be scrolled into view to its last letter, also when it
+// arrives in a full log.
 void ReportLogTest::scrollsFarEnoughForTheWidestLine() {
-    ReportLog log;
+    QFETCH(int, before);
+
+    ReportLog log(nullptr, 100);
     log.resize(233, 134);
     log.show();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
+    addLines(log, 0, before);
+    log.flush();
+    QCoreApplication::processEvents();
     const QString wide = numbered(1) + QStringLiteral(" ve çiftleşti, sonra yine çiftleşti");
-    log.addLine(numbered(0));
     log.addLine(wide);
     log.flush();
     QCoreApplication::processEvents();
@@ -256,7 +268,9 @@ void ReportLogTest::scrollsFarEnoughForTheWidestLine() {
     QVERIFY(bar->maximum() > 0);
     bar->setValue(bar->maximum());
     const int textWidth = log.fontMetrics().horizontalAdvance(wide);
-    const QRect row = log.visualRect(log.logModel()->index(1));
+    const QModelIndex last = log.logModel()->index(log.logModel()->rowCount() - 1);
+    QCOMPARE(log.logModel()->line(last.row()), wide);
+    const QRect row = log.visualRect(last);
     // The row reaches past the text's end, and its end is inside the view.
     QVERIFY2(row.width() >= textWidth, qPrintable(QString::number(row.width())));
     QVERIFY(row.right() <= log.viewport()->width() + 1);

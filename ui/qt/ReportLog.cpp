@@ -69,11 +69,16 @@ void ReportLog::flush() {
     const int oldCount = model_->rowCount();
     const bool hadCurrent = currentIndex().isValid();
 
+    const int widest = widestLine_;
     for (const QString& line : std::as_const(pending_)) {
         widestLine_ = std::max(widestLine_, lineWidth(line));
     }
     const int dropped = model_->append(pending_);
     pending_.clear();
+    if (widestLine_ != widest) {
+        // A full log keeps its rows and lays nothing out by itself: widen the column now.
+        updateGeometries();
+    }
 
     if (hadCurrent && !currentIndex().isValid() && dropped < oldCount) {
         // The current line left the front of a full log; as when rows are removed, the
