@@ -39,6 +39,7 @@ class ReportLogTest : public QObject {
     void batchLongerThanCapacity();
     void linesOfAHandlerArriveInOneBatch();
     void clearDropsWaitingLines();
+    void followsTheNewestLineAtTheBottom_data();
     void followsTheNewestLineAtTheBottom();
     void staysPutWhenScrolledUp();
     void selectionFollowsItsLine_data();
@@ -115,15 +116,29 @@ void ReportLogTest::clearDropsWaitingLines() {
     QCOMPARE(log.logModel()->line(0), numbered(20));
 }
 
-// While the user is at the bottom, every batch scrolls the newest line into view.
+void ReportLogTest::followsTheNewestLineAtTheBottom_data() {
+    QTest::addColumn<int>("capacity");
+    QTest::newRow("filling up") << 100000;
+    QTest::newRow("full") << 60;
+}
+
+// While the user is at the bottom, every batch scrolls the newest line into view, also
+// after a line wider than the view has brought up the horizontal scroll bar (which
+// takes a row's height from the view) and once the log is full.
 void ReportLogTest::followsTheNewestLineAtTheBottom() {
-    ReportLog log;
+    QFETCH(int, capacity);
+
+    ReportLog log(nullptr, capacity);
     log.resize(233, 134);
     log.show();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
     for (int batch = 0; batch < 5; ++batch) {
         addLines(log, batch * 30, 30);
+        if (batch == 2) {
+            log.addLine(numbered(1) + QStringLiteral(" ve çiftleşti, sonra yine çiftleşti"));
+        }
         log.flush();
+        QCoreApplication::processEvents();
         QScrollBar* bar = log.verticalScrollBar();
         QVERIFY(bar->maximum() > 0);
         QCOMPARE(bar->value(), bar->maximum());

@@ -40,6 +40,18 @@ ReportLog::ReportLog(QWidget* parent, int capacity)
     setTextElideMode(Qt::ElideNone);
     fitRowsToFont();
 
+    // The view follows the newest line while the user is at the bottom. Whether they are
+    // is decided by where they scroll to, not by the range: a horizontal scroll bar that
+    // appears takes a row from the view and would otherwise end the following.
+    QScrollBar* bar = verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this,
+            [this, bar](int value) { following_ = value >= bar->maximum(); });
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int /*min*/, int max) {
+        if (following_) {
+            bar->setValue(max);
+        }
+    });
+
     flushTimer_.setSingleShot(true);
     flushTimer_.setInterval(kFlushIntervalMs);
     connect(&flushTimer_, &QTimer::timeout, this, &ReportLog::flush);
@@ -64,7 +76,7 @@ void ReportLog::flush() {
     if (pending_.isEmpty()) {
         return;
     }
-    const bool follow = atBottom();
+    const bool follow = following_;
     const int oldValue = verticalScrollBar()->value();
     const int oldCount = model_->rowCount();
     const bool hadCurrent = currentIndex().isValid();
@@ -124,11 +136,6 @@ QModelIndex ReportLog::moveCursor(CursorAction cursorAction, Qt::KeyboardModifie
         return model_->index(cursorAction == MoveHome ? 0 : rows - 1);
     }
     return QTableView::moveCursor(cursorAction, modifiers);
-}
-
-bool ReportLog::atBottom() const {
-    const QScrollBar* bar = verticalScrollBar();
-    return bar->value() >= bar->maximum();
 }
 
 void ReportLog::fitRowsToFont() {

@@ -42,7 +42,6 @@ class ReportLog : public QTableView {
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
   private:
-    [[nodiscard]] bool atBottom() const;
     void fitRowsToFont();
     // The width of a line from its letters' advances: the shaped width but for kerning,
     // at a fraction of its cost, which matters at thousands of lines a second.
@@ -52,6 +51,7 @@ class ReportLog : public QTableView {
     QStringList pending_;
     QTimer flushTimer_;
     int widestLine_ = 0; // in pixels, for the horizontal scroll range
+    bool following_ = true;
     int textPadding_ = 0;
     // Advances of the letters U+0000 to U+017F (Latin and Turkish), -1 until measured.
     std::array<qreal, 0x180> advances_{};
