@@ -14,6 +14,8 @@
 #include <QTime>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace ga::qt {
 
 namespace {
@@ -59,8 +61,8 @@ template <class T> T* QtWindowOps::widget(Control c) const {
 
 std::string QtWindowOps::text(Control box) const {
     for (const PendingText& pending : pendingTexts_) {
-        if (pending.box == box) {
-            return pending.text.toStdString();
+        if (pending.box == box && pending.waiting) {
+            return pending.text;
         }
     }
     const auto* edit = widget<QLineEdit>(box);
@@ -77,14 +79,7 @@ void QtWindowOps::setText(Control box, std::string_view text) {
         showText(*edit, fromUtf8(text));
         return;
     }
-    scheduleFlush();
-    for (PendingText& pending : pendingTexts_) {
-        if (pending.box == box) {
-            pending.text = fromUtf8(text);
-            return;
-        }
-    }
-    pendingTexts_.push_back({box, fromUtf8(text)});
+    pendingText(box).text.assign(text);
 }
 
 void QtWindowOps::setCaption(Control label, std::string_view caption) {
@@ -101,7 +96,13 @@ void QtWindowOps::addItem(Control list, std::string_view line) {
             scheduleFlush();
         }
     } else if (widget<QListWidget>(list) != nullptr) {
-        pendingList(list).added.append(fromUtf8(line));
+        PendingList& pending = pendingList(list);
+        if (pending.count < pending.lines.size()) {
+            pending.lines[pending.count].assign(line);
+        } else {
+            pending.lines.emplace_back(line);
+        }
+        ++pending.count;
     }
 }
 
@@ -113,7 +114,7 @@ void QtWindowOps::clear(Control list) {
     } else if (widget<QListWidget>(list) != nullptr) {
         PendingList& pending = pendingList(list);
         pending.cleared = true;
-        pending.added.clear();
+        pending.count = 0;
     }
 }
 
@@ -176,7 +177,9 @@ void QtWindowOps::setBackColor(Control square, Colour colour) {
 
 void QtWindowOps::setSquareDigit(Control square, std::string_view digit) {
     if (widget<ColourSquare>(square) != nullptr) {
-        pendingSquare(square).digit = fromUtf8(digit);
+        PendingSquare& pending = pendingSquare(square);
+        pending.hasDigit = true;
+        pending.digit.assign(digit);
     }
 }
 
@@ -215,26 +218,31 @@ void QtWindowOps::randomize(float seed) {
 
 void QtWindowOps::flushDisplay() {
     frameTimer_.stop();
-    for (const PendingList& pending : pendingLists_) {
-        showList(pending);
-    }
-    pendingLists_.clear();
-    for (const PendingText& pending : pendingTexts_) {
-        if (auto* edit = widget<QLineEdit>(pending.box)) {
-            showText(*edit, pending.text);
+    for (PendingList& pending : pendingLists_) {
+        if (pending.waiting) {
+            showList(pending);
+            pending.waiting = false;
         }
     }
-    pendingTexts_.clear();
-    for (const PendingSquare& pending : pendingSquares_) {
+    for (PendingText& pending : pendingTexts_) {
+        if (pending.waiting) {
+            showText(*widget<QLineEdit>(pending.box), fromUtf8(pending.text));
+            pending.waiting = false;
+        }
+    }
+    for (PendingSquare& pending : pendingSquares_) {
+        if (!pending.waiting) {
+            continue;
+        }
         auto* s = widget<ColourSquare>(pending.square);
         if (pending.colour) {
             s->setColour(*pending.colour);
         }
-        if (pending.digit) {
-            s->setDigit(*pending.digit);
+        if (pending.hasDigit) {
+            s->setDigit(fromUtf8(pending.digit));
         }
+        pending.waiting = false;
     }
-    pendingSquares_.clear();
     for (Control picture : {Control::Picture1, Control::Picture2}) {
         if (auto* chart = widget<ChartWidget>(picture)) {
             chart->flushDrawing();
@@ -251,35 +259,64 @@ void QtWindowOps::scheduleFlush() {
     }
 }
 
+namespace {
+
+// The entry for `control`, made on first use, and marked as waiting (emptied first if it
+// was not).
+template <class Pending, class Reset>
+Pending& entryFor(std::vector<Pending>& entries, Control control, Control Pending::*key,
+                  Reset reset) {
+    auto it = std::find_if(entries.begin(), entries.end(),
+                           [&](const Pending& p) { return p.*key == control; });
+    if (it == entries.end()) {
+        Pending added{};
+        added.*key = control;
+        it = entries.insert(entries.end(), std::move(added));
+    }
+    if (!it->waiting) {
+        reset(*it);
+        it->waiting = true;
+    }
+    return *it;
+}
+
+} // namespace
+
 QtWindowOps::PendingList& QtWindowOps::pendingList(Control list) {
     scheduleFlush();
-    for (PendingList& pending : pendingLists_) {
-        if (pending.list == list) {
-            return pending;
-        }
-    }
-    return pendingLists_.emplace_back(PendingList{list, false, {}});
+    return entryFor(pendingLists_, list, &PendingList::list, [](PendingList& p) {
+        p.cleared = false;
+        p.count = 0;
+    });
+}
+
+QtWindowOps::PendingText& QtWindowOps::pendingText(Control box) {
+    scheduleFlush();
+    return entryFor(pendingTexts_, box, &PendingText::box, [](PendingText& /*unused*/) {});
 }
 
 QtWindowOps::PendingSquare& QtWindowOps::pendingSquare(Control square) {
     scheduleFlush();
-    for (PendingSquare& pending : pendingSquares_) {
-        if (pending.square == square) {
-            return pending;
-        }
-    }
-    return pendingSquares_.emplace_back(PendingSquare{square, std::nullopt, std::nullopt});
+    return entryFor(pendingSquares_, square, &PendingSquare::square, [](PendingSquare& p) {
+        p.colour.reset();
+        p.hasDigit = false;
+    });
 }
 
 void QtWindowOps::showList(const PendingList& pending) {
     auto* list = widget<QListWidget>(pending.list);
+    QStringList added;
+    added.reserve(static_cast<qsizetype>(pending.count));
+    for (std::size_t i = 0; i < pending.count; ++i) {
+        added.append(fromUtf8(pending.lines[i]));
+    }
     if (!pending.cleared) {
-        list->addItems(pending.added);
+        list->addItems(added);
         return;
     }
-    if (list->count() > pending.added.size()) {
+    if (list->count() > added.size()) {
         list->clear();
-        list->addItems(pending.added);
+        list->addItems(added);
         return;
     }
     // Clear and AddItem again with as many lines as before or more: the rows that are
@@ -289,10 +326,10 @@ void QtWindowOps::showList(const PendingList& pending) {
     list->selectionModel()->clear();
     const auto kept = static_cast<int>(list->count());
     for (int row = 0; row < kept; ++row) {
-        list->item(row)->setText(pending.added[row]);
+        list->item(row)->setText(added[row]);
     }
-    if (pending.added.size() > kept) {
-        list->addItems(pending.added.mid(kept));
+    if (added.size() > kept) {
+        list->addItems(added.mid(kept));
     }
 }
 

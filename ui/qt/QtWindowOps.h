@@ -4,12 +4,11 @@
 #include "ui/WindowOps.h"
 
 #include <QColor>
-#include <QString>
-#include <QStringList>
 #include <QTimer>
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -60,26 +59,37 @@ class QtWindowOps final : public WindowOps {
     void randomize(float seed) override;
 
   private:
-    // The lines a list box is to get at the next frame: after a Clear they replace its
-    // contents, otherwise they follow them.
+    // What waits for the next frame is kept as the logic's UTF-8 and turned into Qt's
+    // strings only when shown: a frame at the fastest speed spans some sixteen ticks, and
+    // only the last one's lines and texts are shown. The entries and their buffers stay
+    // from frame to frame; `waiting` says whether one holds something.
+
+    // The lines a list box is to get: after a Clear they replace its contents, otherwise
+    // they follow them.
     struct PendingList {
         Control list;
+        bool waiting = false;
         bool cleared = false;
-        QStringList added;
+        std::vector<std::string> lines; // the first `count` are in use
+        std::size_t count = 0;
     };
     struct PendingText {
         Control box;
-        QString text;
+        bool waiting = false;
+        std::string text;
     };
     struct PendingSquare {
         Control square;
+        bool waiting = false;
         std::optional<QColor> colour;
-        std::optional<QString> digit;
+        bool hasDigit = false;
+        std::string digit;
     };
 
     template <class T> T* widget(Control c) const;
     void scheduleFlush();
     PendingList& pendingList(Control list);
+    PendingText& pendingText(Control box);
     PendingSquare& pendingSquare(Control square);
     void showList(const PendingList& pending);
 
