@@ -325,11 +325,21 @@ void QtWindowOps::showList(const PendingList& pending) {
     // selection.
     list->selectionModel()->clear();
     const auto kept = static_cast<int>(list->count());
+    bool changed = false;
     for (int row = 0; row < kept; ++row) {
-        list->item(row)->setText(added[row]);
+        QListWidgetItem* item = list->item(row);
+        if (item->text() != added[row]) {
+            item->setText(added[row]);
+            changed = true;
+        }
     }
     if (added.size() > kept) {
         list->addItems(added.mid(kept));
+    }
+    if (changed) {
+        // A changed row makes the list lay its rows out again from the event loop, and
+        // then paint them all once more; laid out now, they are painted with this frame.
+        list->doItemsLayout();
     }
 }
 
