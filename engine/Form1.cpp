@@ -83,6 +83,15 @@ double Form1::uyumHesapla(double f) const {
     return std::isnan(u) ? std::numeric_limits<double>::infinity() : u;
 }
 
+void Form1::evaluateAndList(int i) {
+    basamaklaraAyir(i);
+    sonuclar[i] = amacFonksiyonu(i);
+    appendListLine(Control::Gen, genler[i]);
+    appendListLine(Control::Sonuc, sonuclar[i]);
+    uyumlar[i] = uyumHesapla(sonuclar[i]);
+    appendListLine(Control::uyl, uyumlar[i]);
+}
+
 void Form1::appendListLine(Control list, double value) {
     line_.clear();
     appendCStr(line_, value, decimalSeparator_);

@@ -85,6 +85,8 @@ class Form1 {
     // value are remembered only to skip parsing the same text twenty times a tick.
     [[nodiscard]] double target() const;
     void appendListLine(Control list, double value);
+    // Digits, F and fitness of individual i, each listed as soon as it is known.
+    void evaluateAndList(int i);
 
     // Powers of whole digits are looked up rather than recomputed with std::pow on every
     // evaluation; the table holds exactly what std::pow gives and is rebuilt whenever the

@@ -122,12 +122,7 @@ void Form1::replaceAndEvaluate() {
     ops_.clear(Control::uyl);
 
     for (int i = 1; i <= kPopulation; ++i) {
-        basamaklaraAyir(i);
-        sonuclar[i] = amacFonksiyonu(i);
-        appendListLine(Control::Gen, genler[i]);
-        appendListLine(Control::Sonuc, sonuclar[i]);
-        uyumlar[i] = uyumHesapla(sonuclar[i]);
-        appendListLine(Control::uyl, uyumlar[i]);
+        evaluateAndList(i);
     }
 
     metinler();

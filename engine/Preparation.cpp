@@ -27,12 +27,7 @@ void Form1::Command1_Click() {
 
     for (int i = 1; i <= kPopulation; ++i) {
         genler[i] = Int(static_cast<double>(ops_.rnd()) * 89999 + 10000);
-        basamaklaraAyir(i);
-        sonuclar[i] = amacFonksiyonu(i);
-        appendListLine(Control::Gen, genler[i]);
-        appendListLine(Control::Sonuc, sonuclar[i]);
-        uyumlar[i] = uyumHesapla(sonuclar[i]);
-        appendListLine(Control::uyl, uyumlar[i]);
+        evaluateAndList(i);
     }
 
     ops_.setEnabled(Control::Command2, true);
