@@ -4,6 +4,7 @@
 //   window_benchmark [--seconds N] [--generations N] [--idle-seconds N]
 
 #include "engine/Form1.h"
+#include "tests/support/ResidentMemory.h"
 #include "ui/qt/MainWindow.h"
 #include "ui/qt/ReportLog.h"
 #include "ui/qt/Startup.h"
@@ -31,19 +32,7 @@ namespace {
 
 using ga::Control;
 
-long residentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-        status.ignore(4096, '\n');
-    }
-    return -1;
-}
+using ga::testing::residentKiB;
 
 // Seconds since the process was started by the kernel, to 10 ms.
 double processAgeSeconds() {

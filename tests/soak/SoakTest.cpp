@@ -4,11 +4,11 @@
 
 #include "engine/Form1.h"
 #include "tests/support/RecordingOps.h"
+#include "tests/support/ResidentMemory.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
-#include <fstream>
 #include <string>
 
 namespace {
@@ -40,23 +40,10 @@ class BoundedLogOps : public ga::testing::RecordingOps {
     std::deque<std::string> log;
 };
 
-long residentKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-        status.ignore(4096, '\n');
-    }
-    return -1;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
+    using ga::testing::residentKiB;
     const long ticks = argc > 1 ? std::atol(argv[1]) : 1'000'000;
     BoundedLogOps ops;
     ops.recordCalls = false;
