@@ -125,15 +125,15 @@ void WindowLayoutTest::everyControlFoundByNameWithItsKind() {
     QCOMPARE(static_cast<int>(seen.size()), ga::kControlCount - 1);
 }
 
-// The timer is precise, idle and at 200 ms until a command changes it; the menu has its
-// two items around a separator that does nothing.
+// The timer runs on the kernel's clock, is idle and at 200 ms until a command changes it;
+// the menu has its two items around a separator that does nothing.
 void WindowLayoutTest::timerAndMenuAsDesigned() {
-    auto* timer = window->findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* timer = window->findChild<ga::qt::TickTimer*>(QStringLiteral("Timer1"));
     QVERIFY(timer != nullptr);
     QCOMPARE(timer, window->timer());
     QVERIFY(!timer->isActive());
     QCOMPARE(timer->interval(), 200);
-    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    QCOMPARE(timer->clock(), ga::qt::TickTimer::Clock::Kernel);
 
     auto* menu = window->findChild<QMenu*>(QStringLiteral("m"));
     QVERIFY(menu != nullptr);

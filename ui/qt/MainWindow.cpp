@@ -16,7 +16,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -157,9 +156,8 @@ MainWindow::MainWindow(const std::string& decimalSeparator, QWidget* parent) : Q
     buildMenu();
     setTabChain();
 
-    timer_ = new QTimer(this);
+    timer_ = new TickTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
-    timer_->setTimerType(Qt::PreciseTimer);
     timer_->setInterval(kTimerStartInterval);
 
     ops_ = std::make_unique<QtWindowOps>(*this, controls_, *timer_);
@@ -263,7 +261,7 @@ void MainWindow::connectHandlers() {
     onClick(Control::Command3, &Form1::Command3_Click);
     onClick(Control::Command4, &Form1::Command4_Click);
     // A tick's changes wait for the next frame.
-    connect(timer_, &QTimer::timeout, this, [this] { form_->Timer1_Timer(); });
+    connect(timer_, &TickTimer::timeout, this, [this] { form_->Timer1_Timer(); });
 }
 
 } // namespace ga::qt

@@ -2,13 +2,12 @@
 
 #include "ui/Controls.h"
 #include "ui/qt/QtWindowOps.h"
+#include "ui/qt/TickTimer.h"
 
 #include <QMainWindow>
 
 #include <memory>
 #include <string>
-
-class QTimer;
 
 namespace ga {
 class Form1;
@@ -30,7 +29,7 @@ class MainWindow : public QMainWindow {
     template <class T> [[nodiscard]] T* control(Control id) const {
         return qobject_cast<T*>(control(id));
     }
-    [[nodiscard]] QTimer* timer() const { return timer_; }
+    [[nodiscard]] TickTimer* timer() const { return timer_; }
     [[nodiscard]] Form1& form() const { return *form_; }
     [[nodiscard]] QtWindowOps& ops() const { return *ops_; }
 
@@ -50,7 +49,7 @@ class MainWindow : public QMainWindow {
     void handle(void (Form1::*handler)());
 
     QtWindowOps::Widgets controls_{};
-    QTimer* timer_ = nullptr;
+    TickTimer* timer_ = nullptr;
     std::unique_ptr<QtWindowOps> ops_;
     std::unique_ptr<Form1> form_;
 };

@@ -42,7 +42,7 @@ void showText(QLineEdit& edit, const QString& text) {
 
 } // namespace
 
-QtWindowOps::QtWindowOps(QWidget& window, const Widgets& widgets, QTimer& timer)
+QtWindowOps::QtWindowOps(QWidget& window, const Widgets& widgets, TickTimer& timer)
     : window_(window), widgets_(widgets), timer_(timer) {
     frameTimer_.setSingleShot(true);
     frameTimer_.setInterval(kFrameIntervalMs);

@@ -2,6 +2,7 @@
 
 #include "ui/Random.h"
 #include "ui/WindowOps.h"
+#include "ui/qt/TickTimer.h"
 
 #include <QColor>
 #include <QTimer>
@@ -32,7 +33,7 @@ class QtWindowOps final : public WindowOps {
 
     // `window` is the top-level window (its caption titles the message boxes); `timer`
     // stands for Timer1.
-    QtWindowOps(QWidget& window, const Widgets& widgets, QTimer& timer);
+    QtWindowOps(QWidget& window, const Widgets& widgets, TickTimer& timer);
 
     // Shows every change that is still waiting for the next frame.
     void flushDisplay();
@@ -95,7 +96,7 @@ class QtWindowOps final : public WindowOps {
 
     QWidget& window_;
     Widgets widgets_;
-    QTimer& timer_;
+    TickTimer& timer_;
     Random random_;
     QTimer frameTimer_;
     std::vector<PendingList> pendingLists_;

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class QSocketNotifier;
+
+namespace ga::qt {
+
+// Timer1: a periodic timer whose ticks keep their phase to the nanosecond.
+//
+// Qt's own timers round every wait up to a whole millisecond, so at a 1 ms period a tick
+// that is handled a little late pushes the next one past its time, and about one tick in
+// ten is lost. On Linux this timer waits on a kernel timerfd instead, whose expirations
+// stay on the grid of the period. Otherwise (or if the kernel timer cannot be made) it is
+// a precise QTimer. Either way ticks never pile up: those that fall due while one is still
+// being handled come as a single tick. As with QTimer, changing the interval of a running
+// timer starts its period afresh.
+class TickTimer : public QObject {
+    Q_OBJECT
+
+  public:
+    enum class Clock { Kernel, Qt };
+
+    explicit TickTimer(QObject* parent = nullptr, Clock wanted = Clock::Kernel);
+    ~TickTimer() override;
+    TickTimer(const TickTimer&) = delete;
+    TickTimer& operator=(const TickTimer&) = delete;
+
+    void setInterval(int milliseconds);
+    [[nodiscard]] int interval() const { return interval_; }
+    [[nodiscard]] bool isActive() const { return active_; }
+    // The clock actually in use, which is Qt's when the kernel timer could not be made.
+    [[nodiscard]] Clock clock() const { return fd_ >= 0 ? Clock::Kernel : Clock::Qt; }
+
+    void start();
+    void stop();
+
+  signals:
+    void timeout();
+
+  private:
+    void arm(bool running);
+    void onExpired();
+
+    int interval_ = 0;
+    bool active_ = false;
+    int fd_ = -1;
+    QSocketNotifier* notifier_ = nullptr;
+    QTimer fallback_;
+};
+
+} // namespace ga::qt
