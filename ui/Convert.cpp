@@ -137,7 +137,39 @@ class NumberReader {
 
 enum class Style { Str, CStr };
 
-void appendNumber(std::string& out, double value, Style style, std::string_view separator) {
+// Whole numbers are by far the most common (genes, counters, F of whole digits); they go
+// straight through the integer conversion, which also turns minus zero into "0". Kept
+// apart from the general form so that the common case costs only a short call.
+bool appendWhole(std::string& out, double value, Style style) {
+    if (!(std::fabs(value) < 1e15)) { // NaN and infinities too
+        return false;
+    }
+    const auto whole = static_cast<std::int64_t>(value);
+    if (static_cast<double>(whole) != value) {
+        return false;
+    }
+    // Most of the sixty list lines and twenty-odd report lines of a tick are genes and
+    // small whole numbers; 32 bits format faster than 64.
+    char buffer[24];
+    char* first = buffer;
+    if (whole < 0) {
+        *first++ = '-';
+    } else if (style == Style::Str) {
+        *first++ = ' ';
+    }
+    const std::uint64_t magnitude =
+        whole < 0 ? 0 - static_cast<std::uint64_t>(whole) : static_cast<std::uint64_t>(whole);
+    char* last =
+        magnitude <= std::numeric_limits<std::uint32_t>::max()
+            ? std::to_chars(first, buffer + sizeof buffer, static_cast<std::uint32_t>(magnitude))
+                  .ptr
+            : std::to_chars(first, buffer + sizeof buffer, magnitude).ptr;
+    out.append(buffer, static_cast<std::size_t>(last - buffer));
+    return true;
+}
+
+[[gnu::noinline]] void appendGeneral(std::string& out, double value, Style style,
+                                     std::string_view separator) {
     const bool str = style == Style::Str;
     if (std::isnan(value)) {
         if (str) {
@@ -155,33 +187,6 @@ void appendNumber(std::string& out, double value, Style style, std::string_view 
         out.append(kInfinity);
         return;
     }
-
-    // Whole numbers are by far the most common (genes, counters, F of whole digits); they
-    // go straight through the integer conversion, which also turns minus zero into "0".
-    if (std::fabs(value) < 1e15) {
-        const auto whole = static_cast<std::int64_t>(value);
-        if (static_cast<double>(whole) == value) {
-            // Most of the sixty list lines and twenty-odd report lines of a tick are genes
-            // and small whole numbers; 32 bits format faster than 64.
-            char buffer[24];
-            char* first = buffer;
-            if (whole < 0) {
-                *first++ = '-';
-            } else if (str) {
-                *first++ = ' ';
-            }
-            const std::uint64_t magnitude = whole < 0 ? 0 - static_cast<std::uint64_t>(whole)
-                                                      : static_cast<std::uint64_t>(whole);
-            char* last = magnitude <= std::numeric_limits<std::uint32_t>::max()
-                             ? std::to_chars(first, buffer + sizeof buffer,
-                                             static_cast<std::uint32_t>(magnitude))
-                                   .ptr
-                             : std::to_chars(first, buffer + sizeof buffer, magnitude).ptr;
-            out.append(buffer, static_cast<std::size_t>(last - buffer));
-            return;
-        }
-    }
-
     // The general form with 15 digits chooses the scientific form and drops trailing
     // zeros exactly as "%.15G" does, without depending on the C locale.
     char buffer[40];
@@ -205,6 +210,12 @@ void appendNumber(std::string& out, double value, Style style, std::string_view 
         } else {
             out.push_back(*p);
         }
+    }
+}
+
+void appendNumber(std::string& out, double value, Style style, std::string_view separator) {
+    if (!appendWhole(out, value, style)) {
+        appendGeneral(out, value, style, separator);
     }
 }
 
