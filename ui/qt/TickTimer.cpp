@@ -84,13 +84,16 @@ void TickTimer::arm(bool running) {
 void TickTimer::onExpired() {
 #ifdef __linux__
     std::uint64_t expirations = 0;
-    // Several expirations since the last read make one tick, so a slow tick is not followed
-    // by a burst.
     const ssize_t got = ::read(fd_, &expirations, sizeof expirations);
-    if (got != static_cast<ssize_t>(sizeof expirations) || expirations == 0 || !active_) {
+    if (got != static_cast<ssize_t>(sizeof expirations)) {
         return;
     }
-    emit timeout();
+    const auto limit = static_cast<std::uint64_t>(std::max(1, kCatchUpMs / std::max(1, interval_)));
+    // A tick may stop the timer (the run reached its target, or a handler turned it off);
+    // the ticks still owed are then dropped.
+    for (std::uint64_t i = 0; i < std::min(expirations, limit) && active_; ++i) {
+        emit timeout();
+    }
 #endif
 }
 

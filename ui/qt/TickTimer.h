@@ -12,15 +12,20 @@ namespace ga::qt {
 // Qt's own timers round every wait up to a whole millisecond, so at a 1 ms period a tick
 // that is handled a little late pushes the next one past its time, and about one tick in
 // ten is lost. On Linux this timer waits on a kernel timerfd instead, whose expirations
-// stay on the grid of the period. Otherwise (or if the kernel timer cannot be made) it is
-// a precise QTimer. Either way ticks never pile up: those that fall due while one is still
-// being handled come as a single tick. As with QTimer, changing the interval of a running
-// timer starts its period afresh.
+// stay on the grid of the period, and ticks missed while the program could not run (a
+// slow paint, a busy machine) are made up at once, up to one frame's worth, so the speed
+// the user chose holds. Beyond that they are dropped: a long stall never turns into a burst
+// that would hold up the window, and at ordinary speeds a late tick comes alone. Otherwise
+// (or if the kernel timer cannot be made) it is a precise QTimer, which drops every missed
+// tick. As with QTimer, changing the interval of a running timer starts its period afresh.
 class TickTimer : public QObject {
     Q_OBJECT
 
   public:
     enum class Clock { Kernel, Qt };
+
+    // Missed ticks are made up only as far as they fit in this span, about one frame.
+    static constexpr int kCatchUpMs = 16;
 
     explicit TickTimer(QObject* parent = nullptr, Clock wanted = Clock::Kernel);
     ~TickTimer() override;
