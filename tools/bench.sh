@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and prints every performance figure: the tick without a window,
+# then the live window under a virtual X server (as a person would run it, not offscreen).
+# Takes about two and a half minutes, most of it the window's 60-second run and idle
+# measurements.
+set -euo pipefail
+cd "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/.."
+# shellcheck source=tools/deps.sh
+source tools/deps.sh
+
+ga_ensure_packages "${GA_TEST_PACKAGES[@]}"
+ga_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel "$(nproc)" --target tick_benchmark window_benchmark
+
+echo "==> tick without a window"
+build/bench/tick_benchmark --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+echo
+echo "==> live window"
+xvfb-run -a -s "-screen 0 1024x768x24" build/bench/window_benchmark \
+    --seconds 60 --generations 100000 --idle-seconds 20
