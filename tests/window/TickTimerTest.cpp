@@ -30,6 +30,7 @@ class TickTimerTest : public QObject {
     void missedTicksAreMadeUpWithinAFrame_data();
     void missedTicksAreMadeUpWithinAFrame();
     void aTickThatStopsTheTimerEndsTheCatchUp();
+    void aTickThatRestartsTheTimerEndsTheCatchUp();
     void zeroIntervalStillTicks_data() { bothClocks_data(); }
     void zeroIntervalStillTicks();
 };
@@ -132,6 +133,23 @@ void TickTimerTest::aTickThatStopsTheTimerEndsTheCatchUp() {
     QTest::qWait(20);
     QCOMPARE(ticks, 3);
     QVERIFY(!timer.isActive());
+}
+
+// Ticks owed to a period that a tick has since restarted are not delivered either.
+void TickTimerTest::aTickThatRestartsTheTimerEndsTheCatchUp() {
+    TickTimer timer(nullptr, TickTimer::Clock::Kernel);
+    int ticks = 0;
+    connect(&timer, &TickTimer::timeout, this, [&] {
+        ++ticks;
+        timer.stop();
+        timer.start();
+    });
+    timer.setInterval(1);
+    timer.start();
+    missPeriods(40);
+    QCoreApplication::processEvents();
+    QCOMPARE(ticks, 1);
+    QVERIFY(timer.isActive());
 }
 
 // The kernel reads a zero period as "disarmed"; the timer must still tick, as a QTimer

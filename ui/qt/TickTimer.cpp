@@ -3,7 +3,6 @@
 #include <QSocketNotifier>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 
 #ifdef __linux__
@@ -57,6 +56,7 @@ void TickTimer::stop() {
 }
 
 void TickTimer::arm(bool running) {
+    ++armings_;
     if (fd_ < 0) {
         if (running) {
             fallback_.start(interval_);
@@ -89,9 +89,10 @@ void TickTimer::onExpired() {
         return;
     }
     const auto limit = static_cast<std::uint64_t>(std::max(1, kCatchUpMs / std::max(1, interval_)));
-    // A tick may stop the timer (the run reached its target, or a handler turned it off);
-    // the ticks still owed are then dropped.
-    for (std::uint64_t i = 0; i < std::min(expirations, limit) && active_; ++i) {
+    // A tick may stop or restart the timer (the run reached its target); the ticks still
+    // owed belong to the old period and are dropped.
+    const std::uint64_t arming = armings_;
+    for (std::uint64_t i = 0; i < std::min(expirations, limit) && armings_ == arming; ++i) {
         emit timeout();
     }
 #endif

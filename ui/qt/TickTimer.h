@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <cstdint>
+
 class QSocketNotifier;
 
 namespace ga::qt {
@@ -50,6 +52,9 @@ class TickTimer : public QObject {
 
     int interval_ = 0;
     bool active_ = false;
+    // Counts every start, stop and interval change, so that ticks owed from before one
+    // are not delivered after it.
+    std::uint64_t armings_ = 0;
     int fd_ = -1;
     QSocketNotifier* notifier_ = nullptr;
     QTimer fallback_;
