@@ -48,8 +48,10 @@ void Form1::ensurePowerTable() const {
 }
 
 double Form1::power(int column, double digit) const {
-    const bool inTable =
-        powers_.valid && digit == std::floor(digit) && digit >= kPowerMin && digit <= kPowerMax;
+    // The range is checked before the cast, which would be undefined outside it; a cast
+    // and compare is also much cheaper here than floor.
+    const bool inTable = powers_.valid && digit >= kPowerMin && digit <= kPowerMax &&
+                         digit == static_cast<double>(static_cast<int>(digit));
     if (!inTable) {
         return std::pow(digit, module1.usler[column]);
     }

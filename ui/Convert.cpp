@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <system_error>
 
@@ -246,7 +247,15 @@ std::string CStr(double value, std::string_view decimalSeparator) {
 }
 
 double Int(double value) {
-    return std::floor(value);
+    // Without SSE4.1 the compiler expands floor into a long sequence, and Int runs for
+    // every Rnd draw; below 2^52 a truncating cast does the same work for less.
+    if (std::fabs(value) < 0x1p52) {
+        const double truncated = static_cast<double>(static_cast<std::int64_t>(value));
+        const double down = truncated > value ? truncated - 1 : truncated;
+        // floor keeps the sign of a zero: Int(-0) is -0.
+        return down == 0 ? std::copysign(0.0, value) : down;
+    }
+    return std::floor(value); // already whole, infinite or NaN
 }
 
 std::int32_t CLng(double value) {

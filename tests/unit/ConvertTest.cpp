@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -332,6 +333,39 @@ TEST(Int, IsTheFloor) {
         EXPECT_EQ(Int(value), expected);
     }
     EXPECT_TRUE(std::isnan(Int(kNaN)));
+}
+
+TEST(Int, AgreesWithFloorBitForBit) {
+    // Int takes a shortcut below 2^52; it must give floor's result exactly, the sign of
+    // a zero included, around every edge of that shortcut.
+    std::vector<double> values{-0.0,
+                               0.0,
+                               0.75,
+                               -0.25,
+                               -1.0,
+                               std::nextafter(1.0, 0.0),
+                               std::nextafter(-1.0, 0.0),
+                               0x1p52,
+                               -0x1p52,
+                               std::nextafter(0x1p52, 0.0),
+                               std::nextafter(-0x1p52, 0.0),
+                               0x1p52 + 1,
+                               std::numeric_limits<double>::denorm_min(),
+                               -std::numeric_limits<double>::denorm_min(),
+                               kInf};
+    std::mt19937_64 generator(20261208);
+    std::uniform_real_distribution<double> spread(-2e5, 2e5);
+    std::uniform_int_distribution<int> exponent(-60, 60);
+    for (int i = 0; i < 100000; ++i) {
+        values.push_back(spread(generator));
+        values.push_back(std::ldexp(spread(generator), exponent(generator)));
+    }
+    for (const double v : values) {
+        const double expected = std::floor(v);
+        const double got = Int(v);
+        ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0)
+            << "value " << v << ": Int " << got << ", floor " << expected;
+    }
 }
 
 TEST(CLng, RoundsTiesToEvenAndSaturates) {
