@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <chrono>
+#include <functional>
 #include <thread>
 
 using ga::qt::TickTimer;
@@ -15,6 +16,32 @@ namespace {
 void missPeriods(int milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
+
+// A timer that counts its ticks; onTick runs after the count, as the window's handler
+// would.
+struct CountingTimer {
+    explicit CountingTimer(TickTimer::Clock clock) : timer(nullptr, clock) {
+        QObject::connect(&timer, &TickTimer::timeout, [this] {
+            ++ticks;
+            if (onTick) {
+                onTick();
+            }
+        });
+    }
+
+    // Starts the timer, keeps the event loop away for `stall` ms, then lets whatever is
+    // owed arrive in one pass of the loop.
+    void startAndStall(int interval, int stall) {
+        timer.setInterval(interval);
+        timer.start();
+        missPeriods(stall);
+        QCoreApplication::processEvents();
+    }
+
+    TickTimer timer;
+    int ticks = 0;
+    std::function<void()> onTick;
+};
 
 } // namespace
 
@@ -45,10 +72,10 @@ void TickTimerTest::bothClocks_data() {
 // change never starts or stops it, and ticks arrive while it runs and not after.
 void TickTimerTest::startsAndStops() {
     QFETCH(TickTimer::Clock, clock);
-    TickTimer timer(nullptr, clock);
+    CountingTimer counting(clock);
+    TickTimer& timer = counting.timer;
+    const int& ticks = counting.ticks;
     QCOMPARE(timer.clock(), clock);
-    int ticks = 0;
-    connect(&timer, &TickTimer::timeout, this, [&] { ++ticks; });
 
     timer.setInterval(2);
     QVERIFY(!timer.isActive());
@@ -75,15 +102,13 @@ void TickTimerTest::startsAndStops() {
 // or the run would move on past the generation the user stopped at.
 void TickTimerTest::stopForgetsADueTick() {
     QFETCH(TickTimer::Clock, clock);
-    TickTimer timer(nullptr, clock);
-    int ticks = 0;
-    connect(&timer, &TickTimer::timeout, this, [&] { ++ticks; });
-    timer.setInterval(1);
-    timer.start();
+    CountingTimer counting(clock);
+    counting.timer.setInterval(1);
+    counting.timer.start();
     missPeriods(5);
-    timer.stop();
+    counting.timer.stop();
     QTest::qWait(20);
-    QCOMPARE(ticks, 0);
+    QCOMPARE(counting.ticks, 0);
 }
 
 void TickTimerTest::missedTicksAreMadeUpWithinAFrame_data() {
@@ -106,62 +131,46 @@ void TickTimerTest::missedTicksAreMadeUpWithinAFrame() {
     QFETCH(int, interval);
     QFETCH(int, stall);
     QFETCH(int, expected);
-    TickTimer timer(nullptr, clock);
-    int ticks = 0;
-    connect(&timer, &TickTimer::timeout, this, [&] { ++ticks; });
-    timer.setInterval(interval);
-    timer.start();
-    missPeriods(stall);
-    QCoreApplication::processEvents();
-    QCOMPARE(ticks, expected);
+    CountingTimer counting(clock);
+    counting.startAndStall(interval, stall);
+    QCOMPARE(counting.ticks, expected);
 }
 
 // A tick that stops the timer (the run reached its target) gets no ticks after it, even
 // when more were owed.
 void TickTimerTest::aTickThatStopsTheTimerEndsTheCatchUp() {
-    TickTimer timer(nullptr, TickTimer::Clock::Kernel);
-    int ticks = 0;
-    connect(&timer, &TickTimer::timeout, this, [&] {
-        if (++ticks == 3) {
-            timer.stop();
+    CountingTimer counting(TickTimer::Clock::Kernel);
+    counting.onTick = [&] {
+        if (counting.ticks == 3) {
+            counting.timer.stop();
         }
-    });
-    timer.setInterval(1);
-    timer.start();
-    missPeriods(40);
-    QCoreApplication::processEvents();
+    };
+    counting.startAndStall(1, 40);
     QTest::qWait(20);
-    QCOMPARE(ticks, 3);
-    QVERIFY(!timer.isActive());
+    QCOMPARE(counting.ticks, 3);
+    QVERIFY(!counting.timer.isActive());
 }
 
 // Ticks owed to a period that a tick has since restarted are not delivered either.
 void TickTimerTest::aTickThatRestartsTheTimerEndsTheCatchUp() {
-    TickTimer timer(nullptr, TickTimer::Clock::Kernel);
-    int ticks = 0;
-    connect(&timer, &TickTimer::timeout, this, [&] {
-        ++ticks;
-        timer.stop();
-        timer.start();
-    });
-    timer.setInterval(1);
-    timer.start();
-    missPeriods(40);
-    QCoreApplication::processEvents();
-    QCOMPARE(ticks, 1);
-    QVERIFY(timer.isActive());
+    CountingTimer counting(TickTimer::Clock::Kernel);
+    counting.onTick = [&] {
+        counting.timer.stop();
+        counting.timer.start();
+    };
+    counting.startAndStall(1, 40);
+    QCOMPARE(counting.ticks, 1);
+    QVERIFY(counting.timer.isActive());
 }
 
 // The kernel reads a zero period as "disarmed"; the timer must still tick, as a QTimer
 // with interval 0 does.
 void TickTimerTest::zeroIntervalStillTicks() {
     QFETCH(TickTimer::Clock, clock);
-    TickTimer timer(nullptr, clock);
-    int ticks = 0;
-    connect(&timer, &TickTimer::timeout, this, [&] { ++ticks; });
-    timer.setInterval(0);
-    timer.start();
-    QTRY_VERIFY(ticks >= 2);
+    CountingTimer counting(clock);
+    counting.timer.setInterval(0);
+    counting.timer.start();
+    QTRY_VERIFY(counting.ticks >= 2);
 }
 
 QTEST_MAIN(TickTimerTest)
