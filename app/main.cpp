@@ -1,5 +1,5 @@
-#include "ui/qt/MainWindow.h"
-#include "ui/qt/Startup.h"
+#include "qt/MainWindow.h"
+#include "qt/Startup.h"
 
 #include <QApplication>
 #include <QLocale>

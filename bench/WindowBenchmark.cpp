@@ -3,11 +3,11 @@
 //
 //   window_benchmark [--seconds N] [--generations N] [--idle-seconds N]
 
-#include "engine/Form1.h"
+#include "form/Form1.h"
+#include "qt/MainWindow.h"
+#include "qt/ReportLog.h"
+#include "qt/Startup.h"
 #include "tests/support/ResidentMemory.h"
-#include "ui/qt/MainWindow.h"
-#include "ui/qt/ReportLog.h"
-#include "ui/qt/Startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -32,7 +32,7 @@ namespace {
 
 using ga::Control;
 
-using ga::testing::residentKiB;
+using ga::test::residentKiB;
 
 // Seconds since the process was started by the kernel, to 10 ms.
 double processAgeSeconds() {
@@ -150,10 +150,11 @@ void reportFullLog(ga::qt::ReportLog& log) {
     QElapsedTimer clock;
     for (int tick = 0; tick < kTicks; ++tick) {
         clock.start();
+        QStringList lines;
         for (int i = 0; i < kLinesPerTick; ++i) {
-            log.addLine(line);
+            lines << line;
         }
-        log.flush();
+        log.appendLines(lines);
         log.repaint();
         const double ms = milliseconds(clock);
         appendSum += ms;

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <string>
 
-namespace ga::testing {
+namespace ga::test {
 
 long residentKiB() {
     std::ifstream status("/proc/self/status");
@@ -19,4 +19,4 @@ long residentKiB() {
     return -1;
 }
 
-} // namespace ga::testing
+} // namespace ga::test

@@ -1,8 +1,8 @@
 #pragma once
 
-namespace ga::testing {
+namespace ga::test {
 
 // This process's resident memory in KiB, as the kernel reports it; -1 if unknown.
 long residentKiB();
 
-} // namespace ga::testing
+} // namespace ga::test

@@ -1,4 +1,4 @@
-#include "tests/unit/Form1Probe.h"
+#include "tests/unit/FormHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace ga::testing {
+namespace ga::test {
 namespace {
 
 // Texts a person might type, hostile ones included.
@@ -86,7 +86,6 @@ bool isDefinedText(const std::string& s) {
 class Sequence {
   public:
     explicit Sequence(unsigned seed) : rng_(seed) {
-        ops_.recordCalls = false;
         ops_.recordCircles = false;
         ops_.clock = static_cast<float>(seed % 86400);
         form_.Form_Load();
@@ -163,8 +162,12 @@ class Sequence {
         if (kStatusTexts.count(ops_.text(Control::status)) == 0) {
             return "status text not the program's own: " + ops_.text(Control::status);
         }
-        if (ops_.isEnabled(Control::Command2) != startAllowed_) {
+        if (ops_.isEnabled(Control::Command2) != startAllowed_ ||
+            form_.startEnabled() != startAllowed_) {
             return "Başlat enabled state does not follow Hazırla/Sıfırla";
+        }
+        if (ops_.isEnabled(Control::Timer1) != form_.timerEnabled()) {
+            return "the timer the window runs is not the one the logic set";
         }
         if (reset_) {
             if (m.nesilSayisi != 1 || m.mutasyonSayisi != 0 || m.noktaSayisi != 0) {
@@ -186,13 +189,14 @@ class Sequence {
             if (m.nesilSayisi != last_.nesilSayisi + 1 || m.noktaSayisi != last_.noktaSayisi + 20) {
                 return "a tick did not advance the generation and chart position by 1 and 20";
             }
+            const Population& p = form_.population;
             for (int i = 1; i <= 20; ++i) {
-                const auto d = form_.basamaklar[i];
+                const auto d = p.basamaklar[i];
                 const double g = 10000 * d[1] + 1000 * d[2] + 100 * d[3] + 10 * d[4] + d[5];
-                if (g != form_.genler[i] || form_.yeniGenler[i] != form_.genler[i]) {
+                if (g != p.genler[i] || p.yeniGenler[i] != p.genler[i]) {
                     return "digits or next generation inconsistent with the genes";
                 }
-                if (std::isnan(form_.uyumlar[i]) || form_.uyumlar[i] < 0) {
+                if (std::isnan(p.uyumlar[i]) || p.uyumlar[i] < 0) {
                     return "a fitness is NaN or negative";
                 }
             }
@@ -221,7 +225,8 @@ class Sequence {
 
     std::mt19937 rng_;
     RecordingOps ops_;
-    Form1 form_{ops_, ","};
+    ScriptedRandom random_;
+    Form1 form_{ops_, random_, ","};
     Module1 last_;
     std::ostringstream trail_;
     bool startAllowed_ = false;
@@ -232,8 +237,8 @@ class Sequence {
 // Thousands of random sequences of the real commands, with hostile typing, keep every
 // promise the window makes after every step; a failure names its seed to replay it.
 TEST(CommandSequenceTest, RandomSequencesKeepThePromises) {
-    constexpr unsigned kSequences = 3000;
-    constexpr int kSteps = 40;
+    constexpr unsigned kSequences = 10000;
+    constexpr int kSteps = 200;
     for (unsigned seed = 1; seed <= kSequences; ++seed) {
         Sequence sequence(seed);
         const std::string broken = sequence.run(kSteps);
@@ -242,4 +247,4 @@ TEST(CommandSequenceTest, RandomSequencesKeepThePromises) {
 }
 
 } // namespace
-} // namespace ga::testing
+} // namespace ga::test

@@ -1,4 +1,4 @@
-#include "ui/Convert.h"
+#include "runtime/Convert.h"
 
 #include <gtest/gtest.h>
 

@@ -1,51 +1,74 @@
-#include "tests/unit/Form1Probe.h"
+#include "engine/Generation.h"
+#include "tests/unit/FormHarness.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
-namespace ga::testing {
+namespace ga::test {
 namespace {
+
+// The exchange procedure as written: the earlier position of the individual ranked k + 1.
+std::array<std::uint8_t, 20> exchangeAsWritten(std::array<double, 20> u) {
+    std::array<std::uint8_t, 20> from{};
+    for (std::size_t k = 0; k < 20; ++k) {
+        from[k] = static_cast<std::uint8_t>(k + 1);
+    }
+    for (std::size_t i = 0; i < 20; ++i) {
+        for (std::size_t j = 0; j < 20; ++j) {
+            if (u[j] > u[i]) {
+                std::swap(u[i], u[j]);
+                std::swap(from[i], from[j]);
+            }
+        }
+    }
+    return from;
+}
 
 class GenerationTest : public ::testing::Test {
   protected:
-    RecordingOps ops;
-    Form1 form{ops};
+    FormHarness h;
+    Population& pop = h.form.population;
 
-    void SetUp() override { useDefaultFunction(form); }
+    void SetUp() override { useDefaultFunction(h.form.module1); }
 
-    // Genes 1..20 with fitness values given directly (the ranking looks at nothing else).
+    // Genes 1..20 with fitness values given directly (the ranking looks at nothing else);
+    // the genes are distinct and tell where each individual started.
     void setFitness(const std::array<double, 20>& fitness) {
         for (int i = 1; i <= 20; ++i) {
-            form.genler[i] = 10000 + 1111 * (i % 9) + i; // distinct, and digits to follow
-            form.basamaklaraAyir(i);
-            form.uyumlar[i] = fitness[static_cast<std::size_t>(i - 1)];
-            form.sonuclar[i] = i; // must not move with the ranking
+            pop.genler[i] = 10000 + 1111 * (i % 9) + i;
+            basamaklaraAyir(pop, i);
+            pop.uyumlar[i] = fitness[static_cast<std::size_t>(i - 1)];
+            pop.sonuclar[i] = i;
         }
     }
 
-    // Survivors 1..10 as the mating stage finds them.
-    void setSurvivors(const std::array<double, 10>& genes) {
-        for (int i = 1; i <= 10; ++i) {
-            form.genler[i] = genes[static_cast<std::size_t>(i - 1)];
-            form.yeniGenler[i] = form.genler[i];
-            form.basamaklaraAyir(i);
+    // Genes in ranked order: fitness 1..20 keeps them where they are through the ranking.
+    void setRanked(const std::array<double, 20>& genes) {
+        for (int i = 1; i <= 20; ++i) {
+            pop.genler[i] = genes[static_cast<std::size_t>(i - 1)];
+            basamaklaraAyir(pop, i);
+            pop.uyumlar[i] = i;
         }
     }
 
     void scriptMatings(const std::vector<std::vector<float>>& matings) {
         for (const auto& m : matings) {
-            ops.scriptRnd(m);
+            h.random.script(m);
         }
     }
 
-    const std::vector<std::string>& log() const { return ops.list(Control::List1); }
+    // The report lines of the last tick after its ten death lines.
+    std::vector<std::string> matingLines() const { return {h.log().begin() + 10, h.log().end()}; }
 };
 
-// The exchange procedure runs all twenty positions against all twenty; it sorts
-// ascending, and equal values end in the order it produces, not their earlier one.
+// The ranking sorts ascending and moves individuals whole; equal values end in the order
+// the exchange procedure leaves, which is not always their earlier one.
 TEST_F(GenerationTest, RankingMovesIndividualsWhole) {
     struct Case {
         const char* name;
@@ -65,39 +88,65 @@ TEST_F(GenerationTest, RankingMovesIndividualsWhole) {
     };
     for (const auto& c : cases) {
         setFitness(c.fitness);
-        const auto genes = form.genler;
-        const auto fitness = form.uyumlar;
-        const auto digits = form.basamaklar;
-        const auto results = form.sonuclar;
-        form.rank();
+        const Population before = pop;
+        std::array<std::uint8_t, 20> order{};
+        rank(pop, order);
         for (int i = 1; i <= 20; ++i) {
             const int from = c.from[static_cast<std::size_t>(i - 1)];
-            EXPECT_EQ(form.genler[i], genes[from]) << c.name << " position " << i;
-            EXPECT_EQ(form.uyumlar[i], fitness[from]) << c.name << " position " << i;
-            for (int j = 1; j <= 5; ++j) {
-                EXPECT_EQ(form.basamaklar[i][j], digits[from][j]) << c.name << " " << i;
-            }
+            EXPECT_EQ(order[static_cast<std::size_t>(i - 1)], from) << c.name << " " << i;
+            EXPECT_EQ(pop.genler[i], before.genler[from]) << c.name << " position " << i;
+            EXPECT_EQ(pop.uyumlar[i], before.uyumlar[from]) << c.name << " position " << i;
+            EXPECT_EQ(pop.basamaklar[i], before.basamaklar[from]) << c.name << " " << i;
         }
-        EXPECT_EQ(form.sonuclar, results) << c.name << ": F values stay where they were";
+        EXPECT_EQ(pop.sonuclar, before.sonuclar) << c.name << ": F values stay where they were";
+    }
+}
+
+// The ranking skips the comparisons that cannot exchange; on any fitness values, ties,
+// infinities, signed zeros and NaN included, it must leave exactly the order of the
+// procedure as written, individual for individual.
+TEST_F(GenerationTest, RankingEqualsTheProcedureAsWritten) {
+    std::mt19937 rng(7);
+    const double inf = std::numeric_limits<double>::infinity();
+    const double specials[] = {0.0, -0.0, inf, -inf, std::nan("")};
+    for (int round = 0; round < 20000; ++round) {
+        // Few distinct values, so that ties are everywhere.
+        const int distinct = 1 + round % 6;
+        std::array<double, 20> fitness{};
+        for (double& f : fitness) {
+            const int r = static_cast<int>(rng() % static_cast<unsigned>(distinct + 2));
+            f = r < distinct ? r : specials[rng() % (round % 3 == 0 ? 5U : 4U)];
+        }
+        setFitness(fitness);
+        const Population before = pop;
+        std::array<std::uint8_t, 20> order{};
+        rank(pop, order);
+        ASSERT_EQ(order, exchangeAsWritten(fitness)) << "round " << round;
+        for (int i = 1; i <= 20; ++i) {
+            ASSERT_EQ(pop.genler[i], before.genler[order[static_cast<std::size_t>(i - 1)]]);
+        }
     }
 }
 
 // A dying individual is "old" when its gene equals the survivor at position 7, 2 or 5;
 // every other one is "weak"; a negative gene is written with its minus and no blank.
 TEST_F(GenerationTest, DeathLinesAndTheirWording) {
-    for (int i = 1; i <= 20; ++i) {
-        form.genler[i] = 40000 + i;
+    std::array<double, 20> genes{};
+    for (std::size_t k = 0; k < 20; ++k) {
+        genes[k] = 40001 + static_cast<double>(k);
     }
-    form.genler[2] = 22222;
-    form.genler[5] = 55555;
-    form.genler[7] = 77777;
-    form.genler[3] = 33333;
-    form.genler[11] = 22222;
-    form.genler[12] = 55555;
-    form.genler[13] = 77777;
-    form.genler[14] = 33333;
-    form.genler[15] = -7655;
-    form.cullAndRecord();
+    genes[1] = 22222;
+    genes[4] = 55555;
+    genes[6] = 77777;
+    genes[2] = 33333;
+    genes[10] = 22222;
+    genes[11] = 55555;
+    genes[12] = 77777;
+    genes[13] = 33333;
+    genes[14] = -7655;
+    setRanked(genes);
+    h.ops.setText(Control::Text3, "0");
+    h.form.Timer1_Timer();
     const std::vector<std::string> expected{
         " 22222 yaşlanarak öldü",
         " 55555 yaşlanarak öldü",
@@ -110,10 +159,10 @@ TEST_F(GenerationTest, DeathLinesAndTheirWording) {
         " 40019 güçsüz birey olduğu için elendi",
         " 40020 güçsüz birey olduğu için elendi",
     };
-    EXPECT_EQ(log(), expected);
-    for (int i = 1; i <= 10; ++i) {
-        EXPECT_EQ(form.yeniGenler[i], form.genler[i]);
-    }
+    EXPECT_EQ(std::vector<std::string>(h.log().begin(), h.log().begin() + 10), expected);
+    const auto& deaths = h.form.lastGeneration().deaths;
+    EXPECT_TRUE(deaths[0].oldAge && !deaths[3].oldAge);
+    EXPECT_EQ(deaths[4].gene, -7655);
 }
 
 // The record changes only for a strictly worse bottom or strictly better top; on a tie
@@ -129,63 +178,61 @@ TEST_F(GenerationTest, BestAndWorstRecordKeepsTies) {
         {11, 49, 11111, 10, 99999, 50}, // neither
     };
     for (const auto& c : cases) {
-        form.module1.enIyiGen = 11111;
-        form.module1.enIyiUyum = 10;
-        form.module1.enKotuGen = 99999;
-        form.module1.enKotuUyum = 50;
+        Module1 m;
+        m.enIyiGen = 11111;
+        m.enIyiUyum = 10;
+        m.enKotuGen = 99999;
+        m.enKotuUyum = 50;
+        Population p;
         for (int i = 1; i <= 20; ++i) {
-            form.genler[i] = 10000 + i;
-            form.uyumlar[i] = 20;
+            p.genler[i] = 10000 + i;
+            basamaklaraAyir(p, i);
+            p.uyumlar[i] = 20;
         }
-        form.uyumlar[1] = c.top;
-        form.uyumlar[20] = c.bottom;
-        form.cullAndRecord();
-        EXPECT_EQ(form.module1.enIyiGen, c.bestGene);
-        EXPECT_EQ(form.module1.enIyiUyum, c.bestFit);
-        EXPECT_EQ(form.module1.enKotuGen, c.worstGene);
-        EXPECT_EQ(form.module1.enKotuUyum, c.worstFit);
+        p.uyumlar[1] = c.top;
+        p.uyumlar[20] = c.bottom;
+        Objective f;
+        ScriptedRandom random;
+        GenerationRecord record;
+        generation(p, m, f, 0, 277, random, record);
+        EXPECT_EQ(m.enIyiGen, c.bestGene);
+        EXPECT_EQ(m.enIyiUyum, c.bestFit);
+        EXPECT_EQ(m.enKotuGen, c.worstGene);
+        EXPECT_EQ(m.enKotuUyum, c.worstFit);
+        EXPECT_EQ(record.bestGene, c.bestGene);
+        EXPECT_EQ(record.worstFitness, c.worstFit);
     }
 }
 
-// Percentage 0 never mutates, yet every mating still draws its six numbers.
-TEST_F(GenerationTest, NoMutationAtZeroPercentStillDrawsSixty) {
-    setSurvivors({11111, 22222, 33333, 44444, 55555, 66666, 77777, 88888, 99999, 12345});
-    for (int r = 0; r < 10; ++r) {
-        ops.scriptRnd(mating(1, 2, 0, 1, 1, 1));
-    }
-    form.mate(0);
-    EXPECT_EQ(ops.rndCalls, 60);
-    EXPECT_EQ(form.module1.mutasyonSayisi, 0);
-    ASSERT_EQ(log().size(), 10U);
-    EXPECT_EQ(log()[0], " 11111 ile  22222 çiftleşti ve  11222 doğdu.");
-    for (int r = 11; r <= 20; ++r) {
-        EXPECT_EQ(form.yeniGenler[r], 11222);
-    }
-}
-
-// Percentage 100 mutates in every mating, and a fractional percentage acts like the next
-// whole number up.
+// Percentage 100 mutates in every mating, 0 or less in none, a fractional percentage acts
+// like the next whole number up; every mating draws its six numbers either way.
 TEST_F(GenerationTest, MutationThreshold) {
     struct Case {
         double percent;
         int draw;
         bool mutates;
     };
-    const Case cases[] = {{100, 99, true}, {99, 99, false}, {5.5, 5, true}, {5.5, 6, false},
-                          {5, 5, false},   {5, 4, true},    {-1, 0, false}, {1e9, 99, true}};
+    const Case cases[] = {{100, 99, true}, {99, 99, false}, {5.5, 5, true},
+                          {5.5, 6, false}, {5, 5, false},   {5, 4, true},
+                          {-1, 0, false},  {1e9, 99, true}, {0, 0, false}};
     for (const auto& c : cases) {
-        RecordingOps o;
-        Form1 f{o};
-        for (int i = 1; i <= 10; ++i) {
-            f.genler[i] = f.yeniGenler[i] = 50000 + i;
-            f.basamaklaraAyir(i);
+        Population p;
+        Module1 m;
+        for (int i = 1; i <= 20; ++i) {
+            p.genler[i] = 50000 + i;
+            basamaklaraAyir(p, i);
+            p.uyumlar[i] = i;
         }
+        ScriptedRandom random;
         for (int r = 0; r < 10; ++r) {
-            o.scriptRnd(mating(3, 4, c.draw, 5, 1, 1));
+            random.script(mating(3, 4, c.draw, 5, 1, 1));
         }
-        f.mate(c.percent);
-        EXPECT_EQ(f.module1.mutasyonSayisi, c.mutates ? 10 : 0) << c.percent << " " << c.draw;
-        EXPECT_EQ(o.list(Control::List1).size(), c.mutates ? 20U : 10U);
+        Objective f;
+        GenerationRecord record;
+        generation(p, m, f, c.percent, 277, random, record);
+        EXPECT_EQ(random.calls, 60);
+        EXPECT_EQ(m.mutasyonSayisi, c.mutates ? 10 : 0) << c.percent << " " << c.draw;
+        EXPECT_EQ(record.matings[0].mutant, c.mutates ? 4 : 0);
     }
 }
 
@@ -193,7 +240,9 @@ TEST_F(GenerationTest, MutationThreshold) {
 // equal, a mutated second parent that does not pass the change, the same digit raised
 // twice, the carry that makes 13045, and a negative child.
 TEST_F(GenerationTest, MatingCases) {
-    setSurvivors({12000, 33945, 2345, 67890, 55555, 66666, 77777, 88888, 99999, 45678});
+    setRanked({12000, 33945, 2345, 67890, 55555, 66666, 77777, 88888, 99999, 45678,
+               1,     2,     3,    4,     5,     6,     7,     8,     9,     10});
+    h.ops.setText(Control::Text3, "5");
     scriptMatings({
         mating(6, 6, 0, 4, 1, 1),  // A = B = 66666 mutated at k: child 66676
         mating(5, 7, 0, 1, 1, 1),  // B = 77777 mutated at x: the child does not show it
@@ -206,7 +255,7 @@ TEST_F(GenerationTest, MatingCases) {
         mating(1, 1, 50, 1, 1, 1),
         mating(1, 1, 50, 1, 1, 1),
     });
-    form.mate(5);
+    h.form.Timer1_Timer();
     const std::vector<std::string> expected{
         " 66666 mutasyona uğradı. Yeni birey: 66676",
         " 66666 ile  66666 çiftleşti ve  66676 doğdu.",
@@ -224,14 +273,13 @@ TEST_F(GenerationTest, MatingCases) {
         " 12000 ile  12000 çiftleşti ve  12000 doğdu.",
         " 12000 ile  12000 çiftleşti ve  12000 doğdu.",
     };
-    EXPECT_EQ(log(), expected);
-    EXPECT_EQ(form.module1.mutasyonSayisi, 5);
-    EXPECT_EQ(form.basamaklar[7][1], 9) << "two raises add up within the tick";
-    EXPECT_EQ(form.yeniGenler[7], 77777) << "a survivor's gene is never changed";
-    EXPECT_EQ(form.genler[7], 77777);
-    EXPECT_EQ(form.mutantGenler[3], 97777);
-    EXPECT_EQ(form.yeniGenler[14], 13045);
-    EXPECT_EQ(form.yeniGenler[15], -7110);
+    EXPECT_EQ(matingLines(), expected);
+    EXPECT_EQ(h.form.module1.mutasyonSayisi, 5);
+    EXPECT_EQ(pop.genler[7], 77777) << "a survivor's gene is never changed";
+    EXPECT_EQ(pop.basamaklar[7][1], 7) << "its digits are rebuilt from the gene";
+    EXPECT_EQ(pop.mutantGenler[3], 97777);
+    EXPECT_EQ(pop.genler[14], 13045);
+    EXPECT_EQ(pop.genler[15], -7110);
 }
 
 // A whole tick: the ranking, death lines, matings, lists (survivors first, then the
@@ -240,14 +288,14 @@ TEST_F(GenerationTest, WholeTickAgainstHandWorkedRun) {
     const double genes[20] = {55555, 12345, 66666, 99999, 60000, 70000, 50505, 43210, 66666, 66666,
                               66666, 66666, 67312, 80808, 66666, 66666, 66666, 97531, 66666, 67321};
     for (int i = 1; i <= 20; ++i) {
-        place(form, i, genes[i - 1]);
+        h.place(i, genes[i - 1]);
     }
-    form.module1.enIyiUyum = 277;
+    h.form.module1.enIyiUyum = 277;
     scriptMatings({mating(1, 2, 50, 1, 1, 1), mating(3, 3, 4, 4, 2, 1), mating(2, 5, 0, 3, 1, 2),
                    mating(5, 2, 99, 2, 1, 1), mating(10, 1, 3, 1, 2, 2), mating(4, 4, 70, 5, 1, 1),
                    mating(6, 7, 5, 2, 2, 1), mating(7, 6, 4, 2, 2, 1), mating(8, 9, 1, 5, 1, 1),
                    mating(9, 8, 98, 3, 2, 2)});
-    form.Timer1_Timer();
+    h.form.Timer1_Timer();
 
     const std::vector<std::string> expectedLog{
         " 66666 yaşlanarak öldü",
@@ -276,7 +324,7 @@ TEST_F(GenerationTest, WholeTickAgainstHandWorkedRun) {
         " 66666 ile  66666 çiftleşti ve  66667 doğdu.",
         " 66666 ile  66666 çiftleşti ve  66666 doğdu.",
     };
-    EXPECT_EQ(log(), expectedLog);
+    EXPECT_EQ(h.log(), expectedLog);
 
     const std::vector<std::string> gen{
         "67312", "67321", "66666", "66666", "66666", "66666", "66666", "66666", "66666", "66666",
@@ -286,82 +334,74 @@ TEST_F(GenerationTest, WholeTickAgainstHandWorkedRun) {
                                          "173", "300", "300", "313", "301", "300"};
     const std::vector<std::string> uyum{"0", "0",  "23", "23", "23",  "23", "23", "23", "23", "23",
                                         "0", "24", "25", "13", "104", "23", "23", "36", "24", "23"};
-    EXPECT_EQ(ops.list(Control::Gen), gen);
-    EXPECT_EQ(ops.list(Control::Sonuc), sonuc);
-    EXPECT_EQ(ops.list(Control::uyl), uyum);
+    EXPECT_EQ(h.ops.list(Control::Gen), gen);
+    EXPECT_EQ(h.ops.list(Control::Sonuc), sonuc);
+    EXPECT_EQ(h.ops.list(Control::uyl), uyum);
 
-    EXPECT_EQ(ops.text(Control::nesil), " 2");
-    EXPECT_EQ(ops.text(Control::tmut), " 5");
-    EXPECT_EQ(ops.text(Control::teni), "67312");
-    EXPECT_EQ(ops.text(Control::teni2), "0");
-    EXPECT_EQ(ops.text(Control::tenk), "99999");
-    EXPECT_EQ(ops.text(Control::tenk2), "632");
-    EXPECT_EQ(ops.rndCalls, 60);
-    EXPECT_EQ(form.yeniGenler, form.genler);
+    EXPECT_EQ(h.ops.text(Control::nesil), " 2");
+    EXPECT_EQ(h.ops.text(Control::tmut), " 5");
+    EXPECT_EQ(h.ops.text(Control::teni), "67312");
+    EXPECT_EQ(h.ops.text(Control::teni2), "0");
+    EXPECT_EQ(h.ops.text(Control::tenk), "99999");
+    EXPECT_EQ(h.ops.text(Control::tenk2), "632");
+    EXPECT_EQ(h.random.calls, 60);
+    EXPECT_EQ(pop.yeniGenler, pop.genler);
     for (int i = 1; i <= 20; ++i) {
-        const auto d = form.basamaklar[i];
-        EXPECT_EQ(10000 * d[1] + 1000 * d[2] + 100 * d[3] + 10 * d[4] + d[5], form.genler[i])
+        const auto d = pop.basamaklar[i];
+        EXPECT_EQ(10000 * d[1] + 1000 * d[2] + 100 * d[3] + 10 * d[4] + d[5], pop.genler[i])
             << "digits rebuilt from the genes, mutations undone, at " << i;
     }
-    EXPECT_TRUE(ops.beeps == 0 && ops.text(Control::status) == "Bekliyor...");
+    EXPECT_EQ(h.ops.beeps, 0);
+    EXPECT_EQ(h.ops.text(Control::status), "Bekliyor...");
+    EXPECT_EQ(h.ops.batches, 1) << "a tick reaches the window as one batch";
 }
 
 // The run stops only when position 10 has fitness exactly 0, i.e. ten survivors at the
-// target; nine are not enough.
+// target; nine are not enough. "Başlat" after the stop gives exactly one more generation,
+// then the same stop.
 TEST_F(GenerationTest, StopsOnlyWhenTenSurvivorsHitTheTarget) {
     for (int zeros : {9, 10, 20}) {
-        RecordingOps o;
-        Form1 f{o};
-        useDefaultFunction(f);
-        o.setText(Control::Text3, "0");
+        FormHarness o;
+        useDefaultFunction(o.form.module1);
+        o.ops.setText(Control::Text3, "0");
         for (int i = 1; i <= 20; ++i) {
-            place(f, i, i <= zeros ? 67312 : 55555);
+            o.place(i, i <= zeros ? 67312 : 55555);
         }
         // Every child is a copy of a zero-fitness survivor's gene.
-        for (int r = 0; r < 10; ++r) {
-            o.scriptRnd(mating(1, 1, 50, 1, 1, 1));
+        for (int r = 0; r < 20; ++r) {
+            o.random.script(mating(1, 1, 50, 1, 1, 1));
         }
-        o.setEnabled(Control::Timer1, true);
-        f.Timer1_Timer();
+        o.form.Command2_Click();
+        o.form.Timer1_Timer();
         const bool stops = zeros >= 10;
-        EXPECT_EQ(o.isEnabled(Control::Timer1), !stops) << zeros;
-        EXPECT_EQ(o.beeps, stops ? 1 : 0) << zeros;
-        EXPECT_EQ(o.text(Control::status),
-                  stops ? "Sonuca ulaşıldı. Sonuçları kontrol ediniz." : "Bekliyor...");
-        EXPECT_EQ(o.list(Control::uyl)[0], "0");
+        EXPECT_EQ(o.ops.isEnabled(Control::Timer1), !stops) << zeros;
+        EXPECT_EQ(o.ops.beeps, stops ? 1 : 0) << zeros;
+        EXPECT_EQ(o.ops.text(Control::status), stops ? "Sonuca ulaşıldı. Sonuçları kontrol ediniz."
+                                                     : "Başlatıldı. İşlem devam ediyor...");
+        EXPECT_EQ(o.ops.list(Control::uyl)[0], "0");
+        if (stops) {
+            o.form.Command2_Click();
+            EXPECT_TRUE(o.ops.isEnabled(Control::Timer1));
+            o.form.Timer1_Timer();
+            EXPECT_FALSE(o.ops.isEnabled(Control::Timer1));
+            EXPECT_EQ(o.ops.beeps, 2);
+            EXPECT_EQ(o.ops.text(Control::nesil), " 3");
+        }
     }
-}
-
-// After the automatic stop "Başlat" gives exactly one more generation, then the same stop.
-TEST_F(GenerationTest, StartAfterStopRunsOneMoreGeneration) {
-    ops.setText(Control::Text3, "0");
-    for (int i = 1; i <= 20; ++i) {
-        place(form, i, 67312);
-    }
-    form.Command2_Click();
-    form.Timer1_Timer();
-    ASSERT_FALSE(ops.isEnabled(Control::Timer1));
-    form.Command2_Click();
-    EXPECT_TRUE(ops.isEnabled(Control::Timer1));
-    form.Timer1_Timer();
-    EXPECT_FALSE(ops.isEnabled(Control::Timer1));
-    EXPECT_EQ(ops.beeps, 2);
-    EXPECT_EQ(ops.text(Control::nesil), " 3");
-    EXPECT_EQ(ops.text(Control::status), "Sonuca ulaşıldı. Sonuçları kontrol ediniz.");
 }
 
 // A target typed during a run is the target of the re-evaluation at the end of the tick.
 TEST_F(GenerationTest, ReEvaluationReadsTheTargetAgain) {
-    ops.setText(Control::Text3, "0");
+    h.ops.setText(Control::Text3, "0");
     for (int i = 1; i <= 20; ++i) {
-        place(form, i, 67312);
+        h.place(i, 67312);
     }
-    ops.setText(Control::Text1, "300");
-    form.Timer1_Timer();
-    EXPECT_EQ(ops.list(Control::uyl)[0], "23");
-    EXPECT_EQ(form.uyumlar[20], 23);
-    EXPECT_EQ(ops.beeps, 0);
+    h.ops.setText(Control::Text1, "300");
+    h.form.Timer1_Timer();
+    EXPECT_EQ(h.ops.list(Control::uyl)[0], "23");
+    EXPECT_EQ(pop.uyumlar[20], 23);
+    EXPECT_EQ(h.ops.beeps, 0);
 }
 
 } // namespace
-} // namespace ga::testing
+} // namespace ga::test

@@ -1,5 +1,6 @@
-#include "tests/unit/Form1Probe.h"
-#include "ui/Digits.h"
+#include "engine/Objective.h"
+#include "runtime/Digits.h"
+#include "tests/unit/FormHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +10,22 @@
 #include <random>
 #include <vector>
 
-namespace ga::testing {
+namespace ga::test {
 namespace {
 
 class ModelTest : public ::testing::Test {
   protected:
-    RecordingOps ops;
-    Form1 form{ops};
+    Population pop;
+    Module1 m;
+
+    // F of gene g put at position 1.
+    double value(double g) {
+        pop.genler[1] = g;
+        basamaklaraAyir(pop, 1);
+        Objective f;
+        f.use(m);
+        return f.value(pop.basamaklar[1]);
+    }
 };
 
 // Position 1 takes whatever the other four digits leave, so genes outside the five-digit
@@ -31,12 +41,12 @@ TEST_F(ModelTest, DigitSplitOfOrdinaryAndStrayGenes) {
         {0, {0, 0, 0, 0, 0}},       {-10000, {-1, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
-        form.genler[3] = c.gene;
-        form.basamaklaraAyir(3);
+        pop.genler[3] = c.gene;
+        basamaklaraAyir(pop, 3);
         for (int j = 1; j <= 5; ++j) {
-            EXPECT_EQ(form.basamaklar[3][j], c.digits[j - 1]) << c.gene << " digit " << j;
+            EXPECT_EQ(pop.basamaklar[3][j], c.digits[j - 1]) << c.gene << " digit " << j;
         }
-        EXPECT_EQ(form.basamaklar[3][0], 0) << "column 0 is never written";
+        EXPECT_EQ(pop.basamaklar[3][0], 0) << "column 0 is never written";
     }
 }
 
@@ -81,7 +91,7 @@ TEST(DigitSplit, WholeGenesAgreeWithFloatingPointDivision) {
 
 // F with the default function on the genes whose values are worked out by hand.
 TEST_F(ModelTest, DefaultFunctionValues) {
-    useDefaultFunction(form);
+    useDefaultFunction(m);
     const std::array<std::array<double, 2>, 4> cases{{
         {10000, 1},   // 1 + 0 + 0 + 0 + 0
         {99998, 908}, // 729 + 81 + 81 + 9 + 8
@@ -89,24 +99,21 @@ TEST_F(ModelTest, DefaultFunctionValues) {
         {-7655, 21},  // -1 + 4 + 9 + 4 + 5
     }};
     for (const auto& [gene, f] : cases) {
-        form.genler[1] = gene;
-        form.basamaklaraAyir(1);
-        EXPECT_EQ(form.amacFonksiyonu(1), f) << gene;
+        EXPECT_EQ(value(gene), f) << gene;
     }
 }
 
 // 0 to the power 0 is 1, so a zero digit with exponent 0 contributes its whole
 // coefficient; the terms are weighted by their own coefficient.
 TEST_F(ModelTest, ZeroToThePowerZeroIsOne) {
-    form.module1.katsayilar = {0, 1, 2, 3, 4, 5};
-    form.module1.usler = {0, 0, 0, 0, 0, 0};
-    form.genler[1] = 10000;
-    form.basamaklaraAyir(1);
-    EXPECT_EQ(form.amacFonksiyonu(1), 15);
+    m.katsayilar = {0, 1, 2, 3, 4, 5};
+    m.usler = {0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(value(10000), 15);
 }
 
 // Powers come from a table of whole digits; it must give exactly what std::pow gives for
-// any exponent, follow a change of exponents, and leave non-finite cases to IEEE rules.
+// any exponent, follow a change of exponents, and leave non-finite cases to IEEE rules,
+// whether an individual is evaluated from its gene or from a row of digits.
 TEST_F(ModelTest, PowersMatchStdPowAndFollowExponentChanges) {
     const double exponents[] = {3, 2, 0.5, -1, -2.5, 1.0 / 3, 17, 1e308, -1e-300, 0};
     // Genes whose digits fall outside the table (1e9, -1e6) or are not whole (the last
@@ -114,58 +121,57 @@ TEST_F(ModelTest, PowersMatchStdPowAndFollowExponentChanges) {
     const double genes[] = {10000, 50000, 90000, 2345, -7655, 123456, 1e9, -1e6, 12345.5};
     for (const int column : {1, 5}) {
         for (double p : exponents) {
-            form.module1.katsayilar = {0, 0, 0, 0, 0, 0};
-            form.module1.katsayilar[column] = 1;
-            form.module1.usler = {0, 1, 1, 1, 1, 1};
-            form.module1.usler[column] = p;
+            m.katsayilar = {0, 0, 0, 0, 0, 0};
+            m.katsayilar[column] = 1;
+            m.usler = {0, 1, 1, 1, 1, 1};
+            m.usler[column] = p;
             for (double gene : genes) {
-                form.genler[1] = gene;
-                form.basamaklaraAyir(1);
-                const double expected = std::pow(form.basamaklar[1][column], p);
-                const double got = form.amacFonksiyonu(1);
-                if (std::isnan(expected)) {
-                    EXPECT_TRUE(std::isnan(got)) << gene << "^" << p;
-                } else {
-                    EXPECT_EQ(got, expected) << gene << "^" << p << " in column " << column;
+                const double got = value(gene);
+                const double expected = std::pow(pop.basamaklar[1][column], p);
+                Objective f;
+                f.use(m);
+                f.evaluate(pop, 1, 0);
+                for (double v : {got, pop.sonuclar[1]}) {
+                    if (std::isnan(expected)) {
+                        EXPECT_TRUE(std::isnan(v)) << gene << "^" << p;
+                    } else {
+                        EXPECT_EQ(v, expected) << gene << "^" << p << " in column " << column;
+                    }
                 }
             }
         }
     }
 }
 
-// The fitness is the distance to whatever Text1 holds at the call; a value with no
-// finite result ranks last instead of poisoning the order.
-TEST_F(ModelTest, FitnessReadsTheTargetAtEachCall) {
-    ops.setText(Control::Text1, "277");
-    EXPECT_EQ(form.uyumHesapla(300), 23);
-    EXPECT_EQ(form.uyumHesapla(200), 77);
-    ops.setText(Control::Text1, "1,5");
-    EXPECT_EQ(form.uyumHesapla(2), 1);
-    ops.setText(Control::Text1, "abc");
-    EXPECT_EQ(form.uyumHesapla(-4), 4);
+// The fitness is the distance to the target; a value with no finite result ranks last
+// instead of poisoning the order.
+TEST_F(ModelTest, FitnessIsTheDistanceToTheTarget) {
+    EXPECT_EQ(uyumHesapla(300, 277), 23);
+    EXPECT_EQ(uyumHesapla(200, 277), 77);
+    EXPECT_EQ(uyumHesapla(-4, 0), 4);
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(form.uyumHesapla(nan), inf);
-    EXPECT_EQ(form.uyumHesapla(-inf), inf);
+    EXPECT_EQ(uyumHesapla(nan, 277), inf);
+    EXPECT_EQ(uyumHesapla(-inf, 277), inf);
 }
 
 // Zero to a negative power and a negative digit to a fractional power have no finite
 // value: the fitness becomes +infinity, never NaN.
 TEST_F(ModelTest, UndefinedPowersGiveInfiniteFitness) {
-    form.module1.katsayilar = {0, 1, 1, 1, 1, 1};
-    form.module1.usler = {0, 0.5, -1, 1, 1, 1};
-    place(form, 1, -7655); // (-1)^0.5 is NaN
-    EXPECT_EQ(form.uyumlar[1], std::numeric_limits<double>::infinity());
-    place(form, 2, 10123); // 0^-1 is +inf
-    EXPECT_EQ(form.uyumlar[2], std::numeric_limits<double>::infinity());
-    form.module1.usler = {0, 1, 1, 1, 1, 1000};
-    form.module1.katsayilar = {0, 1, 1, 1, 1, 0};
-    place(form, 3, 10000); // 0 * 0^1000 is 0: an ordinary value
-    EXPECT_EQ(form.sonuclar[3], 1);
-    place(form, 4, 10009); // 0 * 9^1000 is zero times infinity
-    EXPECT_TRUE(std::isnan(form.sonuclar[4]));
-    EXPECT_EQ(form.uyumlar[4], std::numeric_limits<double>::infinity());
+    m.katsayilar = {0, 1, 1, 1, 1, 1};
+    m.usler = {0, 0.5, -1, 1, 1, 1};
+    place(pop, m, 1, -7655, 277); // (-1)^0.5 is NaN
+    EXPECT_EQ(pop.uyumlar[1], std::numeric_limits<double>::infinity());
+    place(pop, m, 2, 10123, 277); // 0^-1 is +inf
+    EXPECT_EQ(pop.uyumlar[2], std::numeric_limits<double>::infinity());
+    m.usler = {0, 1, 1, 1, 1, 1000};
+    m.katsayilar = {0, 1, 1, 1, 1, 0};
+    place(pop, m, 3, 10000, 277); // 0 * 0^1000 is 0: an ordinary value
+    EXPECT_EQ(pop.sonuclar[3], 1);
+    place(pop, m, 4, 10009, 277); // 0 * 9^1000 is zero times infinity
+    EXPECT_TRUE(std::isnan(pop.sonuclar[4]));
+    EXPECT_EQ(pop.uyumlar[4], std::numeric_limits<double>::infinity());
 }
 
 } // namespace
-} // namespace ga::testing
+} // namespace ga::test

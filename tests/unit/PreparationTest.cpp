@@ -1,17 +1,18 @@
-#include "tests/unit/Form1Probe.h"
+#include "tests/unit/FormHarness.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-namespace ga::testing {
+namespace ga::test {
 namespace {
 
 class PreparationTest : public ::testing::Test {
   protected:
-    RecordingOps ops;
-    Form1 form{ops};
+    FormHarness h;
+    RecordingOps& ops = h.ops;
+    Form1& form = h.form;
 
     void press() { form.Command1_Click(); }
     const std::vector<std::string>& list(Control c) const { return ops.list(c); }
@@ -41,7 +42,7 @@ TEST_F(PreparationTest, TimerPeriodFromSpeed) {
 // still changed, and an earlier population, its lists, the status and "Başlat" stay.
 TEST_F(PreparationTest, RejectedTargetLeavesEverythingButThePeriod) {
     press();
-    const auto genes = form.genler;
+    const auto genes = form.population.genler;
     const auto gen = list(Control::Gen);
     ASSERT_EQ(gen.size(), 20U);
 
@@ -49,12 +50,12 @@ TEST_F(PreparationTest, RejectedTargetLeavesEverythingButThePeriod) {
         ops.messages.clear();
         ops.setText(Control::Text4, "4");
         ops.setText(Control::Text1, target);
-        ops.setCaption(Control::status, "Durduruldu...");
+        form.Command3_Click();
         press();
         ASSERT_EQ(ops.messages.size(), 1U) << target;
         EXPECT_EQ(ops.messages[0], "Girdiğiniz değer çok büyük veya negatif");
         EXPECT_EQ(ops.interval, 250) << target;
-        EXPECT_EQ(form.genler, genes) << target;
+        EXPECT_EQ(form.population.genler, genes) << target;
         EXPECT_EQ(list(Control::Gen), gen) << target;
         EXPECT_EQ(list(Control::Sonuc).size(), 20U);
         EXPECT_EQ(list(Control::uyl).size(), 20U);
@@ -75,14 +76,16 @@ TEST_F(PreparationTest, RejectedTargetKeepsStartDisabled) {
 // The edges of the accepted range and a number followed by text are accepted.
 TEST_F(PreparationTest, AcceptedTargets) {
     for (const char* target : {"100000", "277abc", "0.001", "1e5"}) {
-        RecordingOps o;
-        Form1 f{o};
-        o.setText(Control::Text1, target);
-        f.Command1_Click();
-        EXPECT_TRUE(o.messages.empty()) << target;
-        EXPECT_EQ(o.list(Control::Gen).size(), 20U) << target;
-        EXPECT_TRUE(o.isEnabled(Control::Command2)) << target;
-        EXPECT_EQ(o.text(Control::status), "Hazırlandı. Başlatınız...");
+        FormHarness o;
+        o.ops.setText(Control::Text1, target);
+        o.form.Command1_Click();
+        EXPECT_TRUE(o.ops.messages.empty()) << target;
+        EXPECT_EQ(o.ops.list(Control::Gen).size(), 20U) << target;
+        EXPECT_TRUE(o.ops.isEnabled(Control::Command2)) << target;
+        EXPECT_EQ(o.ops.text(Control::status), "Hazırlandı. Başlatınız...");
+        EXPECT_FLOAT_EQ(static_cast<float>(o.ops.chartScale(Control::Picture1).top),
+                        static_cast<float>(Val(target)))
+            << "the fitness chart's top edge moves to the target";
     }
 }
 
@@ -93,10 +96,10 @@ TEST_F(PreparationTest, GeneRangeEnds) {
         script.push_back(0.0F);
         script.push_back(std::nextafter(1.0F, 0.0F));
     }
-    ops.scriptRnd(script);
+    h.random.script(script);
     press();
     for (int i = 1; i <= 20; ++i) {
-        EXPECT_EQ(form.genler[i], i % 2 == 1 ? 10000 : 99998) << i;
+        EXPECT_EQ(form.population.genler[i], i % 2 == 1 ? 10000 : 99998) << i;
     }
     EXPECT_EQ(list(Control::Gen)[0], "10000");
     EXPECT_EQ(list(Control::Sonuc)[0], "1");
@@ -104,7 +107,7 @@ TEST_F(PreparationTest, GeneRangeEnds) {
     EXPECT_EQ(list(Control::Gen)[1], "99998");
     EXPECT_EQ(list(Control::Sonuc)[1], "908");
     EXPECT_EQ(list(Control::uyl)[1], "631");
-    EXPECT_EQ(ops.rndCalls, 20);
+    EXPECT_EQ(h.random.calls, 20);
 }
 
 // Lines are appended, never cleared: two presses leave 40 lines per list while the
@@ -116,69 +119,50 @@ TEST_F(PreparationTest, TwoPressesAppendFortyLines) {
     EXPECT_EQ(list(Control::Sonuc).size(), 40U);
     EXPECT_EQ(list(Control::uyl).size(), 40U);
     for (int i = 1; i <= 20; ++i) {
-        EXPECT_EQ(list(Control::Gen)[static_cast<std::size_t>(19 + i)], CStr(form.genler[i], "."));
+        EXPECT_EQ(list(Control::Gen)[static_cast<std::size_t>(19 + i)],
+                  CStr(form.population.genler[i], "."));
     }
 }
 
 // With the defaults every F is a whole number from 1 to 908 and every fitness |F - 277|;
 // the digits, F and fitness of each individual agree with each other.
 TEST_F(PreparationTest, PopulationIsConsistent) {
-    ops.randomize(12345.0F);
+    h.random.seed(12345);
     press();
+    const Population& p = form.population;
     for (int i = 1; i <= 20; ++i) {
-        const double g = form.genler[i];
+        const double g = p.genler[i];
         EXPECT_GE(g, 10000);
         EXPECT_LE(g, 99998);
         EXPECT_EQ(g, std::floor(g));
-        const double f = form.sonuclar[i];
+        const double f = p.sonuclar[i];
         EXPECT_GE(f, 1);
         EXPECT_LE(f, 908);
-        EXPECT_EQ(form.uyumlar[i], std::abs(f - 277));
+        EXPECT_EQ(p.uyumlar[i], std::abs(f - 277));
         const auto n = static_cast<std::size_t>(i - 1);
         EXPECT_EQ(list(Control::Sonuc)[n], CStr(f, "."));
-        EXPECT_EQ(list(Control::uyl)[n], CStr(form.uyumlar[i], "."));
+        EXPECT_EQ(list(Control::uyl)[n], CStr(p.uyumlar[i], "."));
     }
-}
-
-// The effects come in their order: period, status, chart top, then per individual the
-// Gen, Sonuc and uyl lines, and "Başlat" last.
-TEST_F(PreparationTest, EffectsInOrder) {
-    ops.calls.clear();
-    press();
-    const auto& c = ops.calls;
-    ASSERT_EQ(c.size(), 1U + 1U + 1U + 60U + 1U);
-    EXPECT_EQ(c[0], "interval Timer1 125");
-    EXPECT_EQ(c[1], "caption status Hazırlandı. Başlatınız...");
-    EXPECT_EQ(c[2], "scaleTop Picture1");
-    for (int i = 0; i < 20; ++i) {
-        const auto base = static_cast<std::size_t>(3 + 3 * i);
-        EXPECT_EQ(c[base].rfind("addItem Gen ", 0), 0U) << c[base];
-        EXPECT_EQ(c[base + 1].rfind("addItem Sonuc ", 0), 0U) << c[base + 1];
-        EXPECT_EQ(c[base + 2].rfind("addItem uyl ", 0), 0U) << c[base + 2];
-    }
-    EXPECT_EQ(c.back(), "enabled Command2 1");
-    EXPECT_FLOAT_EQ(static_cast<float>(ops.chartScale(Control::Picture1).top), 277.0F);
 }
 
 // Coefficients and exponents are read as numbers: an empty exponent is 0, so its term
 // equals its coefficient; fractional values show with the locale's separator.
 TEST_F(PreparationTest, CoefficientsAndExponentsAsTyped) {
-    RecordingOps o;
-    Form1 f{o, ","};
-    o.setText(Control::ta, "1.5");
-    o.setText(Control::pa, "");
-    o.setText(Control::tb, "0");
-    o.setText(Control::tc, "0");
-    o.setText(Control::td, "0");
-    o.setText(Control::te, "0");
-    o.setText(Control::Text1, "1");
-    f.Command1_Click();
-    EXPECT_EQ(f.module1.katsayilar[1], 1.5);
-    EXPECT_EQ(f.module1.usler[1], 0);
-    EXPECT_EQ(f.module1.usler[2], 2);
-    EXPECT_EQ(o.list(Control::Sonuc)[0], "1,5");
-    EXPECT_EQ(o.list(Control::uyl)[0], "0,5");
+    FormHarness o{","};
+    o.ops.setText(Control::ta, "1.5");
+    o.ops.setText(Control::pa, "");
+    o.ops.setText(Control::tb, "0");
+    o.ops.setText(Control::tc, "0");
+    o.ops.setText(Control::td, "0");
+    o.ops.setText(Control::te, "0");
+    o.ops.setText(Control::Text1, "1");
+    o.form.Command1_Click();
+    EXPECT_EQ(o.form.module1.katsayilar[1], 1.5);
+    EXPECT_EQ(o.form.module1.usler[1], 0);
+    EXPECT_EQ(o.form.module1.usler[2], 2);
+    EXPECT_EQ(o.ops.list(Control::Sonuc)[0], "1,5");
+    EXPECT_EQ(o.ops.list(Control::uyl)[0], "0,5");
 }
 
 } // namespace
-} // namespace ga::testing
+} // namespace ga::test

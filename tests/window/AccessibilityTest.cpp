@@ -1,6 +1,6 @@
-#include "engine/Form1.h"
-#include "ui/Digits.h"
-#include "ui/qt/MainWindow.h"
+#include "form/Form1.h"
+#include "runtime/Digits.h"
+#include "tests/window/WindowFixture.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -14,7 +14,6 @@
 #include <algorithm>
 
 using ga::Control;
-using ga::qt::MainWindow;
 
 namespace {
 
@@ -41,34 +40,26 @@ QStringList spokenTexts(QAccessibleInterface* iface, int depth = 0) {
 // What a screen-reader user meets: every control named in Turkish, and the lists, the
 // log, the boxes, the status line, the charts and the colour squares reading out what
 // they show.
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public ga::test::WindowFixture {
     Q_OBJECT
 
   private slots:
-    void init();
-    void cleanup() { window.reset(); }
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() { closeWindow(); }
 
     void everyControlHasATurkishName();
     void listsLogAndBoxesReadTheirContents();
     void statusChartsAndSquaresDescribeTheRun();
 
   private:
-    std::unique_ptr<MainWindow> window;
-    template <class T> T* get(Control c) { return window->control<T>(c); }
     void runOneTick() {
-        QTest::mouseClick(get<QPushButton>(Control::Command1), Qt::LeftButton);
-        QTest::mouseClick(get<QPushButton>(Control::Command2), Qt::LeftButton);
+        press(Control::Command1);
+        press(Control::Command2);
         window->timer()->stop();
         window->form().Timer1_Timer();
-        QTest::qWait(100); // display updates may be coalesced to the next frame
+        showNow();
     }
 };
-
-void AccessibilityTest::init() {
-    window = std::make_unique<MainWindow>(".");
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-}
 
 // No control is left nameless or named by its program name ("Text1"); the input boxes
 // carry the label beside them.

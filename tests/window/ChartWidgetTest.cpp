@@ -1,4 +1,4 @@
-#include "ui/qt/ChartWidget.h"
+#include "qt/ChartWidget.h"
 
 #include <QImage>
 #include <QPixmap>

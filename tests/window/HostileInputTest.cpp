@@ -1,5 +1,7 @@
-#include "engine/Form1.h"
-#include "ui/qt/MainWindow.h"
+#include "engine/Objective.h"
+#include "form/Form1.h"
+#include "runtime/Convert.h"
+#include "tests/window/WindowFixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,7 +14,6 @@
 #include <QTimer>
 
 using ga::Control;
-using ga::qt::MainWindow;
 
 namespace {
 
@@ -21,34 +22,16 @@ namespace {
 const QRegularExpression
     kDefined(QStringLiteral("^ ?(-?(\\d+|\\d*[.,]\\d+)(E[+-]\\d{2,})?|-?∞|∞|tanımsız)$"));
 
-int openBoxes() {
-    int n = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<QMessageBox*>(w) != nullptr && w->isVisible()) {
-            ++n;
-        }
-    }
-    return n;
-}
-
-void closeBoxes() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (qobject_cast<QMessageBox*>(w) != nullptr) {
-            w->close();
-        }
-    }
-}
-
 } // namespace
 
 // Whatever a person types, the real window keeps running, refuses what it must with its
 // one message, and shows a defined text in every list line and result box.
-class HostileInputTest : public QObject {
+class HostileInputTest : public ga::test::WindowFixture {
     Q_OBJECT
 
   private slots:
-    void init();
-    void cleanup();
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() { closeWindow(); }
 
     void functionsWithNoFiniteValue_data();
     void functionsWithNoFiniteValue();
@@ -59,31 +42,24 @@ class HostileInputTest : public QObject {
     void targets();
 
   private:
-    std::unique_ptr<MainWindow> window;
-    template <class T> T* get(Control c) { return window->control<T>(c); }
-    void type(Control box, const QString& text) {
-        get<QLineEdit>(box)->setText(text); // what typing or pasting leaves in the box
+    // What pasting leaves in the box (typing would take long for the longest texts).
+    void paste(Control box, const QString& text) { get<QLineEdit>(box)->setText(text); }
+    // Puts a gene at position i, evaluated with the function of the last "Hazırla".
+    void setGene(int i, double gene) {
+        ga::Form1& form = window->form();
+        ga::Objective f;
+        f.use(form.module1);
+        form.population.genler[static_cast<std::size_t>(i)] = gene;
+        f.evaluate(form.population, i, ga::Val(text(Control::Text1).toStdString()));
     }
-    void press(Control button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
     void tick() {
         window->timer()->stop();
         window->form().Timer1_Timer();
-        QTest::qWait(60); // display updates may wait for the next frame
+        showNow();
     }
     void verifyDefinedTexts(bool panelToo = true);
     void verifyStillResponsive();
 };
-
-void HostileInputTest::init() {
-    window = std::make_unique<MainWindow>(".");
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-}
-
-void HostileInputTest::cleanup() {
-    closeBoxes();
-    window.reset();
-}
 
 void HostileInputTest::verifyDefinedTexts(bool panelToo) {
     for (Control list : {Control::Gen, Control::Sonuc, Control::uyl}) {
@@ -103,7 +79,7 @@ void HostileInputTest::verifyDefinedTexts(bool panelToo) {
 
 // Runs the window at full speed for a moment and stops it with a click.
 void HostileInputTest::verifyStillResponsive() {
-    type(Control::Text4, QStringLiteral("2000"));
+    paste(Control::Text4, QStringLiteral("2000"));
     press(Control::Command2);
     QVERIFY(window->timer()->isActive());
     const QString before = get<QLineEdit>(Control::nesil)->text();
@@ -145,17 +121,13 @@ void HostileInputTest::functionsWithNoFiniteValue() {
     type(box, text);
     type(box2, text2);
     press(Control::Command1);
-    QCOMPARE(openBoxes(), 0);
+    QCOMPARE(openBoxes().size(), 0);
     verifyDefinedTexts(false); // the result boxes still show their "-" until a tick
     // A population of that one gene breeds only copies of it.
-    ga::Form1& form = window->form();
     for (int i = 1; i <= 20; ++i) {
-        form.genler[i] = gene;
-        form.basamaklaraAyir(i);
-        form.sonuclar[i] = form.amacFonksiyonu(i);
-        form.uyumlar[i] = form.uyumHesapla(form.sonuclar[i]);
+        setGene(i, gene);
     }
-    type(Control::Text3, QStringLiteral("0"));
+    paste(Control::Text3, QStringLiteral("0"));
     tick();
     verifyDefinedTexts();
     for (int i = 0; i < 20; ++i) {
@@ -168,15 +140,12 @@ void HostileInputTest::functionsWithNoFiniteValue() {
 // A negative digit (left by a mutation) under a fractional exponent has no real power:
 // the individual ranks last instead of breaking the ranking.
 void HostileInputTest::negativeDigitWithFractionalExponent() {
-    type(Control::pa, QStringLiteral("0.5"));
+    paste(Control::pa, QStringLiteral("0.5"));
     press(Control::Command1);
     ga::Form1& form = window->form();
-    form.genler[1] = -7655;
-    form.basamaklaraAyir(1);
-    form.sonuclar[1] = form.amacFonksiyonu(1);
-    form.uyumlar[1] = form.uyumHesapla(form.sonuclar[1]);
-    QVERIFY(std::isinf(form.uyumlar[1]));
-    type(Control::Text3, QStringLiteral("0"));
+    setGene(1, -7655);
+    QVERIFY(std::isinf(form.population.uyumlar[1]));
+    paste(Control::Text3, QStringLiteral("0"));
     tick();
     // Ranked last, recorded as the worst individual, and gone from the population.
     QCOMPARE(form.module1.enKotuGen, -7655.0);
@@ -200,10 +169,10 @@ void HostileInputTest::speeds_data() {
 void HostileInputTest::speeds() {
     QFETCH(QString, speed);
     QFETCH(int, period);
-    type(Control::Text4, speed);
+    paste(Control::Text4, speed);
     press(Control::Command1);
     QCOMPARE(window->timer()->interval(), period);
-    QCOMPARE(openBoxes(), 0);
+    QCOMPARE(openBoxes().size(), 0);
 }
 
 void HostileInputTest::targets_data() {
@@ -219,11 +188,13 @@ void HostileInputTest::targets_data() {
 void HostileInputTest::targets() {
     QFETCH(QString, target);
     QFETCH(bool, accepted);
-    type(Control::Text1, target);
+    paste(Control::Text1, target);
     press(Control::Command1);
-    QCOMPARE(openBoxes(), accepted ? 0 : 1);
+    QCOMPARE(openBoxes().size(), accepted ? 0 : 1);
     QCOMPARE(get<QListWidget>(Control::Gen)->count(), accepted ? 20 : 0);
-    closeBoxes();
+    for (QMessageBox* box : openBoxes()) {
+        box->close();
+    }
     if (accepted) {
         tick();
         verifyDefinedTexts();

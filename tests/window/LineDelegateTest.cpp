@@ -1,6 +1,6 @@
-#include "ui/qt/LineDelegate.h"
-#include "ui/qt/ReportLog.h"
-#include "ui/qt/Startup.h"
+#include "qt/LineDelegate.h"
+#include "qt/ReportLog.h"
+#include "qt/Startup.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -104,10 +104,7 @@ void LineDelegateTest::logRowsLookAsTheStylePaintsThem() {
     styled.setItemDelegate(new QStyledItemDelegate(&styled));
     for (ReportLog* log : {&quick, &styled}) {
         log->resize(233, 134);
-        for (const QString& line : kLines) {
-            log->addLine(line);
-        }
-        log->flush();
+        log->appendLines(kLines);
         log->show();
         QVERIFY(QTest::qWaitForWindowExposed(log));
     }

@@ -1,4 +1,4 @@
-#include "ui/qt/ReportLog.h"
+#include "qt/ReportLog.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -15,10 +15,13 @@ QString numbered(int i) {
     return QStringLiteral(" %1 güçsüz birey olduğu için elendi").arg(i);
 }
 
+// A frame's worth of numbered lines, as the window hands them over.
 void addLines(ReportLog& log, int from, int count) {
+    QStringList lines;
     for (int i = from; i < from + count; ++i) {
-        log.addLine(numbered(i));
+        lines << numbered(i);
     }
+    log.appendLines(lines);
 }
 
 // The line shown at the top of the view, once the view has laid out its rows as it does
@@ -37,8 +40,6 @@ class ReportLogTest : public QObject {
   private slots:
     void keepsTheNewestLines();
     void batchLongerThanCapacity();
-    void linesOfAHandlerArriveInOneBatch();
-    void clearDropsWaitingLines();
     void followsTheNewestLineAtTheBottom_data();
     void followsTheNewestLineAtTheBottom();
     void staysPutWhenScrolledUp();
@@ -58,7 +59,6 @@ void ReportLogTest::keepsTheNewestLines() {
     // Several batches, as a run delivers them.
     for (int from = 0; from < total; from += 3000) {
         addLines(log, from, std::min(3000, total - from));
-        log.flush();
     }
     const LogModel& model = *log.logModel();
     QCOMPARE(model.rowCount(), 100000);
@@ -85,37 +85,6 @@ void ReportLogTest::batchLongerThanCapacity() {
     QCOMPARE(model.line(9), numbered(124));
 }
 
-// The lines a handler adds reach the model together, later, from the event loop: one
-// insertion for many lines instead of one per line.
-void ReportLogTest::linesOfAHandlerArriveInOneBatch() {
-    ReportLog log;
-    QSignalSpy inserted(log.logModel(), &QAbstractItemModel::rowsInserted);
-    addLines(log, 0, 30);
-    QCOMPARE(log.lineCount(), 30);
-    QCOMPARE(log.logModel()->rowCount(), 0);
-    QTRY_COMPARE(log.logModel()->rowCount(), 30);
-    QCOMPARE(inserted.count(), 1);
-    QCOMPARE(log.logModel()->line(29), numbered(29));
-}
-
-// Clearing also drops lines that have not reached the model yet, so nothing of the old
-// run shows up after a reset.
-void ReportLogTest::clearDropsWaitingLines() {
-    ReportLog log;
-    addLines(log, 0, 10);
-    log.flush();
-    addLines(log, 10, 5);
-    log.clearLines();
-    QCOMPARE(log.lineCount(), 0);
-    QTest::qWait(0);
-    QCoreApplication::processEvents();
-    QCOMPARE(log.logModel()->rowCount(), 0);
-    addLines(log, 20, 1);
-    log.flush();
-    QCOMPARE(log.logModel()->rowCount(), 1);
-    QCOMPARE(log.logModel()->line(0), numbered(20));
-}
-
 void ReportLogTest::followsTheNewestLineAtTheBottom_data() {
     QTest::addColumn<int>("capacity");
     QTest::newRow("filling up") << 100000;
@@ -135,9 +104,8 @@ void ReportLogTest::followsTheNewestLineAtTheBottom() {
     for (int batch = 0; batch < 5; ++batch) {
         addLines(log, batch * 30, 30);
         if (batch == 2) {
-            log.addLine(numbered(1) + QStringLiteral(" ve çiftleşti, sonra yine çiftleşti"));
+            log.appendLines({numbered(1) + QStringLiteral(" ve çiftleşti, sonra yine çiftleşti")});
         }
-        log.flush();
         QCoreApplication::processEvents();
         QScrollBar* bar = log.verticalScrollBar();
         QVERIFY(bar->maximum() > 0);
@@ -155,21 +123,18 @@ void ReportLogTest::staysPutWhenScrolledUp() {
     log.show();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
     addLines(log, 0, 60);
-    log.flush();
 
     // Below the capacity: nothing is dropped and the view keeps its place.
     log.verticalScrollBar()->setValue(10);
     const QString top = topLine(log);
     QVERIFY(!top.isEmpty());
     addLines(log, 60, 30);
-    log.flush();
     QCOMPARE(topLine(log), top);
 
     // At the capacity: 40 lines leave the front, the view follows its lines.
     log.verticalScrollBar()->setValue(50);
     const QString shown = topLine(log);
     addLines(log, 90, 40);
-    log.flush();
     QCOMPARE(log.logModel()->rowCount(), 100);
     QCOMPARE(topLine(log), shown);
     QVERIFY(log.verticalScrollBar()->value() < log.verticalScrollBar()->maximum());
@@ -204,12 +169,10 @@ void ReportLogTest::selectionFollowsItsLine() {
     log.show();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
     addLines(log, 0, before);
-    log.flush();
     log.setCurrentIndex(log.logModel()->index(selected));
     QCOMPARE(log.selectionModel()->selectedRows().size(), 1);
 
     addLines(log, before, added);
-    log.flush();
     QCOMPARE(log.logModel()->rowCount(), 100);
     QCOMPARE(log.currentIndex().row(), expectedRow);
     const QModelIndexList rows = log.selectionModel()->selectedRows();
@@ -235,7 +198,6 @@ void ReportLogTest::looksAndMovesLikeAList() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     addLines(*log, 0, 50);
-    log->flush();
     QCoreApplication::processEvents();
 
     const QRect row = log->visualRect(log->logModel()->index(3));
@@ -272,11 +234,9 @@ void ReportLogTest::scrollsFarEnoughForTheWidestLine() {
     log.show();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
     addLines(log, 0, before);
-    log.flush();
     QCoreApplication::processEvents();
     const QString wide = numbered(1) + QStringLiteral(" ve çiftleşti, sonra yine çiftleşti");
-    log.addLine(wide);
-    log.flush();
+    log.appendLines({wide});
     QCoreApplication::processEvents();
 
     QScrollBar* bar = log.horizontalScrollBar();

@@ -1,7 +1,8 @@
-#include "ui/qt/ChartWidget.h"
-#include "ui/qt/ColourSquare.h"
-#include "ui/qt/MainWindow.h"
-#include "ui/qt/ReportLog.h"
+#include "form/Form1.h"
+#include "qt/ChartWidget.h"
+#include "qt/ColourSquare.h"
+#include "qt/ReportLog.h"
+#include "tests/window/WindowFixture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -12,86 +13,27 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 using ga::Control;
-using ga::qt::MainWindow;
 
-namespace {
-
-QList<QMessageBox*> openBoxes() {
-    QList<QMessageBox*> boxes;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* box = qobject_cast<QMessageBox*>(w); box != nullptr && box->isVisible()) {
-            boxes.append(box);
-        }
-    }
-    return boxes;
-}
-
-QStringList lines(const QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) {
-        out << list->item(i)->text();
-    }
-    return out;
-}
-
-} // namespace
-
-class RunFromWindowTest : public QObject {
+class RunFromWindowTest : public ga::test::WindowFixture {
     Q_OBJECT
 
   private slots:
-    void init();
-    void cleanup();
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() { closeWindow(); }
 
     void rightTargetFillsTheLists();
     void wrongTargetShowsOneModalBox_data();
     void wrongTargetShowsOneModalBox();
     void ticksGoOnWhileABoxIsOpen();
+    void aFramesLinesArriveTogether();
     void runStopAndReset();
     void quitAndCloseEndTheProgram();
     void keyboardAloneRunsTheProgram();
-
-  private:
-    std::unique_ptr<MainWindow> window;
-
-    template <class T> T* get(Control c) { return window->control<T>(c); }
-    void type(Control box, const QString& text) {
-        auto* edit = get<QLineEdit>(box);
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-        QCOMPARE(edit->text(), text);
-    }
-    void press(Control button) { QTest::mouseClick(get<QPushButton>(button), Qt::LeftButton); }
-    QString text(Control box) { return get<QLineEdit>(box)->text(); }
-    // Walks the tab chain until `target` has the focus; false if it is not on the chain.
-    bool tabTo(Control target) {
-        for (int step = 0; step < 100; ++step) {
-            if (QApplication::focusWidget() == get<QWidget>(target)) {
-                return true;
-            }
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
-        return false;
-    }
 };
-
-void RunFromWindowTest::init() {
-    window = std::make_unique<MainWindow>(".");
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-}
-
-void RunFromWindowTest::cleanup() {
-    for (QMessageBox* box : openBoxes()) {
-        box->close();
-    }
-    window.reset();
-}
 
 // "Hazırla" clicked in the real window fills each of the three lists with one line per
 // individual, makes "Başlat" usable and shows the prepared status; a second click adds
@@ -184,6 +126,27 @@ void RunFromWindowTest::ticksGoOnWhileABoxIsOpen() {
     QVERIFY(!openBoxes().front()->text().isEmpty());
 }
 
+// A tick's changes wait for the next frame, and a frame's report lines reach the log in
+// one insertion; "Sıfırla" drops lines still waiting, so nothing of the old run shows up.
+void RunFromWindowTest::aFramesLinesArriveTogether() {
+    press(Control::Command1);
+    auto* log = get<ga::qt::ReportLog>(Control::List1);
+    QSignalSpy inserted(log->logModel(), &QAbstractItemModel::rowsInserted);
+    window->form().Timer1_Timer();
+    window->form().Timer1_Timer();
+    QCOMPARE(log->lineCount(), 0);
+    QCOMPARE(text(Control::nesil), QStringLiteral("1"));
+    QTRY_VERIFY(log->lineCount() >= 40);
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(text(Control::nesil), QStringLiteral(" 3"));
+
+    window->form().Timer1_Timer();
+    press(Control::Command4);
+    QCOMPARE(log->lineCount(), 0);
+    QCOMPARE(text(Control::nesil), QStringLiteral("1"));
+    QVERIFY(!window->ops().displayPending());
+}
+
 // Started from the window, the timer runs generations that fill the lists, the log, the
 // results panel and both charts; "Durdur" stops it, and "Sıfırla" empties everything the
 // run wrote and disables "Başlat" again.
@@ -195,9 +158,12 @@ void RunFromWindowTest::runStopAndReset() {
 
     press(Control::Command3);
     QVERIFY(!window->timer()->isActive());
-    const QString stoppedAt = text(Control::nesil);
-    QTest::qWait(20);
-    QCOMPARE(text(Control::nesil), stoppedAt);
+    // Nothing comes after "Durdur": the last tick's changes are on show at once and the
+    // panel no longer moves.
+    const double stoppedAt = window->form().module1.nesilSayisi;
+    QCOMPARE(text(Control::nesil).trimmed().toDouble(), stoppedAt);
+    QCoreApplication::processEvents();
+    QCOMPARE(window->form().module1.nesilSayisi, stoppedAt);
 
     QCOMPARE(get<QListWidget>(Control::Gen)->count(), 20);
     auto* log = get<ga::qt::ReportLog>(Control::List1);
@@ -213,8 +179,6 @@ void RunFromWindowTest::runStopAndReset() {
     press(Control::Command4);
     QVERIFY(!window->timer()->isActive());
     QCOMPARE(log->lineCount(), 0);
-    QTest::qWait(2 * ga::qt::ReportLog::kFlushIntervalMs);
-    QCOMPARE(log->logModel()->rowCount(), 0);
     for (Control list : {Control::Gen, Control::Sonuc, Control::uyl}) {
         QCOMPARE(get<QListWidget>(list)->count(), 0);
     }
@@ -235,9 +199,7 @@ void RunFromWindowTest::quitAndCloseEndTheProgram() {
     QVERIFY(!window->timer()->isActive());
     QVERIFY(openBoxes().isEmpty());
 
-    window = std::make_unique<MainWindow>(".");
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(openWindow());
     press(Control::Command1);
     press(Control::Command2);
     QVERIFY(window->close());

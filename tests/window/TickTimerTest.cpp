@@ -1,4 +1,4 @@
-#include "ui/qt/TickTimer.h"
+#include "qt/TickTimer.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -1,9 +1,9 @@
-#include "engine/Form1.h"
-#include "ui/qt/ChartWidget.h"
-#include "ui/qt/ColourSquare.h"
-#include "ui/qt/ControlTable.h"
-#include "ui/qt/MainWindow.h"
-#include "ui/qt/ReportLog.h"
+#include "form/ControlTable.h"
+#include "form/Form1.h"
+#include "qt/ChartWidget.h"
+#include "qt/ColourSquare.h"
+#include "qt/ReportLog.h"
+#include "tests/window/WindowFixture.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -21,9 +21,11 @@
 
 #include <map>
 #include <set>
+#include <vector>
 
 using ga::Control;
 using ga::controlName;
+using namespace ga;
 using namespace ga::qt;
 
 namespace {
@@ -51,9 +53,21 @@ const QMetaObject& expectedClass(ControlKind kind) {
     case ControlKind::ColourSquare:
         return ColourSquare::staticMetaObject;
     case ControlKind::Line:
+    case ControlKind::Timer:
         break;
     }
     return QFrame::staticMetaObject;
+}
+
+// The rows of the controls that are widgets (all but the timer).
+std::vector<ControlRow> widgetRows() {
+    std::vector<ControlRow> rows;
+    for (const ControlRow& row : controlTable()) {
+        if (row.kind != ControlKind::Timer) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
 }
 
 const ControlRow* rowOf(const QWidget* w) {
@@ -72,7 +86,7 @@ QString accessibleName(QWidget* w) {
 
 } // namespace
 
-class WindowLayoutTest : public QObject {
+class WindowLayoutTest : public ga::test::WindowFixture {
     Q_OBJECT
 
   private slots:
@@ -91,25 +105,21 @@ class WindowLayoutTest : public QObject {
     void everyControlHasATurkishName();
     void labelNamesFollowTheirText();
     void backColorConvertsTheProgramsColours();
-
-  private:
-    std::unique_ptr<MainWindow> window;
-    template <class T> T* get(Control c) { return window->control<T>(c); }
 };
 
 void WindowLayoutTest::init() {
-    window = std::make_unique<MainWindow>(".");
+    QVERIFY(openWindow());
 }
 
 void WindowLayoutTest::cleanup() {
-    window.reset();
+    closeWindow();
 }
 
 // Every control of the layout exists under its own name, inside its frame, as the kind
 // of widget the window operations expect; a wrong kind would make an operation a no-op.
 void WindowLayoutTest::everyControlFoundByNameWithItsKind() {
     std::set<QString> seen;
-    for (const ControlRow& row : controlTable()) {
+    for (const ControlRow& row : widgetRows()) {
         const QString name = nameOf(row.id);
         QVERIFY2(seen.insert(name).second, qPrintable(name));
         auto* w = window->findChild<QWidget*>(name);
@@ -251,7 +261,7 @@ void WindowLayoutTest::tabChainStartsAtPeAndSkipsResultBoxes() {
         lastTab = row->tab;
     }
     // Every enabled control that should take a tab stop is on the walk.
-    for (const ControlRow& row : controlTable()) {
+    for (const ControlRow& row : widgetRows()) {
         QWidget* w = window->control(row.id);
         const bool tabStop = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
         if (tabStop && w->isEnabled()) {
@@ -276,7 +286,7 @@ void WindowLayoutTest::clientAreaIsFixed() {
     QCOMPARE(window->centralWidget()->y(), window->menuBar()->geometry().bottom() + 1);
 
     std::map<QWidget*, QRect> before;
-    for (const ControlRow& row : controlTable()) {
+    for (const ControlRow& row : widgetRows()) {
         before[window->control(row.id)] = window->control(row.id)->geometry();
     }
     window->resize(window->size() + QSize(200, 150));
@@ -346,7 +356,7 @@ void WindowLayoutTest::labelsShowTheirWholeText() {
 // their own get the label beside them, and no two input boxes share a name.
 void WindowLayoutTest::everyControlHasATurkishName() {
     std::map<QString, QString> boxNames;
-    for (const ControlRow& row : controlTable()) {
+    for (const ControlRow& row : widgetRows()) {
         QWidget* w = window->control(row.id);
         const QString name = accessibleName(w);
         QVERIFY2(!name.trimmed().isEmpty(), qPrintable(w->objectName()));
@@ -377,7 +387,7 @@ void WindowLayoutTest::everyControlHasATurkishName() {
 // a status change is heard as it is seen.
 void WindowLayoutTest::labelNamesFollowTheirText() {
     QCOMPARE(accessibleName(get<QWidget>(Control::status)), QStringLiteral("Bekliyor..."));
-    window->form().Command3_Click();
+    press(Control::Command3);
     QCOMPARE(accessibleName(get<QWidget>(Control::status)), get<QLabel>(Control::status)->text());
     QVERIFY(accessibleName(get<QWidget>(Control::status)) != QStringLiteral("Bekliyor..."));
     QCOMPARE(accessibleName(get<QWidget>(Control::Command1)), QStringLiteral("Hazırla"));
@@ -395,10 +405,13 @@ void WindowLayoutTest::backColorConvertsTheProgramsColours() {
         }
     }
     QtWindowOps& ops = window->ops();
-    ops.setBackColor(Control::g2_0, 0x0000FF);
+    ga::Batch batch;
+    batch.squares.push_back({Control::g2_0, 0x0000FF, "2"});
+    ops.apply(batch);
     window->flushDisplay();
     QCOMPARE(get<ColourSquare>(Control::g2_0)->shownColour(), QColor(255, 0, 0));
-    ops.setBackColor(Control::g2_0, 0x785634);
+    batch.squares[0].colour = 0x785634;
+    ops.apply(batch);
     window->flushDisplay();
     QCOMPARE(get<ColourSquare>(Control::g2_0)->shownColour(), QColor(0x34, 0x56, 0x78));
 }

@@ -1,0 +1,154 @@
+#include "form/Form1.h"
+
+#include "engine/QuietRun.h"
+#include "form/Messages.h"
+#include "runtime/Convert.h"
+
+#include <cmath>
+#include <utility>
+
+namespace ga {
+
+int timerPeriodFor(double speed) {
+    constexpr int kRecommendedPeriod = 125;
+    constexpr int kLongestPeriod = 86'400'000;
+    if (!std::isfinite(speed) || speed <= 0) {
+        return kRecommendedPeriod;
+    }
+    const std::int32_t period = CLng(1000 / speed);
+    if (period < 1) {
+        return 1;
+    }
+    return period > kLongestPeriod ? kLongestPeriod : period;
+}
+
+Form1::Form1(WindowOps& ops, RandomSource& random, std::string decimalSeparator)
+    : ops_(ops), random_(random), decimalSeparator_(std::move(decimalSeparator)) {}
+
+double Form1::target() const {
+    const std::string text = ops_.text(Control::Text1);
+    if (text != targetText_) {
+        targetValue_ = Val(text);
+        targetText_ = text;
+    }
+    return targetValue_;
+}
+
+void Form1::show() {
+    ops_.apply(batch_);
+    batch_.clear();
+}
+
+void Form1::setTimer(bool on) {
+    timerEnabled_ = on;
+    batch_.setEnabled(Control::Timer1, on);
+}
+
+void Form1::setStart(bool on) {
+    startEnabled_ = on;
+    batch_.setEnabled(Control::Command2, on);
+}
+
+void Form1::appendListLine(Control list, double value) {
+    appendCStr(batch_.list(list).lines.add(), value, decimalSeparator_);
+}
+
+void Form1::Command1_Click() {
+    batch_.interval = timerPeriodFor(Val(ops_.text(Control::Text4)));
+
+    const double t = target();
+    if (!acceptableTarget(t)) {
+        batch_.messages.emplace_back(messages().targetRejected);
+        show();
+        return;
+    }
+
+    batch_.setText(Control::status, messages().prepared);
+    chartTop();
+
+    constexpr Control coefficients[] = {Control::ta, Control::tb, Control::tc, Control::td,
+                                        Control::te};
+    constexpr Control exponents[] = {Control::pa, Control::pb, Control::pc, Control::pd,
+                                     Control::pe};
+    for (int j = 1; j <= 5; ++j) {
+        module1.katsayilar[j] = Val(ops_.text(coefficients[j - 1]));
+    }
+    for (int j = 1; j <= 5; ++j) {
+        module1.usler[j] = Val(ops_.text(exponents[j - 1]));
+    }
+
+    prepare(population, module1, objective_, t, random_, preparation_);
+    renderPreparation();
+
+    setStart(true);
+    show();
+}
+
+void Form1::renderPreparation() {
+    // The lists are appended to, never cleared here: line n of each belongs to the same
+    // individual.
+    for (std::size_t k = 0; k < kPopulation; ++k) {
+        appendListLine(Control::Gen, preparation_.genes[k]);
+        appendListLine(Control::Sonuc, preparation_.values[k]);
+        appendListLine(Control::uyl, preparation_.fitness[k]);
+    }
+}
+
+void Form1::Timer1_Timer() {
+    // The target of the re-evaluation is Text1 as it reads during this tick.
+    const double mutationPercent = Val(ops_.text(Control::Text3));
+    generation(population, module1, objective_, mutationPercent, target(), random_, generation_);
+    renderGeneration();
+    show();
+}
+
+void Form1::renderGeneration() {
+    const GenerationRecord& g = generation_;
+    const Messages& words = messages();
+
+    for (const Death& death : g.deaths) {
+        std::string& line = batch_.log.add();
+        appendStr(line, death.gene);
+        line += death.oldAge ? words.diedOfAge : words.eliminated;
+    }
+
+    for (std::size_t r = 0; r < kSurvivors; ++r) {
+        const MatingChoice& c = g.matings[r];
+        if (c.mutant != 0) {
+            std::string& line = batch_.log.add();
+            appendStr(line, g.rankedGenes[c.mutant - 1U]);
+            line += words.mutated;
+            appendStr(line, g.mutants[r]);
+        }
+        std::string& line = batch_.log.add();
+        appendStr(line, g.rankedGenes[c.a - 1U]);
+        line += words.mated1;
+        appendStr(line, g.rankedGenes[c.b - 1U]);
+        line += words.mated2;
+        appendStr(line, g.genes[kSurvivors + r]);
+        line += words.born;
+    }
+
+    for (int i = 1; i <= kPopulation; ++i) {
+        chartStep(i);
+    }
+
+    for (Control list : kPopulationLists) {
+        batch_.list(list).cleared = true;
+    }
+    for (std::size_t k = 0; k < kPopulation; ++k) {
+        appendListLine(Control::Gen, g.genes[k]);
+        appendListLine(Control::Sonuc, g.values[k]);
+        appendListLine(Control::uyl, g.fitness[k]);
+    }
+
+    metinler();
+
+    if (g.reached) {
+        setTimer(false);
+        batch_.beep = true;
+        batch_.setText(Control::status, words.reached);
+    }
+}
+
+} // namespace ga

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "engine/Generation.h"
+#include "engine/Model.h"
+#include "engine/Objective.h"
+#include "form/Batch.h"
+#include "form/WindowOps.h"
+#include "runtime/Random.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace ga {
+
+// The timer period for a speed: 1000 / speed milliseconds to the nearest whole number,
+// kept within 1 ms .. one day. A speed that is not a positive number gives the period of
+// the recommended speed 8, so a slip of the keyboard never stalls or floods the window.
+int timerPeriodFor(double speed);
+
+// The program's one window as its logic sees it: the population arrays, the run-wide
+// values, every handler and the two procedures of the results panel. The engine does the
+// genetic algorithm and says what happened as a record; Form1 renders the record into
+// list lines, report lines, panel texts, colour squares and chart points, and hands each
+// handler's changes to the window as one batch.
+class Form1 {
+  public:
+    // decimalSeparator is the locale's, read once at start-up; list lines use it.
+    Form1(WindowOps& ops, RandomSource& random, std::string decimalSeparator = ".");
+
+    // Handlers, each run to its end on the window's thread.
+    void Form_Load();
+    void Command1_Click(); // "Hazırla"
+    void Command2_Click(); // "Başlat"
+    void Command3_Click(); // "Durdur"
+    void Command4_Click(); // "Sıfırla"
+    void hk_Click();       // "Hakkında"
+    void cs_Click();       // "Çıkış"
+    void Timer1_Timer();   // one generation
+
+    // What the window shows of the run's state: whether "Başlat" is usable and whether the
+    // timer runs. Only the handlers change them.
+    [[nodiscard]] bool startEnabled() const { return startEnabled_; }
+    [[nodiscard]] bool timerEnabled() const { return timerEnabled_; }
+
+    // The last generation and preparation, as the engine recorded them.
+    [[nodiscard]] const GenerationRecord& lastGeneration() const { return generation_; }
+    [[nodiscard]] const PreparationRecord& lastPreparation() const { return preparation_; }
+
+    [[nodiscard]] const std::string& decimalSeparator() const { return decimalSeparator_; }
+
+    Population population;
+    Module1 module1;
+
+  private:
+    // Rendering of the records.
+    void renderPreparation();
+    void renderGeneration();
+    void appendListLine(Control list, double value);
+
+    // Results panel.
+    void metinler();
+    void renklendir();
+    void colourRow(double gene, int item);
+
+    // Charts.
+    void chartStartupScales();
+    void chartTop();
+    void chartRunScales();
+    void chartErase();
+    void chartStep(int i);
+
+    // The start-up sequence shared by the load handler and "Sıfırla".
+    void startupSequence();
+    void setTimer(bool on);
+    void setStart(bool on);
+    // Hands the batch to the window and starts an empty one.
+    void show();
+
+    // The target is never stored: it is whatever Text1 reads now. The last text and its
+    // value are remembered only to skip parsing the same text twice.
+    [[nodiscard]] double target() const;
+
+    WindowOps& ops_;
+    RandomSource& random_;
+    std::string decimalSeparator_;
+    Objective objective_;
+    GenerationRecord generation_;
+    PreparationRecord preparation_;
+    Batch batch_;
+    bool startEnabled_ = false;
+    bool timerEnabled_ = false;
+    mutable std::string targetText_;
+    mutable double targetValue_ = 0;
+};
+
+} // namespace ga

@@ -1,0 +1,41 @@
+#include "form/Form1.h"
+#include "runtime/Convert.h"
+#include "runtime/Digits.h"
+
+namespace ga {
+
+namespace {
+
+// The colour of one digit square: red grows by 28 per digit, green is 256 / (d + 1).
+Colour digitColour(double digit) {
+    return RGB(CLng(28 * digit), CLng(256 / (digit + 1)), 0);
+}
+
+} // namespace
+
+void Form1::metinler() {
+    batch_.setText(Control::tmut, Str(module1.mutasyonSayisi));
+    batch_.setText(Control::nesil, Str(module1.nesilSayisi));
+    batch_.setText(Control::tenk, CStr(module1.enKotuGen, decimalSeparator_));
+    batch_.setText(Control::teni, CStr(module1.enIyiGen, decimalSeparator_));
+    batch_.setText(Control::tenk2, CStr(module1.enKotuUyum, decimalSeparator_));
+    batch_.setText(Control::teni2, CStr(module1.enIyiUyum, decimalSeparator_));
+    renklendir();
+}
+
+void Form1::renklendir() {
+    colourRow(module1.enIyiGen, 0);
+    colourRow(module1.enKotuGen, 1);
+}
+
+void Form1::colourRow(double gene, int item) {
+    // The digits come from the gene itself, not from the digit table.
+    const auto d = splitDigits(gene);
+    for (int position = 1; position <= 5; ++position) {
+        // A colour alone says nothing to a screen reader: the digit goes with it.
+        batch_.squares.push_back({colourSquare(position, item), digitColour(d[position]),
+                                  CStr(d[position], decimalSeparator_)});
+    }
+}
+
+} // namespace ga

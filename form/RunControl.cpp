@@ -1,0 +1,77 @@
+#include "form/Form1.h"
+#include "form/Messages.h"
+
+namespace ga {
+
+namespace {
+
+constexpr Colour kWhite = 0xFFFFFF;
+
+} // namespace
+
+void Form1::startupSequence() {
+    chartStartupScales();
+    module1.noktaSayisi = 0;
+    random_.seed(clockSeed(ops_.secondsSinceMidnight()));
+    giveStartValues(module1, target());
+}
+
+void Form1::Form_Load() {
+    startupSequence();
+    show();
+}
+
+void Form1::Command2_Click() {
+    setTimer(true);
+    batch_.setText(Control::status, messages().started);
+    chartRunScales();
+    show();
+}
+
+void Form1::Command3_Click() {
+    batch_.setText(Control::status, messages().stopped);
+    setTimer(false);
+    show();
+}
+
+void Form1::Command4_Click() {
+    // A tick after a reset would breed into the emptied lists, so the reset also stops
+    // the timer: the window returns to the state of a fresh load.
+    setTimer(false);
+
+    for (Control list : kPopulationLists) {
+        batch_.list(list).cleared = true;
+    }
+    batch_.logCleared = true;
+
+    batch_.setText(Control::nesil, "1");
+    for (Control c :
+         {Control::tmut, Control::teni, Control::teni2, Control::tenk, Control::tenk2}) {
+        batch_.setText(c, " ");
+    }
+
+    startupSequence();
+    chartErase();
+
+    for (int item = 0; item <= 1; ++item) {
+        for (int position = 1; position <= 5; ++position) {
+            batch_.squares.push_back({colourSquare(position, item), kWhite, {}});
+        }
+    }
+
+    setStart(false);
+    batch_.setText(Control::status, messages().reset);
+    show();
+}
+
+void Form1::hk_Click() {
+    batch_.messages.emplace_back(messages().about);
+    show();
+}
+
+void Form1::cs_Click() {
+    batch_.unload = true;
+    show();
+}
+
+} // namespace ga

@@ -1,0 +1,272 @@
+#include "qt/MainWindow.h"
+
+#include "form/ControlTable.h"
+#include "form/Form1.h"
+#include "qt/ChartWidget.h"
+#include "qt/ColourSquare.h"
+#include "qt/FrameBox.h"
+#include "qt/LineDelegate.h"
+#include "qt/ReportLog.h"
+#include "qt/Startup.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+namespace ga::qt {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Genetik Algoritma - Ravik");
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont fontFor(const ControlRow& row) {
+    if ((row.flags & kFormula) != 0) {
+        return formulaFont();
+    }
+    if ((row.flags & kBold) != 0) {
+        return boldFont();
+    }
+    return regularFont();
+}
+
+bool takesFocus(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::TextBox:
+    case ControlKind::Button:
+    case ControlKind::ListBox:
+    case ControlKind::ReportLog:
+    case ControlKind::Chart:
+    case ControlKind::ColourSquare:
+        return true;
+    case ControlKind::Frame:
+    case ControlKind::Label:
+    case ControlKind::Line:
+    case ControlKind::Timer:
+        break;
+    }
+    return false;
+}
+
+QString chartDescription(Control id) {
+    if (id == Control::Picture1) {
+        return QStringLiteral("Her nesilde bireylerin uyum değerleri, birey başına bir daire; "
+                              "yukarıdaki daireler hedefe daha yakın.");
+    }
+    return QStringLiteral("Her nesilde bireylerin genleri, birey başına bir daire; "
+                          "büyük genler aşağıda.");
+}
+
+// The stand-in font draws some one-line captions a few pixels wider or taller than the
+// font the layout was made for. Such a caption grows to the right and downwards instead
+// of wrapping into a second line, or losing its descenders, in a box too small for it.
+void fitOneLineLabel(QLabel* label) {
+    const QFontMetrics metrics(label->font());
+    if (label->height() >= 2 * metrics.lineSpacing() ||
+        label->heightForWidth(label->width()) <= label->height()) {
+        return;
+    }
+    label->setWordWrap(false);
+    label->resize(label->size().expandedTo(label->sizeHint()));
+}
+
+QWidget* makeControl(const ControlRow& row, QWidget* parent) {
+    const QString text = fromUtf8(row.text);
+    switch (row.kind) {
+    case ControlKind::Frame:
+        return new FrameBox(text, parent);
+    case ControlKind::Label: {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(text);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if ((row.flags & kStatus) != 0) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+            palette.setColor(QPalette::Window, Qt::white);
+            label->setPalette(palette);
+            label->setAutoFillBackground(true);
+        }
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto* edit = new QLineEdit(text, parent);
+        edit->setReadOnly((row.flags & kLocked) != 0);
+        edit->setCursorPosition(0);
+        return edit;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(text, parent);
+        // Return presses the focused button, as Space does.
+        button->setAutoDefault(true);
+        return button;
+    }
+    case ControlKind::ListBox: {
+        auto* list = new QListWidget(parent);
+        list->setUniformItemSizes(true);
+        list->setItemDelegate(new LineDelegate(list));
+        return list;
+    }
+    case ControlKind::ReportLog:
+        return new ReportLog(parent);
+    case ControlKind::Chart: {
+        auto* chart = new ChartWidget(parent);
+        chart->setDescription(chartDescription(row.id));
+        return chart;
+    }
+    case ControlKind::ColourSquare:
+        return new ColourSquare(parent);
+    case ControlKind::Line: {
+        auto* line = new QFrame(parent);
+        // A plain one-pixel rule in the window-text colour.
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Plain);
+        line->setLineWidth(1);
+        return line;
+    }
+    case ControlKind::Timer:
+        break;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const std::string& decimalSeparator, QWidget* parent) : QMainWindow(parent) {
+    installFontSubstitutions();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kCaption);
+    setWindowIcon(QIcon::fromTheme(QLatin1String(kApplicationId)));
+    setFont(regularFont());
+
+    auto* clientArea = new QWidget(this);
+    clientArea->setObjectName(QStringLiteral("clientArea"));
+    setCentralWidget(clientArea);
+
+    buildControls(clientArea);
+    buildMenu();
+    setTabChain();
+
+    timer_ = new TickTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(kTimerStartInterval);
+
+    ops_ = std::make_unique<QtWindowOps>(*this, controls_, *timer_);
+    form_ = std::make_unique<Form1>(*ops_, random_, decimalSeparator);
+    connectHandlers();
+
+    // The layout is fixed: the window opens with the client area at its designed size
+    // and nothing moves when it is resized.
+    resize(toPixels(kClientWidthTwips),
+           toPixels(kClientHeightTwips) + menuBar()->sizeHint().height());
+
+    control(Control::pe)->setFocus();
+    handle(&Form1::Form_Load);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::flushDisplay() {
+    ops_->flushDisplay();
+}
+
+void MainWindow::handle(void (Form1::*handler)()) {
+    (form_.get()->*handler)();
+    ops_->flushDisplay();
+}
+
+QWidget* MainWindow::control(Control id) const {
+    const auto i = static_cast<std::size_t>(id);
+    return i < controls_.size() ? controls_[i] : nullptr;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing from the frame ends the program as "Çıkış" does, without a question.
+    timer_->stop();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::buildControls(QWidget* clientArea) {
+    for (const ControlRow& row : controlTable()) {
+        if (row.kind == ControlKind::Timer) {
+            continue; // the timer is made apart, it has no place on the window
+        }
+        QWidget* parent = row.parent == kWindow ? clientArea : control(row.parent);
+        QWidget* w = makeControl(row, parent);
+        w->setObjectName(fromUtf8(controlName(row.id)));
+        w->setFont(fontFor(row));
+        // A line has no height of its own; it still needs one pixel to be seen.
+        w->setGeometry(toPixels(row.left), toPixels(row.top), toPixels(row.width),
+                       std::max(1, toPixels(row.height)));
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            fitOneLineLabel(label);
+        }
+        if (!row.accessibleName.empty()) {
+            w->setAccessibleName(fromUtf8(row.accessibleName));
+        }
+        if ((row.flags & kDisabled) != 0) {
+            w->setEnabled(false);
+        }
+        if (takesFocus(row.kind) && (row.flags & kNoTabStop) != 0) {
+            // Still selectable with the mouse for copying, but the Tab key passes by.
+            w->setFocusPolicy(Qt::ClickFocus);
+        }
+        controls_[static_cast<std::size_t>(row.id)] = w;
+    }
+}
+
+void MainWindow::buildMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Menü"));
+    menu->setObjectName(QStringLiteral("m"));
+
+    QAction* about = menu->addAction(QStringLiteral("&Hakkında"));
+    about->setObjectName(QStringLiteral("hk"));
+    connect(about, &QAction::triggered, this, [this] { handle(&Form1::hk_Click); });
+
+    QAction* separator = menu->addSeparator();
+    separator->setObjectName(QStringLiteral("da"));
+
+    QAction* quit = menu->addAction(QStringLiteral("Çı&kış"));
+    quit->setObjectName(QStringLiteral("cs"));
+    connect(quit, &QAction::triggered, this, [this] { handle(&Form1::cs_Click); });
+}
+
+void MainWindow::setTabChain() {
+    std::vector<const ControlRow*> stops;
+    for (const ControlRow& row : controlTable()) {
+        if (takesFocus(row.kind) && (row.flags & kNoTabStop) == 0 && row.tab > 0) {
+            stops.push_back(&row);
+        }
+    }
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const ControlRow* a, const ControlRow* b) { return a->tab < b->tab; });
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        setTabOrder(control(stops[i - 1]->id), control(stops[i]->id));
+    }
+}
+
+void MainWindow::connectHandlers() {
+    const auto onClick = [this](Control id, void (Form1::*handler)()) {
+        connect(control<QPushButton>(id), &QPushButton::clicked, this,
+                [this, handler] { handle(handler); });
+    };
+    onClick(Control::Command1, &Form1::Command1_Click);
+    onClick(Control::Command2, &Form1::Command2_Click);
+    onClick(Control::Command3, &Form1::Command3_Click);
+    onClick(Control::Command4, &Form1::Command4_Click);
+    // A tick's changes wait for the next frame.
+    connect(timer_, &TickTimer::timeout, this, [this] { form_->Timer1_Timer(); });
+}
+
+} // namespace ga::qt

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "form/Controls.h"
+#include "qt/QtWindowOps.h"
+#include "qt/TickTimer.h"
+#include "runtime/Random.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <string>
+
+namespace ga {
+class Form1;
+}
+
+namespace ga::qt {
+
+// The program's one window: the controls built from the control table, the menu, the
+// timer, and the logic (Form1) that every click, menu item and tick is handed to.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // decimalSeparator is the locale's, read once at start-up; the list lines use it.
+    explicit MainWindow(const std::string& decimalSeparator, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    [[nodiscard]] QWidget* control(Control id) const;
+    template <class T> [[nodiscard]] T* control(Control id) const {
+        return qobject_cast<T*>(control(id));
+    }
+    [[nodiscard]] TickTimer* timer() const { return timer_; }
+    [[nodiscard]] Form1& form() const { return *form_; }
+    [[nodiscard]] QtWindowOps& ops() const { return *ops_; }
+
+    // Shows at once what the last tick changed; ticks show their changes once a frame.
+    // Clicks and menu items show theirs before they return.
+    void flushDisplay();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls(QWidget* clientArea);
+    void buildMenu();
+    void setTabChain();
+    void connectHandlers();
+    // Runs a handler of the logic and shows its effect at once.
+    void handle(void (Form1::*handler)());
+
+    QtWindowOps::Widgets controls_{};
+    TickTimer* timer_ = nullptr;
+    Random random_;
+    std::unique_ptr<QtWindowOps> ops_;
+    std::unique_ptr<Form1> form_;
+};
+
+} // namespace ga::qt

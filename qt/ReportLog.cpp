@@ -1,0 +1,162 @@
+#include "qt/ReportLog.h"
+
+#include "qt/LineDelegate.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ga::qt {
+
+ReportLog::ReportLog(QWidget* parent, int capacity)
+    : QTableView(parent), model_(new LogModel(this, capacity)) {
+    setModel(model_);
+    setItemDelegate(new LineDelegate(this));
+    // One column of lines, as a list shows them: no headers, no grid, whole rows.
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // All rows have the same height: nothing is measured per row.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    setShowGrid(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    // Tab moves on to the next control, as it does from a list.
+    setTabKeyNavigation(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Whole rows per scroll step, so dropping rows at the front maps onto the scroll value.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setTextElideMode(Qt::ElideNone);
+    fitRowsToFont();
+
+    // The view follows the newest line while the user is at the bottom. Whether they are
+    // is decided by where they scroll to, not by the range: a horizontal scroll bar that
+    // appears takes a row from the view and would otherwise end the following.
+    QScrollBar* bar = verticalScrollBar();
+    connect(bar, &QScrollBar::valueChanged, this,
+            [this, bar](int value) { following_ = value >= bar->maximum(); });
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int /*min*/, int max) {
+        if (following_) {
+            bar->setValue(max);
+        }
+    });
+}
+
+void ReportLog::clearLines() {
+    widestLine_ = 0;
+    model_->clear();
+}
+
+void ReportLog::appendLines(const QStringList& lines) {
+    if (lines.isEmpty()) {
+        return;
+    }
+    const bool follow = following_;
+    const int oldValue = verticalScrollBar()->value();
+    const int oldCount = model_->rowCount();
+    const bool hadCurrent = currentIndex().isValid();
+
+    const int widest = widestLine_;
+    for (const QString& line : lines) {
+        widestLine_ = std::max(widestLine_, lineWidth(line));
+    }
+    const int dropped = model_->append(lines);
+    if (widestLine_ != widest) {
+        // A full log keeps its rows and lays nothing out by itself: widen the column now.
+        updateGeometries();
+    }
+
+    if (hadCurrent && !currentIndex().isValid() && dropped < oldCount) {
+        // The current line left the front of a full log; as when rows are removed, the
+        // first line that stayed becomes the current (and selected) one.
+        setCurrentIndex(model_->index(0));
+    }
+
+    if (follow) {
+        scrollToBottom();
+    } else if (dropped > 0) {
+        // The lines on show moved up by the rows dropped at the front; scroll with them.
+        executeDelayedItemsLayout();
+        verticalScrollBar()->setValue(std::max(0, oldValue - dropped));
+    }
+}
+
+int ReportLog::lineCount() const {
+    return model_->rowCount();
+}
+
+void ReportLog::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        fitRowsToFont();
+    }
+}
+
+void ReportLog::updateGeometries() {
+    // The column is as wide as the widest line, so the view scrolls far enough to the
+    // right for any line, and never narrower than the view, so a selected row is marked
+    // across the whole view as in a list.
+    const int wanted = std::max(viewport()->width(), widestLine_ + textPadding_);
+    if (horizontalHeader()->count() > 0 && horizontalHeader()->sectionSize(0) != wanted) {
+        horizontalHeader()->resizeSection(0, wanted);
+    }
+    QTableView::updateGeometries();
+}
+
+QModelIndex ReportLog::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    // Home and End go to the first and the last line, as in a list.
+    const int rows = model_->rowCount();
+    if ((cursorAction == MoveHome || cursorAction == MoveEnd) && rows > 0) {
+        return model_->index(cursorAction == MoveHome ? 0 : rows - 1);
+    }
+    return QTableView::moveCursor(cursorAction, modifiers);
+}
+
+void ReportLog::fitRowsToFont() {
+    // A row is as high as a list row in this font: the size the style gives a line of text.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = QStringLiteral("Ğg");
+    const QSize hint = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this);
+    verticalHeader()->setDefaultSectionSize(hint.height());
+    textPadding_ = std::max(0, hint.width() - fontMetrics().horizontalAdvance(option.text));
+
+    advances_.fill(-1);
+    widestLine_ = 0;
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        widestLine_ = std::max(widestLine_, lineWidth(model_->line(row)));
+    }
+    updateGeometries();
+}
+
+int ReportLog::lineWidth(const QString& line) {
+    // Advances are fractions of a pixel; rounding each would add up to pixels.
+    qreal width = 0;
+    for (const QChar c : line) {
+        const char16_t u = c.unicode();
+        if (u < advances_.size()) {
+            qreal& advance = advances_[u];
+            if (advance < 0) {
+                advance = QFontMetricsF(font()).horizontalAdvance(c);
+            }
+            width += advance;
+        } else {
+            width += QFontMetricsF(font()).horizontalAdvance(c);
+        }
+    }
+    return static_cast<int>(std::ceil(width));
+}
+
+} // namespace ga::qt

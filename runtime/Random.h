@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace ga {
+
+// Where Rnd's numbers come from: uniform in [0, 1), single precision. Tests script it.
+class RandomSource {
+  public:
+    virtual ~RandomSource() = default;
+
+    // The next number, as Rnd gives it.
+    virtual float rnd() = 0;
+    // The next out.size() numbers, exactly as that many calls of rnd would give them;
+    // a tick draws all of its sixty numbers at once.
+    virtual void fill(std::span<float> out);
+    // Starts the sequence that belongs to this seed.
+    virtual void seed(std::uint32_t seed) = 0;
+};
+
+// The program's generator. A seed fixes the whole sequence on every machine and in every
+// build: the standard's 64-bit Mersenne Twister, seeded with the seed itself, gives the
+// same numbers everywhere, and a draw keeps its top 24 bits scaled by 2^-24, so a value
+// is exact in single precision and never rounds up to 1.
+class Random final : public RandomSource {
+  public:
+    float rnd() override;
+    void fill(std::span<float> out) override;
+    void seed(std::uint32_t seed) override;
+
+    // The generator's whole state as text (decimal numbers separated by blanks), and back;
+    // setState refuses a text that is not such a state and then changes nothing.
+    [[nodiscard]] std::string state() const;
+    bool setState(std::string_view text);
+
+  private:
+    std::mt19937_64 engine_{0};
+};
+
+// The seed that a clock reading stands for: the bits of the single-precision seconds
+// since midnight, read as a whole number. Seeding with it is the same as reseeding from
+// the clock, and the number can be shown, typed and replayed.
+std::uint32_t clockSeed(float secondsSinceMidnight);
+
+} // namespace ga

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "engine/Model.h"
+#include "engine/Objective.h"
+#include "form/Form1.h"
+#include "runtime/Convert.h"
+#include "tests/support/RecordingOps.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace ga::test {
+
+// A value that Rnd can return so that Int(Rnd * n + first) gives `value`.
+inline float pick(int n, int value, int first) {
+    return (static_cast<float>(value - first) + 0.5F) / static_cast<float>(n);
+}
+
+// The six draws of one mating: parents a and b (1..10), mutation draw m (0..99),
+// position p (1..5), parent choice w (1: b mutates, 2: a mutates), direction d (1: up).
+inline std::vector<float> mating(int a, int b, int m, int p, int w, int d) {
+    return {pick(10, a, 1), pick(10, b, 1), pick(100, m, 0),
+            pick(5, p, 1),  pick(2, w, 1),  pick(2, d, 1)};
+}
+
+// The default objective function x^3 + y^2 + z^2 + k + c.
+inline void useDefaultFunction(Module1& m) {
+    m.katsayilar = {0, 1, 1, 1, 1, 1};
+    m.usler = {0, 3, 2, 2, 1, 1};
+}
+
+// Puts a gene at position i with its digits, F and fitness against `target`.
+inline void place(Population& p, const Module1& m, int i, double gene, double target) {
+    Objective f;
+    f.use(m);
+    p.genler[static_cast<std::size_t>(i)] = gene;
+    f.evaluate(p, i, target);
+}
+
+// Form1 on a recording window, with Rnd scripted: what a test drives and reads back.
+struct FormHarness {
+    explicit FormHarness(std::string separator = ".") : form(ops, random, std::move(separator)) {}
+
+    // A gene at position i, evaluated against the target Text1 reads now.
+    void place(int i, double gene) {
+        test::place(form.population, form.module1, i, gene, Val(ops.text(Control::Text1)));
+    }
+    [[nodiscard]] const std::vector<std::string>& log() const { return ops.list(Control::List1); }
+
+    RecordingOps ops;
+    ScriptedRandom random;
+    Form1 form;
+};
+
+} // namespace ga::test

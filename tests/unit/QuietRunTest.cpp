@@ -1,0 +1,156 @@
+#include "engine/QuietRun.h"
+#include "runtime/Random.h"
+#include "tests/unit/FormHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <string>
+
+namespace ga::test {
+namespace {
+
+// Bit for bit: NaN equals NaN, and 0 differs from -0.
+bool same(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+template <std::size_t N> bool same(const std::array<double, N>& a, const std::array<double, N>& b) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (!same(a[i], b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool same(const Population& a, const Population& b) {
+    for (std::size_t i = 0; i < a.basamaklar.size(); ++i) {
+        if (!same(a.basamaklar[i], b.basamaklar[i])) {
+            return false;
+        }
+    }
+    return same(a.genler, b.genler) && same(a.yeniGenler, b.yeniGenler) &&
+           same(a.sonuclar, b.sonuclar) && same(a.uyumlar, b.uyumlar) &&
+           same(a.mutantGenler, b.mutantGenler);
+}
+
+// Everything but the chart position, which only the window draws.
+bool same(const Module1& a, const Module1& b) {
+    return same(a.nesilSayisi, b.nesilSayisi) && same(a.mutasyonSayisi, b.mutasyonSayisi) &&
+           same(a.enKotuGen, b.enKotuGen) && same(a.enIyiGen, b.enIyiGen) &&
+           same(a.enKotuUyum, b.enKotuUyum) && same(a.enIyiUyum, b.enIyiUyum) &&
+           same(a.katsayilar, b.katsayilar) && same(a.usler, b.usler);
+}
+
+bool same(const GenerationRecord& a, const GenerationRecord& b) {
+    bool deaths = true;
+    for (std::size_t k = 0; k < a.deaths.size(); ++k) {
+        deaths = deaths && same(a.deaths[k].gene, b.deaths[k].gene) &&
+                 a.deaths[k].oldAge == b.deaths[k].oldAge;
+    }
+    return deaths && same(a.generation, b.generation) &&
+           same(a.mutationPercent, b.mutationPercent) && same(a.target, b.target) &&
+           a.order == b.order && same(a.rankedGenes, b.rankedGenes) &&
+           same(a.rankedFitness, b.rankedFitness) && a.matings == b.matings &&
+           same(a.mutants, b.mutants) && same(a.bestGene, b.bestGene) &&
+           same(a.bestFitness, b.bestFitness) && same(a.worstGene, b.worstGene) &&
+           same(a.worstFitness, b.worstFitness) && same(a.mutations, b.mutations) &&
+           same(a.genes, b.genes) && same(a.values, b.values) && same(a.fitness, b.fitness) &&
+           a.reached == b.reached;
+}
+
+struct Setting {
+    const char* name;
+    RunInputs inputs;
+};
+
+// The quiet run and the window's own handlers, given the same seed and the same typed
+// inputs, go through the same generations bit for bit and stop at the same one, on
+// ordinary and hostile settings alike: negative, fractional and huge coefficients and
+// exponents, mutation 0 and 100, and selection that drives the leading digit far out.
+TEST(QuietRunTest, EqualsTheRenderedRunGenerationForGeneration) {
+    const Setting settings[] = {
+        {"default", {}},
+        {"mutation 100", {"277", "100", {"1", "1", "1", "1", "1"}, {"3", "2", "2", "1", "1"}}},
+        {"mutation 0", {"300", "0", {"1", "1", "1", "1", "1"}, {"3", "2", "2", "1", "1"}}},
+        {"hostile",
+         {"1000", "37.5", {"-1.5", "2e300", "0.1", "-3", "7"}, {"0.5", "-2", "400", "1.5", "0"}}},
+        {"huge",
+         {"100000", "60", {"1e308", "1", "-1e308", "1", "1"}, {"1e3", "2", "3", "-1", ".5"}}},
+        {"fractional",
+         {"12.75", "20", {"0.25", "-0.5", "1.125", "3", "-2"}, {"2", "1.5", "3", "0", "1"}}},
+        {"leading digit up",
+         {"100000", "100", {"1", "0", "0", "0", "0"}, {"1", "1", "1", "1", "1"}}},
+        {"leading digit down",
+         {"100000", "100", {"-1", "0", "0", "0", "0"}, {"1", "1", "1", "1", "1"}}},
+    };
+    constexpr int kGenerations = 400;
+    for (const Setting& s : settings) {
+        for (int k = 1; k <= 10; ++k) {
+            SCOPED_TRACE(::testing::Message() << s.name << ", clock " << k);
+            FormHarness h;
+            const RunInputs& in = s.inputs;
+            h.ops.setText(Control::Text1, in.target);
+            h.ops.setText(Control::Text3, in.mutation);
+            const Control coefficients[] = {Control::ta, Control::tb, Control::tc, Control::td,
+                                            Control::te};
+            const Control exponents[] = {Control::pa, Control::pb, Control::pc, Control::pd,
+                                         Control::pe};
+            for (std::size_t j = 0; j < 5; ++j) {
+                h.ops.setText(coefficients[j], in.coefficients[j]);
+                h.ops.setText(exponents[j], in.exponents[j]);
+            }
+            h.ops.clock = static_cast<float>(k) * 1000.25F;
+            h.form.Form_Load();
+            h.form.Command1_Click();
+            h.form.Command2_Click();
+
+            QuietRun quiet(in, clockSeed(h.ops.clock));
+            ASSERT_TRUE(quiet.prepare());
+            ASSERT_TRUE(same(quiet.preparation().values, h.form.lastPreparation().values));
+            ASSERT_TRUE(same(quiet.population(), h.form.population));
+
+            for (int g = 0; g < kGenerations && h.form.timerEnabled(); ++g) {
+                h.form.Timer1_Timer();
+                quiet.tick();
+                ASSERT_TRUE(same(quiet.record(), h.form.lastGeneration())) << "generation " << g;
+                ASSERT_TRUE(same(quiet.population(), h.form.population)) << "generation " << g;
+                ASSERT_TRUE(same(quiet.module1(), h.form.module1)) << "generation " << g;
+                ASSERT_EQ(quiet.record().reached, !h.form.timerEnabled());
+            }
+            if (std::string(s.name) == "leading digit up") {
+                EXPECT_GT(h.form.population.genler[1], 1e6) << "digits carried far out";
+            }
+            if (std::string(s.name) == "leading digit down") {
+                EXPECT_LT(h.form.population.genler[1], -1e6) << "digits carried far out";
+            }
+        }
+    }
+}
+
+// runUntil stops at the automatic stop, at the generation where the window stops.
+TEST(QuietRunTest, StopsWhereTheWindowStops) {
+    for (std::uint32_t seed : {1U, 2U, 77U}) {
+        FormHarness h;
+        h.ops.clock = std::bit_cast<float>(seed);
+        h.form.Form_Load();
+        h.form.Command1_Click();
+        h.form.Command2_Click();
+        while (h.form.timerEnabled() && h.form.module1.nesilSayisi < 50000) {
+            h.form.Timer1_Timer();
+        }
+        QuietRun quiet(RunInputs{}, seed);
+        ASSERT_TRUE(quiet.prepare());
+        EXPECT_TRUE(quiet.runUntil(50000)) << seed;
+        EXPECT_EQ(quiet.module1().nesilSayisi, h.form.module1.nesilSayisi) << seed;
+    }
+    RunInputs refused;
+    refused.target = "0";
+    EXPECT_FALSE(QuietRun(refused, 1).prepare());
+}
+
+} // namespace
+} // namespace ga::test
