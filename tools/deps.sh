@@ -42,6 +42,9 @@ GA_TEST_PACKAGES=(
     xauth
     x11-utils
     hicolor-icon-theme
+    # The packaging checks: the manual pages formatted as man and lintian do them.
+    man-db
+    groff-base
 )
 
 # Prints the packages of "$@" that dpkg does not report as installed.
