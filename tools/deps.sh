@@ -42,9 +42,10 @@ GA_TEST_PACKAGES=(
     xauth
     x11-utils
     hicolor-icon-theme
-    # The packaging checks: the manual pages formatted as man and lintian do them.
+    # The packaging checks: the manual pages formatted as man does it, and lintian.
     man-db
     groff-base
+    lintian
 )
 
 # Prints the packages of "$@" that dpkg does not report as installed.
