@@ -52,6 +52,8 @@ for path in ./usr/bin/genetik-algoritma \
     "./usr/share/applications/$id.desktop" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "./usr/share/metainfo/$id.metainfo.xml" \
+    "./usr/share/mime/packages/$id.xml" \
+    ./usr/share/icons/hicolor/scalable/mimetypes/application-x-genetik-algoritma-session.svg \
     ./usr/share/man/man1/genetik-algoritma.1.gz \
     ./usr/share/man/tr/man1/genetik-algoritma.1.gz \
     ./usr/share/doc/genetik-algoritma/changelog.gz \
@@ -59,7 +61,7 @@ for path in ./usr/bin/genetik-algoritma \
     grep -qxF "$path" <<<"$contents" || fail "package lacks $path"
 done
 # Nothing of the build (tests, benchmarks, static libraries, headers) may leak in.
-unexpected=$(grep -vE '^\./usr/(bin/genetik-algoritma|share/(applications|icons|metainfo|man|doc)(/.*)?)?/?$|^\./$|^\./usr/(bin|share)/$' <<<"$contents" || true)
+unexpected=$(grep -vE '^\./usr/(bin/genetik-algoritma|share/(applications|icons|metainfo|mime|man|doc)(/.*)?)?/?$|^\./$|^\./usr/(bin|share)/$' <<<"$contents" || true)
 [[ -z $unexpected ]] || fail "package holds unexpected files: $unexpected"
 
 # The installed tree as a whole: launcher, metainfo and icon found where desktops look.
