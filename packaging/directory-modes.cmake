@@ -2,7 +2,8 @@
 # directory gets mode 0755, which the builder's umask may have narrowed.
 # Without the staging directory the pattern below would be "/*": stop rather than guess.
 if(NOT IS_DIRECTORY "${CPACK_TEMPORARY_INSTALL_DIRECTORY}")
-    message(FATAL_ERROR "no CPack staging directory: '${CPACK_TEMPORARY_INSTALL_DIRECTORY}'")
+    message(FATAL_ERROR
+            "no CPack staging directory: '${CPACK_TEMPORARY_INSTALL_DIRECTORY}'")
 endif()
 message(STATUS "directory modes set to 0755 under ${CPACK_TEMPORARY_INSTALL_DIRECTORY}")
 file(GLOB_RECURSE GA_ENTRIES LIST_DIRECTORIES true "${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*")

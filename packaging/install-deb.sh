@@ -24,7 +24,8 @@ fi
 ga_ensure_packages "${GA_RUN_PACKAGES[@]}" dpkg-dev file
 
 build=build-deb
-ga_configure "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGA_BUILD_TESTS=OFF -DGA_BUILD_BENCH=OFF
+ga_configure "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGA_BUILD_TESTS=OFF \
+    -DGA_BUILD_BENCH=OFF
 # A package left by an earlier version must not be the one installed.
 rm -f "$build"/genetik-algoritma_*.deb
 cmake --build "$build" --target package --parallel "$(nproc)"

@@ -20,7 +20,8 @@ for page in "$@"; do
         continue
     }
     # What lintian runs, then groff with every warning on.
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" \
+        2>&1 >/dev/null)
     warnings+=$(groff -man -ww -z -K utf8 "$page" 2>&1 | sed '1s/^/\n/')
     [[ -z $warnings ]] || fail "$page formats with warnings:"$'\n'"$warnings"
     whatis=$(lexgrog "$page" 2>&1) || fail "$page has no NAME line whatis can read: $whatis"
