@@ -42,6 +42,14 @@ GA_TEST_PACKAGES=(
     xauth
     x11-utils
     hicolor-icon-theme
+    # The packaging checks: the manual pages formatted as man does it, lintian, and the
+    # session file type read as desktops read it (XML parser, MIME database, GLib's gio).
+    man-db
+    groff-base
+    lintian
+    libxml2-utils
+    shared-mime-info
+    libglib2.0-bin
 )
 
 # Prints the packages of "$@" that dpkg does not report as installed.

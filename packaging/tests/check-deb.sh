@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The Debian package must carry the program, its launcher, icon and metainfo in the
-# standard places, and depend on everything the program needs at run time, including
-# what Qt loads without linking (platform plugins, translations, font).
+# The Debian package must carry the program, its launcher, icon, metainfo, manual pages,
+# changelog and copyright in the standard places, depend on everything the program needs
+# at run time, including what Qt loads without linking (platform plugins, translations,
+# font), and pass lintian without errors or warnings.
 # Usage: check-deb.sh <CPackConfig.cmake> <scratch dir> <application id>
 set -euo pipefail
 config=$1
@@ -16,7 +17,8 @@ fail() {
 
 rm -rf "$out"
 mkdir -p "$out"
-cpack -G DEB --config "$config" -B "$out" >"$out/cpack.log" 2>&1 || {
+# Built under a narrow umask, as some builders have: the modes must not depend on it.
+(umask 027 && cpack -G DEB --config "$config" -B "$out") >"$out/cpack.log" 2>&1 || {
     cat "$out/cpack.log" >&2
     echo "FAIL: cpack could not build the package" >&2
     exit 1
@@ -50,11 +52,16 @@ for path in ./usr/bin/genetik-algoritma \
     "./usr/share/applications/$id.desktop" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg" \
     "./usr/share/metainfo/$id.metainfo.xml" \
+    "./usr/share/mime/packages/$id.xml" \
+    ./usr/share/icons/hicolor/scalable/mimetypes/application-x-genetik-algoritma-session.svg \
+    ./usr/share/man/man1/genetik-algoritma.1.gz \
+    ./usr/share/man/tr/man1/genetik-algoritma.1.gz \
+    ./usr/share/doc/genetik-algoritma/changelog.gz \
     ./usr/share/doc/genetik-algoritma/copyright; do
     grep -qxF "$path" <<<"$contents" || fail "package lacks $path"
 done
 # Nothing of the build (tests, benchmarks, static libraries, headers) may leak in.
-unexpected=$(grep -vE '^\./usr/(bin/genetik-algoritma|share/(applications|icons|metainfo|doc)(/.*)?)?/?$|^\./$|^\./usr/(bin|share)/$' <<<"$contents" || true)
+unexpected=$(grep -vE '^\./usr/(bin/genetik-algoritma|share/(applications|icons|metainfo|mime|man|doc)(/.*)?)?/?$|^\./$|^\./usr/(bin|share)/$' <<<"$contents" || true)
 [[ -z $unexpected ]] || fail "package holds unexpected files: $unexpected"
 
 # The installed tree as a whole: launcher, metainfo and icon found where desktops look.
@@ -65,6 +72,24 @@ dpkg-deb -x "$deb" "$tree"
 [[ -x $tree/usr/bin/genetik-algoritma ]] || fail "usr/bin/genetik-algoritma is not executable"
 desktop-file-validate "$tree/usr/share/applications/$id.desktop" || fail "installed launcher invalid"
 appstreamcli validate-tree --no-net "$tree" || fail "appstreamcli validate-tree failed"
+
+# No control field, metadata file or document may point users at a placeholder address
+# (the program's own strings are checked with its code, not here).
+pattern='example\.(org|com|net)'
+placeholders=$(
+    dpkg-deb -f "$deb" | grep -E "$pattern" || true
+    grep -rlIE "$pattern" "$tree" || true
+    find "$tree" -name '*.gz' -exec zgrep -lE "$pattern" {} + || true
+)
+[[ -z $placeholders ]] || fail "placeholder address in the package: $placeholders"
+
+# Debian 12's lintian must find no error and no warning.
+if lintian --fail-on error,warning "$deb" >"$out/lintian.log" 2>&1; then
+    echo "lintian: no errors, no warnings"
+else
+    grep -v '^running with root privileges' "$out/lintian.log" >&2 || true
+    fail "lintian reports errors or warnings"
+fi
 
 if ((status == 0)); then
     echo "package contents and dependencies are complete"
