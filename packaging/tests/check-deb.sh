@@ -73,12 +73,12 @@ dpkg-deb -x "$deb" "$tree"
 desktop-file-validate "$tree/usr/share/applications/$id.desktop" || fail "installed launcher invalid"
 appstreamcli validate-tree --no-net "$tree" || fail "appstreamcli validate-tree failed"
 
-# No control field, metadata file or document may point users at a placeholder address
-# (the program's own strings are checked with its code, not here).
+# No control field, metadata file, document or text in the program itself may point users
+# at a placeholder address.
 pattern='example\.(org|com|net)'
 placeholders=$(
     dpkg-deb -f "$deb" | grep -E "$pattern" || true
-    grep -rlIE "$pattern" "$tree" || true
+    grep -rlaE "$pattern" "$tree" || true
     find "$tree" -name '*.gz' -exec zgrep -lE "$pattern" {} + || true
 )
 [[ -z $placeholders ]] || fail "placeholder address in the package: $placeholders"
