@@ -7,7 +7,7 @@ namespace ga {
 
 namespace {
 
-constexpr int kDrawsPerMating = 6;
+constexpr std::size_t kDrawsPerMating = 6;
 using Draws = std::array<float, kSurvivors * kDrawsPerMating>;
 
 // A position or choice drawn as Int(Rnd * n + first); the arithmetic is done in double
@@ -21,15 +21,15 @@ int pick(float r, int n, int first) {
 // which parent, direction.
 std::array<MatingChoice, kSurvivors> choose(const Draws& draws, double mutationPercent) {
     std::array<MatingChoice, kSurvivors> choices{};
-    for (int r = 0; r < kSurvivors; ++r) {
-        const float* d = &draws[static_cast<std::size_t>(r * kDrawsPerMating)];
+    for (std::size_t r = 0; r < kSurvivors; ++r) {
+        const float* d = &draws[r * kDrawsPerMating];
         const int a = pick(d[0], 10, 1);
         const int b = pick(d[1], 10, 1);
         const int m = pick(d[2], 100, 0);
         const int p = pick(d[3], 5, 1);
         const int w = pick(d[4], 2, 1);
         const int up = pick(d[5], 2, 1);
-        MatingChoice& c = choices[static_cast<std::size_t>(r)];
+        MatingChoice& c = choices[r];
         c.a = static_cast<std::uint8_t>(a);
         c.b = static_cast<std::uint8_t>(b);
         c.digit = static_cast<std::uint8_t>(p);

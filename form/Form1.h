@@ -47,8 +47,6 @@ class Form1 {
     [[nodiscard]] const GenerationRecord& lastGeneration() const { return generation_; }
     [[nodiscard]] const PreparationRecord& lastPreparation() const { return preparation_; }
 
-    [[nodiscard]] const std::string& decimalSeparator() const { return decimalSeparator_; }
-
     Population population;
     Module1 module1;
 

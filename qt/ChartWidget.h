@@ -26,7 +26,6 @@ class ChartWidget : public QFrame {
 
     // The user coordinate system: the top-left corner and the extent.
     void setChartScale(const ChartScale& scale);
-    [[nodiscard]] const ChartScale& chartScale() const { return scale_; }
     // Moves the top edge to y; width and height stay.
     void setScaleTop(double y);
 

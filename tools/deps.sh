@@ -34,6 +34,7 @@ GA_TEST_PACKAGES=(
     clang
     libclang-rt-14-dev
     clang-format
+    clang-tidy
     desktop-file-utils
     appstream
     dpkg-dev

@@ -1,0 +1,14 @@
+# Builds one layering probe and checks that it compiles when its include is allowed, and
+# fails because the header cannot be found when it is not.
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${TARGET}
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(ALLOWED)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "${TARGET}: ${HEADER} should be reachable:\n${output}")
+    endif()
+else()
+    string(FIND "${output}" "${HEADER}: No such file or directory" missing)
+    if(result EQUAL 0 OR missing EQUAL -1)
+        message(FATAL_ERROR "${TARGET}: ${HEADER} must not be reachable:\n${output}")
+    endif()
+endif()
