@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,7 @@ class Lines {
     [[nodiscard]] const std::string& operator[](std::size_t i) const { return lines_[i]; }
     [[nodiscard]] auto begin() const { return lines_.begin(); }
     [[nodiscard]] auto end() const { return lines_.begin() + static_cast<std::ptrdiff_t>(used_); }
+    [[nodiscard]] std::span<const std::string> all() const { return {lines_.data(), used_}; }
 
   private:
     std::vector<std::string> lines_;

@@ -22,13 +22,13 @@ QVariant LogModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-int LogModel::append(const QStringList& lines) {
-    if (lines.isEmpty()) {
+int LogModel::append(std::span<const std::string> lines) {
+    if (lines.empty()) {
         return 0;
     }
     // Of a batch longer than the capacity only its newest lines can stay.
-    const auto incoming = static_cast<int>(std::min<qsizetype>(lines.size(), capacity_));
-    const auto firstKept = lines.size() - incoming;
+    const auto incoming = static_cast<int>(std::min<std::size_t>(lines.size(), capacity_));
+    const auto kept = lines.subspan(lines.size() - static_cast<std::size_t>(incoming));
 
     const int surplus = rowCount() + incoming - capacity_;
     if (surplus > 0 && surplus == incoming) {
@@ -36,9 +36,11 @@ int LogModel::append(const QStringList& lines) {
         // as rows removed and added, a view would work through all its rows twice; told as
         // changed rows whose persistent indexes (selection, current row) move with their
         // lines, it repaints what it shows.
-        lines_.erase(lines_.begin(), lines_.begin() + surplus);
-        for (qsizetype i = firstKept; i < lines.size(); ++i) {
-            lines_.push_back(lines[i]);
+        for (const std::string& line : kept) {
+            std::string reused = std::move(lines_.front());
+            lines_.pop_front();
+            reused.assign(line);
+            lines_.push_back(std::move(reused));
         }
         const QModelIndexList before = persistentIndexList();
         QModelIndexList after;
@@ -61,9 +63,7 @@ int LogModel::append(const QStringList& lines) {
 
     const int first = rowCount();
     beginInsertRows(QModelIndex(), first, first + incoming - 1);
-    for (qsizetype i = firstKept; i < lines.size(); ++i) {
-        lines_.push_back(lines[i]);
-    }
+    lines_.insert(lines_.end(), kept.begin(), kept.end());
     endInsertRows();
     return dropped;
 }
@@ -78,7 +78,12 @@ void LogModel::clear() {
     endResetModel();
 }
 
-const QString& LogModel::line(int row) const {
+QString LogModel::line(int row) const {
+    const std::string& text = utf8(row);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+const std::string& LogModel::utf8(int row) const {
     return lines_[static_cast<std::size_t>(row)];
 }
 

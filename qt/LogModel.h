@@ -2,14 +2,18 @@
 
 #include <QAbstractListModel>
 #include <QString>
-#include <QStringList>
 
 #include <deque>
+#include <span>
+#include <string>
 
 namespace ga::qt {
 
 // The lines of the report log: the newest `capacity` lines, oldest first. Lines arrive
-// in batches so that a tick's thirty lines cost one insertion, not thirty.
+// in batches so that a frame's lines cost one insertion, not one each. They are kept as
+// the program writes them, in UTF-8, and become Qt strings only when a view shows them:
+// at the fastest speed four hundred lines arrive each frame and a dozen are seen. Once the
+// log is full, a line that leaves lends its buffer to the one that arrives.
 class LogModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -25,15 +29,16 @@ class LogModel : public QAbstractListModel {
     // many rows left the front, so a view can keep showing the same lines. Once the log is
     // full the rows stay and their lines move up (reported as changed data, with the
     // persistent indexes moved along or, for lines that left, made invalid).
-    int append(const QStringList& lines);
+    int append(std::span<const std::string> lines);
     // Empties the log.
     void clear();
 
     [[nodiscard]] int capacity() const { return capacity_; }
-    [[nodiscard]] const QString& line(int row) const;
+    [[nodiscard]] QString line(int row) const;
+    [[nodiscard]] const std::string& utf8(int row) const;
 
   private:
-    std::deque<QString> lines_;
+    std::deque<std::string> lines_;
     int capacity_;
 };
 

@@ -104,6 +104,9 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
         auto* edit = new QLineEdit(text, parent);
         edit->setReadOnly((row.flags & kLocked) != 0);
         edit->setCursorPosition(0);
+        // A box fills its whole rectangle itself, so the frame and labels behind it need
+        // no repaint when its text changes, as the generation count does every frame.
+        edit->setAttribute(Qt::WA_OpaquePaintEvent);
         return edit;
     }
     case ControlKind::Button: {
@@ -267,6 +270,7 @@ void MainWindow::connectHandlers() {
     onClick(Control::Command4, &Form1::Command4_Click);
     // A tick's changes wait for the next frame.
     connect(timer_, &TickTimer::timeout, this, [this] { form_->Timer1_Timer(); });
+    connect(timer_, &TickTimer::delivered, this, [this] { ops_->flushIfDue(); });
 }
 
 } // namespace ga::qt

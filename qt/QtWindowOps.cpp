@@ -133,7 +133,7 @@ void QtWindowOps::mergeDisplay(const Batch& batch) {
         waiting = true;
     }
     for (const std::string& line : batch.log) {
-        logLines_.append(fromUtf8(line));
+        logLines_.add(line);
         waiting = true;
     }
 
@@ -169,8 +169,16 @@ void QtWindowOps::mergeDisplay(const Batch& batch) {
     }
 }
 
+void QtWindowOps::flushIfDue() {
+    if (frameClock_.isActive() && sinceFlush_.isValid() &&
+        sinceFlush_.elapsed() >= kFrameIntervalMs - 1) {
+        flushDisplay();
+    }
+}
+
 void QtWindowOps::flushDisplay() {
     frameClock_.stop();
+    sinceFlush_.start();
     for (std::size_t l = 0; l < lists_.size(); ++l) {
         if (lists_[l].waiting) {
             showList(kPopulationLists[l], lists_[l]);
@@ -212,7 +220,7 @@ void QtWindowOps::flushDisplay() {
         if (logCleared_) {
             log->clearLines();
         }
-        log->appendLines(logLines_);
+        log->appendLines(logLines_.all());
     }
     logCleared_ = false;
     logLines_.clear();

@@ -4,7 +4,7 @@
 #include "form/WindowOps.h"
 #include "qt/TickTimer.h"
 
-#include <QStringList>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <array>
@@ -21,17 +21,18 @@ namespace ga::qt {
 //
 // What only shows the run (the population lists, the read-only boxes, the status line, the
 // colour squares, the charts and the log) reaches the screen on one display clock, at most
-// once a frame: at the fastest speed a tick comes every millisecond, and showing each one
-// would cost far more than the tick. Batches that arrive within a frame are merged: the
-// lists and texts show the last state, the log gets every line and the charts every
+// thirty times a second (every other frame of a common screen): at the fastest speed a
+// tick comes every millisecond, showing each one would cost far more than the tick, and
+// nobody reads lists that change more often than that. Batches that arrive within a frame are
+// merged: the lists and texts show the last state, the log gets every line and the charts every
 // drawing, in order. Buttons, the timer and message boxes act at once, and the owner
 // flushes after every click so that a click shows its effect at once.
 class QtWindowOps final : public WindowOps {
   public:
     using Widgets = std::array<QWidget*, kControlCount>;
 
-    // About one screen refresh.
-    static constexpr int kFrameIntervalMs = 16;
+    // Thirty frames a second.
+    static constexpr int kFrameIntervalMs = 33;
 
     // `window` is the top-level window (its caption titles the message boxes); `timer`
     // stands for Timer1.
@@ -43,6 +44,9 @@ class QtWindowOps final : public WindowOps {
 
     // Shows every change that is still waiting for the next frame.
     void flushDisplay();
+    // Shows what waits if a display frame has passed since the last showing: a burst of
+    // ticks that ends on the frame shows its result without waking the program once more.
+    void flushIfDue();
     // Whether something waits for the next frame.
     [[nodiscard]] bool displayPending() const { return frameClock_.isActive(); }
 
@@ -71,10 +75,11 @@ class QtWindowOps final : public WindowOps {
     Widgets widgets_;
     TickTimer& timer_;
     QTimer frameClock_;
+    QElapsedTimer sinceFlush_;
 
     std::array<PendingList, 3> lists_;
     bool logCleared_ = false;
-    QStringList logLines_;
+    Lines logLines_;
     std::array<std::optional<std::string>, kControlCount> texts_;
     std::vector<PendingSquare> squares_;
     std::vector<ChartCommand> chart_;

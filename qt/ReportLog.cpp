@@ -58,8 +58,8 @@ void ReportLog::clearLines() {
     model_->clear();
 }
 
-void ReportLog::appendLines(const QStringList& lines) {
-    if (lines.isEmpty()) {
+void ReportLog::appendLines(std::span<const std::string> lines) {
+    if (lines.empty()) {
         return;
     }
     const bool follow = following_;
@@ -68,7 +68,7 @@ void ReportLog::appendLines(const QStringList& lines) {
     const bool hadCurrent = currentIndex().isValid();
 
     const int widest = widestLine_;
-    for (const QString& line : lines) {
+    for (const std::string& line : lines) {
         widestLine_ = std::max(widestLine_, lineWidth(line));
     }
     const int dropped = model_->append(lines);
@@ -136,24 +136,41 @@ void ReportLog::fitRowsToFont() {
     advances_.fill(-1);
     widestLine_ = 0;
     for (int row = 0; row < model_->rowCount(); ++row) {
-        widestLine_ = std::max(widestLine_, lineWidth(model_->line(row)));
+        widestLine_ = std::max(widestLine_, lineWidth(model_->utf8(row)));
     }
     updateGeometries();
 }
 
-int ReportLog::lineWidth(const QString& line) {
-    // Advances are fractions of a pixel; rounding each would add up to pixels.
+qreal ReportLog::advance(char32_t c) {
+    if (c < advances_.size()) {
+        qreal& known = advances_[c];
+        if (known < 0) {
+            known = QFontMetricsF(font()).horizontalAdvance(QChar(static_cast<char16_t>(c)));
+        }
+        return known;
+    }
+    return QFontMetricsF(font()).horizontalAdvance(QChar(static_cast<char16_t>(c)));
+}
+
+int ReportLog::lineWidth(std::string_view utf8) {
+    // Advances are fractions of a pixel; rounding each would add up to pixels. The line is
+    // read in UTF-8 as it is kept; nearly every letter of the narration is ASCII.
     qreal width = 0;
-    for (const QChar c : line) {
-        const char16_t u = c.unicode();
-        if (u < advances_.size()) {
-            qreal& advance = advances_[u];
-            if (advance < 0) {
-                advance = QFontMetricsF(font()).horizontalAdvance(c);
-            }
-            width += advance;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        if (lead < 0x80) {
+            width += advance(lead);
+            ++i;
+        } else if (lead >= 0xC0 && lead < 0xE0 && i + 1 < utf8.size()) {
+            width +=
+                advance(((lead & 0x1FU) << 6U) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3FU));
+            i += 2;
         } else {
-            width += QFontMetricsF(font()).horizontalAdvance(c);
+            // Longer letters (such as the infinity sign) are rare: measure them whole.
+            const std::size_t length = std::min<std::size_t>(lead >= 0xF0 ? 4 : 3, utf8.size() - i);
+            width += QFontMetricsF(font()).horizontalAdvance(
+                QString::fromUtf8(utf8.data() + i, static_cast<qsizetype>(length)));
+            i += length;
         }
     }
     return static_cast<int>(std::ceil(width));

@@ -2,10 +2,12 @@
 
 #include "qt/LogModel.h"
 
-#include <QStringList>
 #include <QTableView>
 
 #include <array>
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace ga::qt {
 
@@ -24,7 +26,7 @@ class ReportLog : public QTableView {
     explicit ReportLog(QWidget* parent = nullptr, int capacity = LogModel::kDefaultCapacity);
 
     // Appends the lines at the end, dropping the oldest beyond the log's capacity.
-    void appendLines(const QStringList& lines);
+    void appendLines(std::span<const std::string> lines);
     void clearLines();
 
     [[nodiscard]] LogModel* logModel() const { return model_; }
@@ -39,7 +41,8 @@ class ReportLog : public QTableView {
     void fitRowsToFont();
     // The width of a line from its letters' advances: the shaped width but for kerning,
     // at a fraction of its cost, which matters at thousands of lines a second.
-    int lineWidth(const QString& line);
+    int lineWidth(std::string_view utf8);
+    qreal advance(char32_t c);
 
     LogModel* model_;
     int widestLine_ = 0; // in pixels, for the horizontal scroll range

@@ -14,7 +14,7 @@ namespace ga::qt {
 
 TickTimer::TickTimer(QObject* parent, Clock wanted) : QObject(parent) {
     fallback_.setTimerType(Qt::PreciseTimer);
-    connect(&fallback_, &QTimer::timeout, this, &TickTimer::timeout);
+    connect(&fallback_, &QTimer::timeout, this, [this] { deliver(1); });
 #ifdef __linux__
     if (wanted == Clock::Kernel) {
         fd_ = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
@@ -55,11 +55,15 @@ void TickTimer::stop() {
     arm(false);
 }
 
+int TickTimer::periodsPerWake() const {
+    return interval_ > 0 ? std::max(1, kSpanMs / interval_) : 1;
+}
+
 void TickTimer::arm(bool running) {
     ++armings_;
     if (fd_ < 0) {
         if (running) {
-            fallback_.start(interval_);
+            fallback_.start(interval_ * periodsPerWake());
         } else {
             fallback_.stop();
         }
@@ -68,7 +72,8 @@ void TickTimer::arm(bool running) {
 #ifdef __linux__
     // A zero interval would disarm the kernel timer; QTimer reads it as "as soon as
     // possible", which a nanosecond comes closest to.
-    const std::int64_t ns = std::max<std::int64_t>(1, std::int64_t{interval_} * 1'000'000);
+    const std::int64_t ns =
+        std::max<std::int64_t>(1, std::int64_t{interval_} * periodsPerWake() * 1'000'000);
     itimerspec spec{};
     if (running) {
         spec.it_interval.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
@@ -88,14 +93,22 @@ void TickTimer::onExpired() {
     if (got != static_cast<ssize_t>(sizeof expirations)) {
         return;
     }
-    const auto limit = static_cast<std::uint64_t>(std::max(1, kCatchUpMs / std::max(1, interval_)));
+    deliver(expirations);
+#endif
+}
+
+void TickTimer::deliver(std::uint64_t wakes) {
+    // One span is due, and at short periods one more missed span is made up.
+    const auto perWake = static_cast<std::uint64_t>(periodsPerWake());
+    const std::uint64_t limit = perWake > 1 ? 2 * perWake : 1;
+    const std::uint64_t ticks = std::min(wakes * perWake, limit);
     // A tick may stop or restart the timer (the run reached its target); the ticks still
     // owed belong to the old period and are dropped.
     const std::uint64_t arming = armings_;
-    for (std::uint64_t i = 0; i < std::min(expirations, limit) && armings_ == arming; ++i) {
+    for (std::uint64_t i = 0; i < ticks && armings_ == arming; ++i) {
         emit timeout();
     }
-#endif
+    emit delivered();
 }
 
 } // namespace ga::qt

@@ -14,20 +14,25 @@ namespace ga::qt {
 // Qt's own timers round every wait up to a whole millisecond, so at a 1 ms period a tick
 // that is handled a little late pushes the next one past its time, and about one tick in
 // ten is lost. On Linux this timer waits on a kernel timerfd instead, whose expirations
-// stay on the grid of the period, and ticks missed while the program could not run (a
-// slow paint, a busy machine) are made up at once, up to one frame's worth, so the speed
-// the user chose holds. Beyond that they are dropped: a long stall never turns into a burst
-// that would hold up the window, and at ordinary speeds a late tick comes alone. Otherwise
-// (or if the kernel timer cannot be made) it is a precise QTimer, which drops every missed
-// tick. As with QTimer, changing the interval of a running timer starts its period afresh.
+// stay on the grid of the period. Otherwise (or if the kernel timer cannot be made) it is
+// a precise QTimer, which drops every missed tick.
+//
+// Periods shorter than a frame come in bursts: the timer wakes once per frame-long span of
+// whole periods and delivers that span's ticks together. The window shows a run once per
+// frame at most, and waking the program a thousand times a second would cost more than the
+// generations themselves. Ticks missed while the program could not run (a slow paint, a
+// busy machine) are made up, one span's worth at most, so the speed the user chose holds;
+// beyond that they are dropped, so a long stall never turns into a burst that would hold
+// up the window, and at periods of a frame or more a late tick comes alone. As with QTimer,
+// changing the interval of a running timer starts its period afresh.
 class TickTimer : public QObject {
     Q_OBJECT
 
   public:
     enum class Clock { Kernel, Qt };
 
-    // Missed ticks are made up only as far as they fit in this span, about one frame.
-    static constexpr int kCatchUpMs = 16;
+    // About one frame: shorter periods are delivered in bursts of this span.
+    static constexpr int kSpanMs = 16;
 
     explicit TickTimer(QObject* parent = nullptr, Clock wanted = Clock::Kernel);
     ~TickTimer() override;
@@ -45,10 +50,16 @@ class TickTimer : public QObject {
 
   signals:
     void timeout();
+    // After the ticks of one wake-up.
+    void delivered();
 
   private:
     void arm(bool running);
     void onExpired();
+    // Emits the ticks of `wakes` expirations, as far as they may be made up.
+    void deliver(std::uint64_t wakes);
+    // How many periods one wake-up delivers.
+    [[nodiscard]] int periodsPerWake() const;
 
     int interval_ = 0;
     bool active_ = false;

@@ -7,6 +7,9 @@
 #include <QStyledItemDelegate>
 #include <QTest>
 
+#include <string>
+#include <vector>
+
 using ga::qt::LineDelegate;
 using ga::qt::ReportLog;
 
@@ -104,7 +107,11 @@ void LineDelegateTest::logRowsLookAsTheStylePaintsThem() {
     styled.setItemDelegate(new QStyledItemDelegate(&styled));
     for (ReportLog* log : {&quick, &styled}) {
         log->resize(233, 134);
-        log->appendLines(kLines);
+        std::vector<std::string> lines;
+        for (const QString& line : kLines) {
+            lines.push_back(line.toStdString());
+        }
+        log->appendLines(lines);
         log->show();
         QVERIFY(QTest::qWaitForWindowExposed(log));
     }

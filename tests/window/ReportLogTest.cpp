@@ -6,6 +6,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <string>
+#include <vector>
+
 using ga::qt::LogModel;
 using ga::qt::ReportLog;
 
@@ -15,13 +18,21 @@ QString numbered(int i) {
     return QStringLiteral(" %1 güçsüz birey olduğu için elendi").arg(i);
 }
 
+std::vector<std::string> utf8(const QStringList& lines) {
+    std::vector<std::string> out;
+    for (const QString& line : lines) {
+        out.push_back(line.toStdString());
+    }
+    return out;
+}
+
 // A frame's worth of numbered lines, as the window hands them over.
 void addLines(ReportLog& log, int from, int count) {
     QStringList lines;
     for (int i = from; i < from + count; ++i) {
         lines << numbered(i);
     }
-    log.appendLines(lines);
+    log.appendLines(utf8(lines));
 }
 
 // The line shown at the top of the view, once the view has laid out its rows as it does
@@ -74,12 +85,12 @@ void ReportLogTest::batchLongerThanCapacity() {
     for (int i = 0; i < 4; ++i) {
         first << numbered(i);
     }
-    QCOMPARE(model.append(first), 0);
+    QCOMPARE(model.append(utf8(first)), 0);
     QStringList big;
     for (int i = 100; i < 125; ++i) {
         big << numbered(i);
     }
-    QCOMPARE(model.append(big), 4);
+    QCOMPARE(model.append(utf8(big)), 4);
     QCOMPARE(model.rowCount(), 10);
     QCOMPARE(model.line(0), numbered(115));
     QCOMPARE(model.line(9), numbered(124));
@@ -104,7 +115,8 @@ void ReportLogTest::followsTheNewestLineAtTheBottom() {
     for (int batch = 0; batch < 5; ++batch) {
         addLines(log, batch * 30, 30);
         if (batch == 2) {
-            log.appendLines({numbered(1) + QStringLiteral(" ve çiftleşti, sonra yine çiftleşti")});
+            log.appendLines(
+                utf8({numbered(1) + QStringLiteral(" ve çiftleşti, sonra yine çiftleşti")}));
         }
         QCoreApplication::processEvents();
         QScrollBar* bar = log.verticalScrollBar();
@@ -236,7 +248,7 @@ void ReportLogTest::scrollsFarEnoughForTheWidestLine() {
     addLines(log, 0, before);
     QCoreApplication::processEvents();
     const QString wide = numbered(1) + QStringLiteral(" ve çiftleşti, sonra yine çiftleşti");
-    log.appendLines({wide});
+    log.appendLines(utf8({wide}));
     QCoreApplication::processEvents();
 
     QScrollBar* bar = log.horizontalScrollBar();
