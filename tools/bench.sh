@@ -10,10 +10,10 @@ source tools/deps.sh
 
 ga_ensure_packages "${GA_TEST_PACKAGES[@]}"
 ga_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --parallel "$(nproc)" --target tick_benchmark window_benchmark
+cmake --build build --parallel "$(nproc)" --target generation_benchmark window_benchmark
 
-echo "==> tick without a window"
-build/bench/tick_benchmark --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+echo "==> a generation without a window: quiet, and rendered"
+build/bench/generation_benchmark --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 echo
 echo "==> live window"
 xvfb-run -a -s "-screen 0 1024x768x24" build/bench/window_benchmark \
