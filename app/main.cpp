@@ -1,30 +1,51 @@
+#include "form/Messages.h"
+#include "qt/CommandLine.h"
 #include "qt/MainWindow.h"
 #include "qt/Startup.h"
 
 #include <QApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstring>
-
-namespace {
-
-// Qt aborts with a long message when no windowing system answers; a person starting the
-// program from a terminal without a desktop gets one clear line instead.
-bool platformChosenOnCommandLine(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0 ||
-            std::strncmp(argv[i], "-platform=", 10) == 0) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
-    if (!ga::qt::displayAvailable() && !platformChosenOnCommandLine(argc, argv)) {
+    QCoreApplication::setApplicationName(QStringLiteral("genetik-algoritma"));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(
+        ga::programVersion().data(), static_cast<qsizetype>(ga::programVersion().size())));
+
+    // The command line is read before anything needs a display: --help, --version and a
+    // refused option answer in a terminal without one.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const ga::qt::CommandLine command = ga::qt::parseCommandLine(arguments);
+    switch (command.action) {
+    case ga::qt::CommandLine::Action::Help:
+        std::fputs(qPrintable(command.help), stdout);
+        if (!command.help.endsWith(QLatin1Char('\n'))) {
+            std::fputs("\n", stdout);
+        }
+        return 0;
+    case ga::qt::CommandLine::Action::Version:
+        std::printf("genetik-algoritma %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    case ga::qt::CommandLine::Action::Error:
+        std::fprintf(stderr, "genetik-algoritma: %s See --help.\n", qPrintable(command.error));
+        return 2;
+    case ga::qt::CommandLine::Action::Window:
+        break;
+    }
+
+    // Qt aborts with a long message when no windowing system answers; a person starting the
+    // program from a terminal without a desktop gets one clear line instead.
+    const bool platformChosen =
+        std::any_of(arguments.begin(), arguments.end(), [](const QString& a) {
+            return a.startsWith(QLatin1String("-platform")) ||
+                   a.startsWith(QLatin1String("--platform"));
+        });
+    if (!ga::qt::displayAvailable() && !platformChosen) {
         std::fputs("genetik-algoritma: ekran bulunamadı (no display: set DISPLAY or run under a "
                    "desktop session)\n",
                    stderr);
@@ -32,9 +53,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("genetik-algoritma"));
     QApplication::setDesktopFileName(QLatin1String(ga::qt::kApplicationId));
-
     ga::qt::installFontSubstitutions();
     QApplication::setFont(ga::qt::regularFont());
     ga::qt::installQtTranslations(app);
@@ -42,7 +61,7 @@ int main(int argc, char** argv) {
     // The locale's decimal separator, read once; the list lines use it.
     const std::string separator = QLocale::system().decimalPoint().toStdString();
 
-    ga::qt::MainWindow window(separator);
+    ga::qt::MainWindow window(separator, command.seed);
     window.show();
     return QApplication::exec();
 }

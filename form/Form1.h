@@ -43,6 +43,22 @@ class Form1 {
     [[nodiscard]] bool startEnabled() const { return startEnabled_; }
     [[nodiscard]] bool timerEnabled() const { return timerEnabled_; }
 
+    // The seed the random generator was last seeded with, from the clock or as fixed.
+    [[nodiscard]] std::uint32_t seed() const { return seed_; }
+    // A fixed seed replaces the clock's whenever the generator is reseeded (at load and by
+    // "Sıfırla"), so that "Sıfırla", "Hazırla", "Başlat" replays a run.
+    [[nodiscard]] std::optional<std::uint32_t> fixedSeed() const { return fixedSeed_; }
+    // Fixes the seed (or goes back to the clock with nothing) and reseeds the generator now,
+    // so the next "Hazırla" draws from it. Nothing on the window changes.
+    void useSeed(std::optional<std::uint32_t> fixed);
+    // Fixes the seed the load handler will use, before the window is loaded.
+    void fixSeed(std::uint32_t seed) { fixedSeed_ = seed; }
+
+    // "Bir nesil ilerlet": one generation, exactly as one tick of Timer1, whenever "Başlat"
+    // is usable and the timer is off; otherwise nothing.
+    void stepOnce();
+    [[nodiscard]] bool canStep() const { return startEnabled_ && !timerEnabled_; }
+
     // The last generation and preparation, as the engine recorded them.
     [[nodiscard]] const GenerationRecord& lastGeneration() const { return generation_; }
     [[nodiscard]] const PreparationRecord& lastPreparation() const { return preparation_; }
@@ -70,6 +86,7 @@ class Form1 {
 
     // The start-up sequence shared by the load handler and "Sıfırla".
     void startupSequence();
+    void reseed();
     void setTimer(bool on);
     void setStart(bool on);
     // Hands the batch to the window and starts an empty one.
@@ -88,6 +105,8 @@ class Form1 {
     Batch batch_;
     bool startEnabled_ = false;
     bool timerEnabled_ = false;
+    std::uint32_t seed_ = 0;
+    std::optional<std::uint32_t> fixedSeed_;
     mutable std::string targetText_;
     mutable double targetValue_ = 0;
 };

@@ -33,4 +33,8 @@ const Messages& messages() {
     return kTurkish;
 }
 
+std::string_view programVersion() {
+    return GA_VERSION;
+}
+
 } // namespace ga

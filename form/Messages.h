@@ -29,4 +29,7 @@ struct Messages {
 // The texts in the language in use.
 const Messages& messages();
 
+// The program's version, as the project states it.
+std::string_view programVersion();
+
 } // namespace ga

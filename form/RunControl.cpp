@@ -9,11 +9,27 @@ constexpr Colour kWhite = 0xFFFFFF;
 
 } // namespace
 
+void Form1::reseed() {
+    seed_ = fixedSeed_ ? *fixedSeed_ : clockSeed(ops_.secondsSinceMidnight());
+    random_.seed(seed_);
+}
+
 void Form1::startupSequence() {
     chartStartupScales();
     module1.noktaSayisi = 0;
-    random_.seed(clockSeed(ops_.secondsSinceMidnight()));
+    reseed();
     giveStartValues(module1, target());
+}
+
+void Form1::useSeed(std::optional<std::uint32_t> fixed) {
+    fixedSeed_ = fixed;
+    reseed();
+}
+
+void Form1::stepOnce() {
+    if (canStep()) {
+        Timer1_Timer();
+    }
 }
 
 void Form1::Form_Load() {
@@ -70,6 +86,8 @@ void Form1::hk_Click() {
 }
 
 void Form1::cs_Click() {
+    // The only window closes and the program ends; a running timer ends with it.
+    timerEnabled_ = false;
     batch_.unload = true;
     show();
 }

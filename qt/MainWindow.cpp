@@ -7,6 +7,7 @@
 #include "qt/FrameBox.h"
 #include "qt/LineDelegate.h"
 #include "qt/ReportLog.h"
+#include "qt/SeedDialog.h"
 #include "qt/Startup.h"
 
 #include <QCloseEvent>
@@ -146,7 +147,9 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
 
 } // namespace
 
-MainWindow::MainWindow(const std::string& decimalSeparator, QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(const std::string& decimalSeparator, std::optional<std::uint32_t> seed,
+                       QWidget* parent)
+    : QMainWindow(parent) {
     installFontSubstitutions();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
@@ -167,6 +170,9 @@ MainWindow::MainWindow(const std::string& decimalSeparator, QWidget* parent) : Q
 
     ops_ = std::make_unique<QtWindowOps>(*this, controls_, *timer_);
     form_ = std::make_unique<Form1>(*ops_, random_, decimalSeparator);
+    if (seed) {
+        form_->fixSeed(*seed);
+    }
     connectHandlers();
 
     // The layout is fixed: the window opens with the client area at its designed size
@@ -187,6 +193,32 @@ void MainWindow::flushDisplay() {
 void MainWindow::handle(void (Form1::*handler)()) {
     (form_.get()->*handler)();
     ops_->flushDisplay();
+    updateCommands();
+}
+
+void MainWindow::updateCommands() {
+    if (stepAction_ != nullptr) {
+        stepAction_->setEnabled(form_->canStep());
+        startAction_->setEnabled(form_->startEnabled());
+    }
+}
+
+void MainWindow::stepOnce() {
+    // Held down, the key repeats; a generation comes at most once per display frame, so
+    // each one is on screen before the next.
+    if (sinceStep_.isValid() && sinceStep_.elapsed() < QtWindowOps::kFrameIntervalMs) {
+        return;
+    }
+    sinceStep_.start();
+    handle(&Form1::stepOnce);
+}
+
+void MainWindow::chooseSeed() {
+    // Modal to the window without a loop of its own: the run goes on behind it.
+    auto* dialog = new SeedDialog(form_->seed(), form_->fixedSeed(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { form_->useSeed(dialog->chosen()); });
+    dialog->open();
 }
 
 QWidget* MainWindow::control(Control id) const {
@@ -243,6 +275,40 @@ void MainWindow::buildMenu() {
     QAction* quit = menu->addAction(QStringLiteral("Çı&kış"));
     quit->setObjectName(QStringLiteral("cs"));
     connect(quit, &QAction::triggered, this, [this] { handle(&Form1::cs_Click); });
+
+    buildRunMenu();
+}
+
+void MainWindow::buildRunMenu() {
+    QMenu* run = menuBar()->addMenu(QStringLiteral("Ça&lışma"));
+    run->setObjectName(QStringLiteral("runMenu"));
+
+    stepAction_ = run->addAction(QStringLiteral("&Bir nesil ilerlet"));
+    stepAction_->setObjectName(QStringLiteral("stepAction"));
+    stepAction_->setShortcut(Qt::Key_F10);
+    stepAction_->setAutoRepeat(true);
+    connect(stepAction_, &QAction::triggered, this, &MainWindow::stepOnce);
+
+    startAction_ = run->addAction(QStringLiteral("Baş&lat"));
+    startAction_->setObjectName(QStringLiteral("startAction"));
+    startAction_->setShortcut(Qt::Key_F5);
+    connect(startAction_, &QAction::triggered, this, [this] {
+        // As the button: nothing while it is disabled.
+        if (form_->startEnabled()) {
+            handle(&Form1::Command2_Click);
+        }
+    });
+
+    QAction* stop = run->addAction(QStringLiteral("&Durdur"));
+    stop->setObjectName(QStringLiteral("stopAction"));
+    stop->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
+    connect(stop, &QAction::triggered, this, [this] { handle(&Form1::Command3_Click); });
+
+    run->addSeparator();
+    QAction* seed = run->addAction(QStringLiteral("&Tohum…"));
+    seed->setObjectName(QStringLiteral("seedAction"));
+    seed->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(seed, &QAction::triggered, this, &MainWindow::chooseSeed);
 }
 
 void MainWindow::setTabChain() {
@@ -270,7 +336,11 @@ void MainWindow::connectHandlers() {
     onClick(Control::Command4, &Form1::Command4_Click);
     // A tick's changes wait for the next frame.
     connect(timer_, &TickTimer::timeout, this, [this] { form_->Timer1_Timer(); });
-    connect(timer_, &TickTimer::delivered, this, [this] { ops_->flushIfDue(); });
+    connect(timer_, &TickTimer::delivered, this, [this] {
+        ops_->flushIfDue();
+        // A tick may have reached the target and stopped the timer.
+        updateCommands();
+    });
 }
 
 } // namespace ga::qt

@@ -5,10 +5,15 @@
 #include "qt/TickTimer.h"
 #include "runtime/Random.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+
+class QAction;
 
 namespace ga {
 class Form1;
@@ -22,8 +27,11 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    // decimalSeparator is the locale's, read once at start-up; the list lines use it.
-    explicit MainWindow(const std::string& decimalSeparator, QWidget* parent = nullptr);
+    // decimalSeparator is the locale's, read once at start-up; the list lines use it. A
+    // seed given here is fixed from the start (the command line's --seed).
+    explicit MainWindow(const std::string& decimalSeparator,
+                        std::optional<std::uint32_t> seed = std::nullopt,
+                        QWidget* parent = nullptr);
     ~MainWindow() override;
 
     [[nodiscard]] QWidget* control(Control id) const;
@@ -44,16 +52,25 @@ class MainWindow : public QMainWindow {
   private:
     void buildControls(QWidget* clientArea);
     void buildMenu();
+    void buildRunMenu();
     void setTabChain();
     void connectHandlers();
     // Runs a handler of the logic and shows its effect at once.
     void handle(void (Form1::*handler)());
+    // The commands of the menus follow the run: "Başlat" as its button, "Bir nesil
+    // ilerlet" while "Başlat" is usable and the timer is off.
+    void updateCommands();
+    void stepOnce();
+    void chooseSeed();
 
     QtWindowOps::Widgets controls_{};
     TickTimer* timer_ = nullptr;
     Random random_;
     std::unique_ptr<QtWindowOps> ops_;
     std::unique_ptr<Form1> form_;
+    QAction* stepAction_ = nullptr;
+    QAction* startAction_ = nullptr;
+    QElapsedTimer sinceStep_;
 };
 
 } // namespace ga::qt

@@ -1,6 +1,7 @@
 #include "runtime/Random.h"
 
 #include <bit>
+#include <charconv>
 #include <sstream>
 
 namespace ga {
@@ -59,6 +60,26 @@ bool Random::setState(std::string_view text) {
 
 std::uint32_t clockSeed(float secondsSinceMidnight) {
     return std::bit_cast<std::uint32_t>(secondsSinceMidnight);
+}
+
+std::optional<std::uint32_t> parseSeed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    // from_chars would take a leading minus; a seed has digits only.
+    if (text.empty() || text.front() < '0' || text.front() > '9') {
+        return std::nullopt;
+    }
+    std::uint32_t seed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (error != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return seed;
 }
 
 } // namespace ga

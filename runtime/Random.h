@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <span>
 #include <string>
@@ -45,5 +46,10 @@ class Random final : public RandomSource {
 // since midnight, read as a whole number. Seeding with it is the same as reseeding from
 // the clock, and the number can be shown, typed and replayed.
 std::uint32_t clockSeed(float secondsSinceMidnight);
+
+// A seed as a person types it: a whole number from 0 to 4 294 967 295, in decimal digits,
+// with blanks allowed around it; nothing for anything else (a sign, a point, a letter, a
+// number out of range, an empty text).
+std::optional<std::uint32_t> parseSeed(std::string_view text);
 
 } // namespace ga

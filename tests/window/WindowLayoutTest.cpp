@@ -147,7 +147,8 @@ void WindowLayoutTest::timerAndMenuAsDesigned() {
 
     auto* menu = window->findChild<QMenu*>(QStringLiteral("m"));
     QVERIFY(menu != nullptr);
-    QCOMPARE(window->menuBar()->actions().size(), 1);
+    // "Menü" comes first; the menus added after it are the program's own.
+    QCOMPARE(window->menuBar()->actions().front()->menu(), menu);
     QCOMPARE(menu->title().remove(QLatin1Char('&')), QStringLiteral("Menü"));
     const QList<QAction*> items = menu->actions();
     QCOMPARE(items.size(), 3);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+namespace ga::qt {
+
+// What the command line asks for.
+struct CommandLine {
+    enum class Action { Window, Help, Version, Error };
+    Action action = Action::Window;
+    // The one-line reason when the command line is refused.
+    QString error;
+    // The text --help prints.
+    QString help;
+    // --seed: the seed fixed from the start.
+    std::optional<std::uint32_t> seed;
+};
+
+// Reads the program's arguments (the program's own name first) with the conventions of
+// any Qt program. Qt's own window options (-platform, -style, ...) are let through for
+// QApplication. Needs no application object and no display.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+} // namespace ga::qt

@@ -1,0 +1,157 @@
+#include "form/Form1.h"
+#include "qt/SeedDialog.h"
+#include "tests/window/WindowFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using ga::Control;
+
+// The "Çalışma" menu as a person uses it: the keys F10, F5 and Shift+F5, and the "Tohum"
+// dialog that shows, copies and fixes the seed.
+class RunMenuTest : public ga::test::WindowFixture {
+    Q_OBJECT
+
+  private slots:
+    void init() { QVERIFY(openWindow()); }
+    void cleanup() { closeWindow(); }
+
+    void menusInTheirOrder();
+    void keysStepStartAndStop();
+    void seedDialogRefusesBadSeedsAndFixesGoodOnes();
+
+  private:
+    QAction* action(const char* name) const {
+        return window->findChild<QAction*>(QString::fromLatin1(name));
+    }
+    // Opens "Tohum" from the menu.
+    void openSeedDialog(ga::qt::SeedDialog*& dialog) {
+        action("seedAction")->trigger();
+        dialog = window->findChild<ga::qt::SeedDialog*>();
+        QVERIFY(dialog != nullptr && dialog->isVisible());
+        QVERIFY(dialog->isModal());
+    }
+};
+
+// "Menü" stays as it is, and "Çalışma" follows it with its four commands.
+void RunMenuTest::menusInTheirOrder() {
+    const QList<QAction*> menus = window->menuBar()->actions();
+    QVERIFY(menus.size() >= 2);
+    QCOMPARE(menus[0]->text(), QStringLiteral("&Menü"));
+    QCOMPARE(menus[1]->text().remove(QLatin1Char('&')), QStringLiteral("Çalışma"));
+    QStringList items;
+    for (QAction* a : menus[0]->menu()->actions()) {
+        items << a->text().remove(QLatin1Char('&'));
+    }
+    QCOMPARE(items, QStringList({QStringLiteral("Hakkında"), QString(), QStringLiteral("Çıkış")}));
+    items.clear();
+    for (QAction* a : menus[1]->menu()->actions()) {
+        if (!a->isSeparator()) {
+            items << a->text().remove(QLatin1Char('&')) + QLatin1Char(' ') +
+                         a->shortcut().toString(QKeySequence::PortableText);
+        }
+    }
+    QCOMPARE(items,
+             QStringList({QStringLiteral("Bir nesil ilerlet F10"), QStringLiteral("Başlat F5"),
+                          QStringLiteral("Durdur Shift+F5"), QStringLiteral("Tohum… Ctrl+T")}));
+}
+
+// F10 runs exactly one generation and shows it; it is usable only while "Başlat" is and
+// the timer is off, and a second press within the same display frame (a held key) waits
+// for the next. F5 and Shift+F5 are the buttons.
+void RunMenuTest::keysStepStartAndStop() {
+    QAction* step = action("stepAction");
+    QVERIFY(!step->isEnabled());
+    QVERIFY(!action("startAction")->isEnabled());
+    press(Control::Command1);
+    QVERIFY(step->isEnabled());
+
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    QCOMPARE(text(Control::nesil), QStringLiteral(" 2"));
+    QCOMPARE(get<QListWidget>(Control::Gen)->count(), 20);
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    // Held down: at most one generation per display frame.
+    QCOMPARE(window->form().module1.nesilSayisi, 2.0);
+    QTRY_COMPARE((step->trigger(), window->form().module1.nesilSayisi), 3.0);
+    QCOMPARE(text(Control::nesil), QStringLiteral(" 3"));
+
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    QVERIFY(window->timer()->isActive());
+    QVERIFY(!step->isEnabled());
+    QCOMPARE(get<QLabel>(Control::status)->text(),
+             QStringLiteral("Başlatıldı. İşlem devam ediyor..."));
+    QTest::keyClick(window.get(), Qt::Key_F5, Qt::ShiftModifier);
+    QVERIFY(!window->timer()->isActive());
+    QVERIFY(step->isEnabled());
+    QCOMPARE(get<QLabel>(Control::status)->text(), QStringLiteral("Durduruldu..."));
+
+    press(Control::Command4);
+    QVERIFY(!step->isEnabled());
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    QVERIFY2(!window->timer()->isActive(), "F5 does nothing while Başlat is disabled");
+}
+
+// The dialog shows the seed in use and copies it; a seed that is not a whole number in
+// range gets a message and changes nothing; a good one is fixed at once, so "Sıfırla",
+// "Hazırla" replays the same population.
+void RunMenuTest::seedDialogRefusesBadSeedsAndFixesGoodOnes() {
+    const std::uint32_t clockSeed = window->form().seed();
+    ga::qt::SeedDialog* dialog = nullptr;
+    openSeedDialog(dialog);
+    QVERIFY(dialog != nullptr);
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Tohum"));
+    QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("currentSeed"))->text(),
+             QStringLiteral("Bu çalıştırmanın tohumu: %1").arg(clockSeed));
+    QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("copySeed")), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::number(clockSeed));
+
+    auto* typed = dialog->findChild<QRadioButton*>(QStringLiteral("seedTyped"));
+    auto* seed = dialog->findChild<QLineEdit*>(QStringLiteral("seedText"));
+    auto* error = dialog->findChild<QLabel*>(QStringLiteral("seedError"));
+    QTest::mouseClick(typed, Qt::LeftButton);
+    for (const char* bad : {"-5", "4294967296", "12.5", "on iki", ""}) {
+        seed->selectAll();
+        QTest::keyClick(seed, Qt::Key_Delete);
+        QTest::keyClicks(seed, QString::fromUtf8(bad));
+        QTest::keyClick(seed, Qt::Key_Return);
+        QVERIFY2(dialog->isVisible(), bad);
+        QVERIFY2(error->text().contains(QStringLiteral("tam sayı")), bad);
+        QCOMPARE(window->form().seed(), clockSeed);
+        QVERIFY(!window->form().fixedSeed());
+    }
+
+    seed->selectAll();
+    QTest::keyClicks(seed, QStringLiteral("1234567"));
+    QVERIFY2(error->text().isEmpty(), "typing clears the message");
+    QTest::keyClick(seed, Qt::Key_Return);
+    QTRY_VERIFY(window->findChild<ga::qt::SeedDialog*>() == nullptr);
+    QCOMPARE(window->form().fixedSeed(), std::optional<std::uint32_t>(1234567));
+    QCOMPARE(window->form().seed(), 1234567U);
+
+    press(Control::Command1);
+    const QStringList first = lines(get<QListWidget>(Control::Gen));
+    press(Control::Command4);
+    press(Control::Command1);
+    QCOMPARE(lines(get<QListWidget>(Control::Gen)), first);
+
+    // Back to the clock: the dialog remembers the choice and a reset seeds anew.
+    openSeedDialog(dialog);
+    QVERIFY(dialog != nullptr);
+    QTest::mouseClick(dialog->findChild<QRadioButton*>(QStringLiteral("seedFromClock")),
+                      Qt::LeftButton);
+    QTest::keyClick(dialog, Qt::Key_Return);
+    QTRY_VERIFY(window->findChild<ga::qt::SeedDialog*>() == nullptr);
+    QVERIFY(!window->form().fixedSeed());
+}
+
+QTEST_MAIN(RunMenuTest)
+#include "RunMenuTest.moc"
