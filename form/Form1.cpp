@@ -2,6 +2,7 @@
 
 #include "engine/QuietRun.h"
 #include "form/Messages.h"
+#include "form/Narration.h"
 #include "runtime/Convert.h"
 
 #include <cmath>
@@ -104,30 +105,7 @@ void Form1::Timer1_Timer() {
 
 void Form1::renderGeneration() {
     const GenerationRecord& g = generation_;
-    const Messages& words = messages();
-
-    for (const Death& death : g.deaths) {
-        std::string& line = batch_.log.add();
-        appendStr(line, death.gene);
-        line += death.oldAge ? words.diedOfAge : words.eliminated;
-    }
-
-    for (std::size_t r = 0; r < kSurvivors; ++r) {
-        const MatingChoice& c = g.matings[r];
-        if (c.mutant != 0) {
-            std::string& line = batch_.log.add();
-            appendStr(line, g.rankedGenes[c.mutant - 1U]);
-            line += words.mutated;
-            appendStr(line, g.mutants[r]);
-        }
-        std::string& line = batch_.log.add();
-        appendStr(line, g.rankedGenes[c.a - 1U]);
-        line += words.mated1;
-        appendStr(line, g.rankedGenes[c.b - 1U]);
-        line += words.mated2;
-        appendStr(line, g.genes[kSurvivors + r]);
-        line += words.born;
-    }
+    appendReportLines(g, batch_.log);
 
     for (int i = 1; i <= kPopulation; ++i) {
         chartStep(i);
@@ -147,7 +125,7 @@ void Form1::renderGeneration() {
     if (g.reached) {
         setTimer(false);
         batch_.beep = true;
-        batch_.setText(Control::status, words.reached);
+        batch_.setText(Control::status, messages().reached);
     }
 }
 
