@@ -311,6 +311,14 @@ void MainWindow::buildRunMenu() {
     connect(seed, &QAction::triggered, this, &MainWindow::chooseSeed);
 }
 
+QMenu* MainWindow::toolsMenu() {
+    if (tools_ == nullptr) {
+        tools_ = menuBar()->addMenu(tr("&Araçlar"));
+        tools_->setObjectName(QStringLiteral("toolsMenu"));
+    }
+    return tools_;
+}
+
 void MainWindow::setTabChain() {
     std::vector<const ControlRow*> stops;
     for (const ControlRow& row : controlTable()) {

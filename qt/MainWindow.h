@@ -14,6 +14,7 @@
 #include <string>
 
 class QAction;
+class QMenu;
 
 namespace ga {
 class Form1;
@@ -53,6 +54,8 @@ class MainWindow : public QMainWindow {
     void buildControls(QWidget* clientArea);
     void buildMenu();
     void buildRunMenu();
+    // "Araçlar", to the right of "Çalışma": made when the first tool is added to it.
+    QMenu* toolsMenu();
     void setTabChain();
     void connectHandlers();
     // Runs a handler of the logic and shows its effect at once.
@@ -68,6 +71,7 @@ class MainWindow : public QMainWindow {
     Random random_;
     std::unique_ptr<QtWindowOps> ops_;
     std::unique_ptr<Form1> form_;
+    QMenu* tools_ = nullptr;
     QAction* stepAction_ = nullptr;
     QAction* startAction_ = nullptr;
     QElapsedTimer sinceStep_;
