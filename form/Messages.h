@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/ExperimentSettings.h"
+
+#include <array>
 #include <string_view>
 
 namespace ga {
@@ -24,10 +27,15 @@ struct Messages {
     std::string_view mated1;
     std::string_view mated2;
     std::string_view born;
+    // Why an experiment cannot start, one text per ExperimentError (None's is empty).
+    std::array<std::string_view, 13> experimentErrors;
 };
 
 // The texts in the language in use.
 const Messages& messages();
+
+// The text of an experiment's error in the language in use.
+std::string_view experimentErrorText(ExperimentError error);
 
 // The program's version, as the project states it.
 std::string_view programVersion();

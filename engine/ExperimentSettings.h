@@ -1,0 +1,95 @@
+#pragma once
+
+#include "engine/QuietRun.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ga {
+
+// The window input an experiment varies from one setting to the next.
+enum class VariedSetting : std::uint8_t { Mutation, Target };
+
+// Why an experiment's settings are refused; the window words it in Turkish and the command
+// line in English, each naming the field it came from.
+enum class ExperimentError : std::uint8_t {
+    None,
+    UnknownSetting, // a varied setting other than the mutation or the target
+    EmptyValues,    // no value at all
+    BadNumber,      // a value or a range part that is not a finite number
+    BadRange,       // a range not of the form START:END:STEP
+    ZeroStep,       // a range whose step is 0
+    WrongSignStep,  // a range whose step leads away from its end
+    TargetRefused,  // a target "Hazırla" would refuse (not 0 < t <= 100000)
+    BadRuns,        // runs per setting not a whole number from 1
+    TooManyRuns,    // more than kMaxRuns runs in all
+    BadLimit,       // a generation limit not a whole number from 1 to kMaxGenerationLimit
+    BadSeed,        // a base seed not a whole number from 0 to 4294967295
+    BadThreads,     // a thread count not a whole number from 1 to kMaxThreads
+};
+
+// An experiment of more runs than this, in all, would keep a classroom machine busy for
+// hours and its results would not fit in memory comfortably; it is refused up front.
+inline constexpr std::uint64_t kMaxRuns = 1'000'000;
+// Enough for any sensible run (the default function reaches its targets within thousands).
+inline constexpr std::uint32_t kMaxGenerationLimit = 1'000'000'000;
+inline constexpr unsigned kMaxThreads = 256;
+
+// Everything an experiment runs with.
+struct ExperimentSettings {
+    // The window's inputs as typed, each read by the Val rule as the window reads them; the
+    // varied one is replaced by each value in turn.
+    RunInputs inputs;
+    VariedSetting varied = VariedSetting::Mutation;
+    std::vector<double> values;
+    std::uint32_t runsPerSetting = 100;
+    // A run stops when nesilSayisi, the generation the window's "Nesil" shows, reaches it.
+    std::uint32_t generationLimit = 10'000;
+    std::uint32_t baseSeed = 1;
+    unsigned threads = 1;
+};
+
+// The values of the varied setting, or why the text gives none.
+struct ValueList {
+    std::vector<double> values;
+    ExperimentError error = ExperimentError::None;
+};
+
+// "mutation" or "target".
+std::optional<VariedSetting> parseVariedSetting(std::string_view name);
+
+// A number typed strictly: an optional sign, digits with an optional point, an optional
+// exponent, blanks around; nothing else, and nothing that is not finite. Unlike Val, which
+// reads "5x" as 5 and "x" as 0, a typing slip is refused.
+std::optional<double> parseNumber(std::string_view text);
+
+// The values as a comma-separated list ("1, 5, 10") or a range START:END:STEP ("0:100:5"
+// is 0, 5, ..., 100; the end is included when it falls on a step). A range's values are
+// rounded to the decimals its start and step were typed with, so 0:1:0.1 gives 0.3, not
+// 0.30000000000000004. More than `maxCount` values are refused as TooManyRuns before any
+// is made.
+ValueList parseValues(std::string_view text, std::uint64_t maxCount = kMaxRuns);
+
+// The shortest text that Val and parseNumber read back as exactly `value` ("5", "0.1",
+// "1e+20"); how a number is handed to a run and written to a file.
+std::string numberText(double value);
+
+// Whether the settings can run; the first problem found otherwise. Every setting's target,
+// fixed or varied, must be one "Hazırla" accepts.
+ExperimentError check(const ExperimentSettings& settings);
+
+// The inputs of the runs of setting s (0-based): the fixed texts with the varied one
+// replaced by the setting's value.
+RunInputs inputsFor(const ExperimentSettings& settings, std::size_t s);
+
+// The seed of run k of setting s, both counted from 1 as shown:
+//   mix(z) = SplitMix64's output function of z + 0x9E3779B97F4A7C15 (mod 2^64),
+//   seed = low 32 bits of mix(mix(base * 2^32 + s) + k).
+// Any run can be replayed alone from its seed, whatever the number of threads.
+std::uint32_t runSeed(std::uint32_t baseSeed, std::uint64_t s, std::uint64_t k);
+
+} // namespace ga

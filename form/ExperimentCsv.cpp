@@ -1,0 +1,97 @@
+#include "form/ExperimentCsv.h"
+
+#include <string>
+
+namespace ga {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+// Rows are handed on in pieces of about this size.
+constexpr std::size_t kPiece = 64 * 1024;
+
+std::string_view settingName(VariedSetting varied) {
+    return varied == VariedSetting::Target ? "target" : "mutation";
+}
+
+void field(std::string& line, double value) {
+    line += numberText(value);
+    line += ',';
+}
+
+void optionalField(std::string& line, const std::optional<double>& value) {
+    if (value) {
+        line += numberText(*value);
+    }
+    line += ',';
+}
+
+// Replaces the last field's comma with the line end.
+void endLine(std::string& line) {
+    line.pop_back();
+    line += kLineEnd;
+}
+
+} // namespace
+
+void writeRunsCsv(const ExperimentSettings& settings, const std::vector<RunResult>& results,
+                  const CsvSink& write) {
+    std::string text;
+    text += settingName(settings.varied);
+    text += ",run,seed,generations,reached,best_gene,best_fitness";
+    text += kLineEnd;
+    const std::size_t runs = settings.runsPerSetting;
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        const RunResult& r = results[i];
+        if (r.outcome == RunOutcome::NotRun) {
+            continue;
+        }
+        field(text, settings.values.at(i / runs));
+        field(text, static_cast<double>(i % runs + 1));
+        field(text, r.seed);
+        field(text, r.generations);
+        field(text, r.outcome == RunOutcome::Reached ? 1 : 0);
+        field(text, r.bestGene);
+        field(text, r.bestFitness);
+        endLine(text);
+        if (text.size() >= kPiece) {
+            write(text);
+            text.clear();
+        }
+    }
+    write(text);
+}
+
+void writeSummaryCsv(VariedSetting varied, const std::vector<SettingSummary>& summaries,
+                     const CsvSink& write) {
+    std::string text;
+    text += settingName(varied);
+    text += ",runs,not_run,reached,reached_percent,min,lower_quartile,median,mean,"
+            "upper_quartile,max";
+    text += kLineEnd;
+    for (const SettingSummary& s : summaries) {
+        field(text, s.value);
+        field(text, static_cast<double>(s.runs));
+        field(text, static_cast<double>(s.notRun));
+        field(text, static_cast<double>(s.reached));
+        optionalField(text, s.reachedPercent);
+        const auto part = [&s](double Spread::*member) -> std::optional<double> {
+            if (!s.generations) {
+                return std::nullopt;
+            }
+            return (*s.generations).*member;
+        };
+        for (double Spread::*member : {&Spread::min, &Spread::lowerQuartile, &Spread::median,
+                                       &Spread::mean, &Spread::upperQuartile, &Spread::max}) {
+            optionalField(text, part(member));
+        }
+        endLine(text);
+        if (text.size() >= kPiece) {
+            write(text);
+            text.clear();
+        }
+    }
+    write(text);
+}
+
+} // namespace ga

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/Experiment.h"
+#include "engine/ExperimentSummary.h"
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace ga {
+
+// Receives a file's text a piece at a time, so that a million rows need not be held whole.
+using CsvSink = std::function<void(std::string_view)>;
+
+// The experiment's files, as RFC 4180 describes CSV: a header row, fields separated by
+// commas, lines ended by CR LF, UTF-8. Every field is a number or a fixed lower-case name,
+// so none needs quoting. Numbers are written in the shortest form that reads back exactly
+// ("5", "0.1", "1e+20"), with the point as decimal separator. The first column is named
+// after the varied setting: "mutation" or "target".
+
+// One row per run that ended: setting, run (from 1), seed, generations (nesilSayisi at the
+// stop), reached (1 or 0), best gene, best fitness. Runs that a cancel stopped are left out.
+void writeRunsCsv(const ExperimentSettings& settings, const std::vector<RunResult>& results,
+                  const CsvSink& write);
+
+// One row per setting: runs, not_run, reached, reached_percent, then the generations to
+// the target: min, lower_quartile, median, mean, upper_quartile, max. A value that does not
+// exist (no run ended, none reached the target) is an empty field.
+void writeSummaryCsv(VariedSetting varied, const std::vector<SettingSummary>& summaries,
+                     const CsvSink& write);
+
+} // namespace ga

@@ -1,0 +1,334 @@
+#include "engine/Experiment.h"
+#include "engine/ExperimentSummary.h"
+#include "runtime/Convert.h"
+#include "tests/unit/FormHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <set>
+#include <thread>
+
+namespace ga::test {
+namespace {
+
+using E = ExperimentError;
+
+// A range means what a person typing it means: the end is included when a step lands on
+// it, decimals do not drift, and a range that goes nowhere or forever is refused before
+// anything is made.
+TEST(ExperimentTest, ValuesAreReadAsListsAndRanges) {
+    const struct {
+        const char* text;
+        std::vector<double> values;
+        ExperimentError error;
+    } cases[] = {
+        {"1,5,10", {1, 5, 10}, E::None},
+        {" 1 , +5,-2.5e1 ", {1, 5, -25}, E::None},
+        {"7", {7}, E::None},
+        {"0:100:25", {0, 25, 50, 75, 100}, E::None},
+        {"0:10:4", {0, 4, 8}, E::None},
+        {"10:0:-5", {10, 5, 0}, E::None},
+        {"0:1:0.1", {0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6, 0.7, 0.8, 0.9, 1}, E::None},
+        {"0.3:0.3:1", {0.3}, E::None},
+        {"-1:1:1", {-1, 0, 1}, E::None},
+        {"", {}, E::EmptyValues},
+        {"   ", {}, E::EmptyValues},
+        {"1,,5", {}, E::BadNumber},
+        {"1,5,", {}, E::BadNumber},
+        {"0,5x", {}, E::BadNumber},
+        {"inf", {}, E::BadNumber},
+        {"nan", {}, E::BadNumber},
+        {"1e999", {}, E::BadNumber},
+        {"0:a:5", {}, E::BadNumber},
+        {"0:100", {}, E::BadRange},
+        {"0:100:5:1", {}, E::BadRange},
+        {"0:100:0", {}, E::ZeroStep},
+        {"0:100:-5", {}, E::WrongSignStep},
+        {"100:0:5", {}, E::WrongSignStep},
+        {"0:1000000:1", {}, E::TooManyRuns},
+        {"0:1:1e-300", {}, E::TooManyRuns},
+    };
+    for (const auto& c : cases) {
+        const ValueList got = parseValues(c.text);
+        EXPECT_EQ(got.error, c.error) << '"' << c.text << '"';
+        EXPECT_EQ(got.values, c.values) << '"' << c.text << '"';
+    }
+    // The limit applies to lists too, and exactly at the limit is allowed.
+    EXPECT_EQ(parseValues("1,2,3", 2).error, E::TooManyRuns);
+    EXPECT_EQ(parseValues("0:2:1", 3).values.size(), 3U);
+}
+
+// A value reaches a run as text; the run reads it with Val, so the text must read back as
+// the very same number, whatever its size.
+TEST(ExperimentTest, NumbersReachTheRunUnchanged) {
+    for (double v : {0.0, 5.0, 0.1, 37.5, -3.75, 1.0 / 3, 1e-5, 1e20, 1e308, 5e-324, 99999.99}) {
+        const std::string text = numberText(v);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(Val(text)), std::bit_cast<std::uint64_t>(v)) << text;
+        EXPECT_EQ(parseNumber(text), v) << text;
+    }
+}
+
+ExperimentSettings small() {
+    ExperimentSettings s;
+    s.values = {5};
+    s.runsPerSetting = 10;
+    return s;
+}
+
+// Settings that would not run as the window runs are refused with the reason.
+TEST(ExperimentTest, SettingsThatCannotRunAreRefused) {
+    const struct {
+        const char* name;
+        void (*change)(ExperimentSettings&);
+        ExperimentError error;
+    } cases[] = {
+        {"defaults", [](ExperimentSettings&) {}, E::None},
+        {"no values", [](ExperimentSettings& s) { s.values.clear(); }, E::EmptyValues},
+        {"no runs", [](ExperimentSettings& s) { s.runsPerSetting = 0; }, E::BadRuns},
+        {"a million runs",
+         [](ExperimentSettings& s) {
+             s.values.assign(1000, 5);
+             s.runsPerSetting = 1000;
+         },
+         E::None},
+        {"one run too many",
+         [](ExperimentSettings& s) {
+             s.values.assign(1001, 5);
+             s.runsPerSetting = 1000;
+         },
+         E::TooManyRuns},
+        {"limit 0", [](ExperimentSettings& s) { s.generationLimit = 0; }, E::BadLimit},
+        {"no threads", [](ExperimentSettings& s) { s.threads = 0; }, E::BadThreads},
+        {"target the window refuses", [](ExperimentSettings& s) { s.inputs.target = "0"; },
+         E::TargetRefused},
+        {"varied target out of range",
+         [](ExperimentSettings& s) {
+             s.varied = VariedSetting::Target;
+             s.values = {277, 100001};
+         },
+         E::TargetRefused},
+        {"varied target ignores the fixed one",
+         [](ExperimentSettings& s) {
+             s.varied = VariedSetting::Target;
+             s.inputs.target = "-1";
+             s.values = {100000};
+         },
+         E::None},
+        {"hostile function runs as in the window",
+         [](ExperimentSettings& s) {
+             s.inputs.coefficients = {"1e308", "abc", "-1e308", "", "2"};
+             s.inputs.exponents = {"400", "-2", ".5", "1e3", "0"};
+         },
+         E::None},
+    };
+    for (const auto& c : cases) {
+        ExperimentSettings s = small();
+        c.change(s);
+        EXPECT_EQ(check(s), c.error) << c.name;
+    }
+    EXPECT_EQ(parseVariedSetting("mutation"), VariedSetting::Mutation);
+    EXPECT_EQ(parseVariedSetting("target"), VariedSetting::Target);
+    EXPECT_EQ(parseVariedSetting("speed"), std::nullopt);
+}
+
+// The README gives the derivation so that anyone can compute a run's seed; these are its
+// values, and nearby runs of nearby settings never share a seed.
+TEST(ExperimentTest, RunSeedsFollowTheDocumentedDerivation) {
+    EXPECT_EQ(runSeed(1, 1, 1), 1376578230U);
+    EXPECT_EQ(runSeed(1, 1, 2), 2066019564U);
+    EXPECT_EQ(runSeed(1, 2, 1), 1569510951U);
+    EXPECT_EQ(runSeed(4294967295U, 21, 100), 2235941027U);
+    std::set<std::uint32_t> seeds;
+    for (std::uint64_t s = 1; s <= 100; ++s) {
+        for (std::uint64_t k = 1; k <= 100; ++k) {
+            seeds.insert(runSeed(7, s, k));
+        }
+    }
+    EXPECT_EQ(seeds.size(), 10000U);
+}
+
+ExperimentSettings sweep(unsigned threads) {
+    ExperimentSettings s;
+    s.values = {0, 37.5, 100};
+    s.runsPerSetting = 12;
+    s.generationLimit = 3000;
+    s.baseSeed = 99;
+    s.threads = threads;
+    return s;
+}
+
+std::vector<RunResult> runAll(const ExperimentSettings& settings) {
+    Experiment e(settings);
+    e.start();
+    e.wait();
+    EXPECT_TRUE(e.finished());
+    EXPECT_EQ(e.runsDone(), e.runCount());
+    return e.results();
+}
+
+bool sameRun(const RunResult& a, const RunResult& b) {
+    return std::bit_cast<std::uint64_t>(a.bestGene) == std::bit_cast<std::uint64_t>(b.bestGene) &&
+           std::bit_cast<std::uint64_t>(a.bestFitness) ==
+               std::bit_cast<std::uint64_t>(b.bestFitness) &&
+           a.generations == b.generations && a.seed == b.seed && a.outcome == b.outcome;
+}
+
+// Which thread runs which run must not matter: one, two and three threads give the same
+// results in the same places, and each is the run its seed makes alone.
+TEST(ExperimentTest, ResultsDoNotDependOnTheThreads) {
+    const std::vector<RunResult> one = runAll(sweep(1));
+    ASSERT_EQ(one.size(), 36U);
+    for (unsigned threads : {2U, 3U}) {
+        const std::vector<RunResult> many = runAll(sweep(threads));
+        ASSERT_EQ(many.size(), one.size());
+        for (std::size_t i = 0; i < one.size(); ++i) {
+            EXPECT_TRUE(sameRun(one[i], many[i])) << threads << " threads, run " << i;
+        }
+    }
+    const ExperimentSettings s = sweep(1);
+    for (std::size_t i : {0U, 13U, 35U}) {
+        EXPECT_EQ(one[i].seed, runSeed(99, i / 12 + 1, i % 12 + 1));
+        EXPECT_TRUE(sameRun(one[i], runOnce(inputsFor(s, i / 12), one[i].seed, 3000)));
+    }
+    // At mutation 0 a population that lost a digit can never get it back; at 100 % the
+    // target is reached: both kinds of ending are among the results.
+    const auto ended = [&one](RunOutcome o) {
+        return std::count_if(one.begin(), one.end(),
+                             [o](const RunResult& r) { return r.outcome == o; });
+    };
+    EXPECT_GT(ended(RunOutcome::Reached), 0);
+    EXPECT_GT(ended(RunOutcome::Limit), 0);
+}
+
+// The window's own handlers, loaded with a run's seed and typed the run's inputs, then
+// "Hazırla" and "Başlat", stop at the very generation the experiment reports, with the best
+// gene the results panel shows; a run that hit the limit has not stopped there. This holds
+// for a varied mutation with a fraction, a varied target, and a hostile function.
+TEST(ExperimentTest, ARunsSeedReplaysItInTheWindow) {
+    ExperimentSettings mutation = sweep(2);
+    mutation.values = {37.5, 2};
+    ExperimentSettings target = sweep(2);
+    target.varied = VariedSetting::Target;
+    target.values = {100, 277.5, 1000};
+    target.inputs.coefficients = {"2", "1", "-1", "3", "1"};
+    ExperimentSettings hostile = sweep(2);
+    hostile.values = {50};
+    hostile.inputs.coefficients = {"1e308", "1", "-1e308", "x", "1"};
+    hostile.inputs.exponents = {"2", "1.5", "3", "-1", "0"};
+    hostile.inputs.target = "100000";
+    for (const ExperimentSettings* settings : {&mutation, &target, &hostile}) {
+        const std::vector<RunResult> results = runAll(*settings);
+        for (std::size_t i = 0; i < results.size(); i += 5) {
+            SCOPED_TRACE(::testing::Message() << "run " << i);
+            const RunResult& r = results[i];
+            const RunInputs in = inputsFor(*settings, i / settings->runsPerSetting);
+            FormHarness h;
+            h.ops.setText(Control::Text1, in.target);
+            h.ops.setText(Control::Text3, in.mutation);
+            const Control coefficients[] = {Control::ta, Control::tb, Control::tc, Control::td,
+                                            Control::te};
+            const Control exponents[] = {Control::pa, Control::pb, Control::pc, Control::pd,
+                                         Control::pe};
+            for (std::size_t j = 0; j < 5; ++j) {
+                h.ops.setText(coefficients[j], in.coefficients[j]);
+                h.ops.setText(exponents[j], in.exponents[j]);
+            }
+            h.form.fixSeed(r.seed);
+            h.form.Form_Load();
+            h.form.Command1_Click();
+            h.form.Command2_Click();
+            while (h.form.timerEnabled() &&
+                   h.form.module1.nesilSayisi < settings->generationLimit) {
+                h.form.Timer1_Timer();
+            }
+            EXPECT_EQ(h.form.seed(), r.seed);
+            EXPECT_EQ(h.form.module1.nesilSayisi, r.generations);
+            EXPECT_EQ(!h.form.timerEnabled(), r.outcome == RunOutcome::Reached);
+            EXPECT_EQ(h.form.module1.enIyiGen, r.bestGene);
+            EXPECT_EQ(h.form.module1.enIyiUyum, r.bestFitness);
+            EXPECT_EQ(h.ops.texts[static_cast<std::size_t>(Control::nesil)], Str(r.generations));
+        }
+    }
+}
+
+// A cancel stops the run under way and keeps the ones that ended, which are the runs their
+// seeds make; nothing else is reported as run. The second setting's target lies beyond the
+// function's reach, so its first run could only end by the cancel.
+TEST(ExperimentTest, CancelKeepsTheFinishedRuns) {
+    ExperimentSettings s;
+    s.varied = VariedSetting::Target;
+    s.values = {277, 100000};
+    s.runsPerSetting = 3;
+    s.generationLimit = kMaxGenerationLimit;
+    s.threads = 1;
+    Experiment e(s);
+    e.start();
+    // Waits for a condition, not for a time: the first run reaches 277 in a few thousand
+    // generations at most.
+    while (e.runsDone() == 0) {
+        std::this_thread::yield();
+    }
+    e.cancel();
+    e.wait();
+    ASSERT_TRUE(e.finished());
+    EXPECT_EQ(e.runsDone(), 1U);
+    const std::vector<RunResult>& r = e.results();
+    EXPECT_EQ(r[0].outcome, RunOutcome::Reached);
+    EXPECT_TRUE(sameRun(r[0], runOnce(inputsFor(s, 0), r[0].seed, kMaxGenerationLimit)));
+    for (std::size_t i = 1; i < r.size(); ++i) {
+        EXPECT_EQ(r[i].outcome, RunOutcome::NotRun) << i;
+        EXPECT_EQ(r[i].seed, runSeed(1, i / 3 + 1, i % 3 + 1)) << i;
+    }
+    const std::vector<SettingSummary> summary = summarize(s, r);
+    EXPECT_EQ(summary[0].runs, 1U);
+    EXPECT_EQ(summary[0].notRun, 2U);
+    EXPECT_EQ(summary[0].reachedPercent, 100.0);
+    EXPECT_EQ(summary[1].runs, 0U);
+    EXPECT_EQ(summary[1].reachedPercent, std::nullopt);
+    EXPECT_EQ(summary[1].generations, std::nullopt);
+}
+
+// Quartiles interpolate between the nearest ranks (type 7); the summary counts the runs
+// that ended and spreads only the generations of those that reached the target.
+TEST(ExperimentTest, SummaryOfASetting) {
+    const struct {
+        std::vector<double> values;
+        Spread spread;
+    } cases[] = {
+        {{7}, {7, 7, 7, 7, 7, 7}},
+        {{4, 1, 3, 2}, {1, 1.75, 2.5, 2.5, 3.25, 4}},
+        {{10, 20}, {10, 12.5, 15, 15, 17.5, 20}},
+        {{5, 1, 9, 1, 100}, {1, 1, 5, 23.2, 9, 100}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(spreadOf(c.values), c.spread);
+    }
+    ExperimentSettings s;
+    s.values = {1, 2};
+    s.runsPerSetting = 4;
+    const auto run = [](RunOutcome o, std::uint32_t g) {
+        RunResult r;
+        r.outcome = o;
+        r.generations = g;
+        return r;
+    };
+    const std::vector<RunResult> results{
+        run(RunOutcome::Reached, 30),  run(RunOutcome::Limit, 10000), run(RunOutcome::Reached, 10),
+        run(RunOutcome::NotRun, 0),    run(RunOutcome::Limit, 10000), run(RunOutcome::Limit, 10000),
+        run(RunOutcome::Limit, 10000), run(RunOutcome::Limit, 10000)};
+    const std::vector<SettingSummary> summary = summarize(s, results);
+    ASSERT_EQ(summary.size(), 2U);
+    EXPECT_EQ(summary[0].value, 1);
+    EXPECT_EQ(summary[0].runs, 3U);
+    EXPECT_EQ(summary[0].notRun, 1U);
+    EXPECT_EQ(summary[0].reached, 2U);
+    EXPECT_DOUBLE_EQ(*summary[0].reachedPercent, 200.0 / 3);
+    EXPECT_EQ(summary[0].generations, (Spread{10, 15, 20, 20, 25, 30}));
+    EXPECT_EQ(summary[1].reachedPercent, 0.0);
+    EXPECT_EQ(summary[1].generations, std::nullopt);
+}
+
+} // namespace
+} // namespace ga::test
