@@ -1,5 +1,6 @@
 #include "form/Messages.h"
 #include "qt/CommandLine.h"
+#include "qt/HeadlessExperiment.h"
 #include "qt/MainWindow.h"
 #include "qt/Startup.h"
 
@@ -34,6 +35,11 @@ int main(int argc, char** argv) {
     case ga::qt::CommandLine::Action::Error:
         std::fprintf(stderr, "genetik-algoritma: %s See --help.\n", qPrintable(command.error));
         return 2;
+    case ga::qt::CommandLine::Action::Experiment: {
+        // No window and no display: the experiment's output goes to files and the terminal.
+        QCoreApplication app(argc, argv);
+        return ga::qt::runHeadlessExperiment(command.experiment, command.experimentOutput);
+    }
     case ga::qt::CommandLine::Action::Window:
         break;
     }

@@ -4,6 +4,7 @@
 #include "form/ChartAxes.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -129,6 +130,29 @@ std::size_t labelStride(double columnWidth, double labelWidth) {
 
 std::string valueLabel(double value, std::string_view separator) {
     return withSeparator(numberText(value), separator);
+}
+
+} // namespace ga
+
+namespace ga {
+
+std::string roundedLabel(double value, int decimals, std::string_view separator) {
+    char buffer[400];
+    const auto written = std::to_chars(std::begin(buffer), std::end(buffer), value,
+                                       std::chars_format::fixed, decimals);
+    std::string text(std::begin(buffer), written.ptr);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') {
+            text.pop_back();
+        }
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    if (text == "-0") {
+        text = "0";
+    }
+    return withSeparator(text, separator);
 }
 
 } // namespace ga

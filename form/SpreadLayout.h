@@ -71,5 +71,8 @@ std::size_t labelStride(double columnWidth, double labelWidth);
 
 // A setting's value as a label: its shortest exact form with the given decimal separator.
 std::string valueLabel(double value, std::string_view separator);
+// A value rounded to at most `decimals` places, without trailing zeros ("12.26" -> "12,3"
+// for one place with a comma, "20.0" -> "20").
+std::string roundedLabel(double value, int decimals, std::string_view separator);
 
 } // namespace ga

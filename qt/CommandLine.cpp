@@ -7,6 +7,12 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <array>
+#include <string>
+#include <thread>
+#include <utility>
+
 namespace ga::qt {
 
 namespace {
@@ -30,6 +36,243 @@ void allowQtOptions(QCommandLineParser& parser) {
     }
 }
 
+// --- Experiments without a window -------------------------------------------------------
+
+// The options of --experiment, in the order the help lists them.
+struct ExperimentOptions {
+    QCommandLineOption experiment{
+        QStringLiteral("experiment"),
+        QStringLiteral("Run an experiment without a window and exit: many runs for each value of "
+                       "one setting, one CSV line per run. No display is needed.")};
+    QCommandLineOption vary{QStringLiteral("vary"),
+                            QStringLiteral("The setting that varies: mutation or target."),
+                            QStringLiteral("mutation|target")};
+    QCommandLineOption values{
+        QStringLiteral("values"),
+        QStringLiteral("Its values: a list such as 1,5,10 or a range START:END:STEP such as "
+                       "0:100:5."),
+        QStringLiteral("LIST")};
+    QCommandLineOption runs{QStringLiteral("runs"),
+                            QStringLiteral("Runs per setting (default 100)."), QStringLiteral("N")};
+    QCommandLineOption maxGenerations{
+        QStringLiteral("max-generations"),
+        QStringLiteral("The generation limit of one run (default 10000)."), QStringLiteral("N")};
+    QCommandLineOption threads{
+        QStringLiteral("threads"),
+        QStringLiteral("How many runs go on at once (default: the number of processors)."),
+        QStringLiteral("N")};
+    QCommandLineOption target{QStringLiteral("target"),
+                              QStringLiteral("The target number (default 277)."),
+                              QStringLiteral("X")};
+    QCommandLineOption mutation{QStringLiteral("mutation"),
+                                QStringLiteral("The mutation percentage (default 5)."),
+                                QStringLiteral("X")};
+    QCommandLineOption coefficients{
+        QStringLiteral("coefficients"),
+        QStringLiteral("The coefficients of the objective function (default 1,1,1,1,1)."),
+        QStringLiteral("a,b,c,d,e")};
+    QCommandLineOption exponents{
+        QStringLiteral("exponents"),
+        QStringLiteral("The exponents of the objective function (default 3,2,2,1,1)."),
+        QStringLiteral("p,q,r,s,t")};
+    QCommandLineOption output{
+        QStringLiteral("output"),
+        QStringLiteral("Write the per-run CSV to FILE instead of standard output."),
+        QStringLiteral("FILE")};
+
+    void addTo(QCommandLineParser& parser) const {
+        for (const QCommandLineOption* o : all()) {
+            parser.addOption(*o);
+        }
+    }
+    [[nodiscard]] std::array<const QCommandLineOption*, 11> all() const {
+        return {&experiment, &vary,     &values,       &runs,      &maxGenerations, &threads,
+                &target,     &mutation, &coefficients, &exponents, &output};
+    }
+};
+
+QString optionName(const QCommandLineOption& option) {
+    return QStringLiteral("--") + option.names().front();
+}
+
+// Why --values is refused, in a line that says what to type instead.
+QString valuesError(ExperimentError error, const QString& text) {
+    switch (error) {
+    case ExperimentError::EmptyValues:
+        return QStringLiteral("--values is empty; give a list such as 1,5,10 or a range such as "
+                              "0:100:5.");
+    case ExperimentError::BadRange:
+        return QStringLiteral("--values: a range is START:END:STEP, such as 0:100:5, not '%1'.")
+            .arg(text);
+    case ExperimentError::ZeroStep:
+        return QStringLiteral("--values: the step of the range '%1' cannot be 0.").arg(text);
+    case ExperimentError::WrongSignStep:
+        return QStringLiteral("--values: the step of the range '%1' leads away from its end.")
+            .arg(text);
+    case ExperimentError::TooManyRuns:
+        return QStringLiteral("--values '%1' gives more than %2 values.").arg(text).arg(kMaxRuns);
+    default:
+        return QStringLiteral("--values needs numbers with a decimal point, separated by "
+                              "commas (1,5,10), or a range START:END:STEP, not '%1'.")
+            .arg(text);
+    }
+}
+
+// A whole number from `least` to `most`, or nothing.
+std::optional<std::uint32_t> wholeIn(const QString& text, std::uint32_t least, std::uint32_t most) {
+    const auto n = parseSeed(text.toStdString());
+    if (!n || *n < least || *n > most) {
+        return std::nullopt;
+    }
+    return n;
+}
+
+// Five numbers separated by commas, as texts the run reads back exactly.
+std::optional<std::array<std::string, 5>> fiveNumbers(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 5) {
+        return std::nullopt;
+    }
+    std::array<std::string, 5> numbers;
+    for (std::size_t j = 0; j < 5; ++j) {
+        const auto value = parseNumber(parts[static_cast<qsizetype>(j)].toStdString());
+        if (!value) {
+            return std::nullopt;
+        }
+        numbers[j] = numberText(*value);
+    }
+    return numbers;
+}
+
+// Reads the experiment's options into `result`; false with result.error set when one is
+// refused. The options of an experiment mean nothing without --experiment.
+bool readExperiment(const QCommandLineParser& parser, const ExperimentOptions& o,
+                    CommandLine& result) {
+    const auto refuse = [&result](const QString& error) {
+        result.action = CommandLine::Action::Error;
+        result.error = error;
+        return false;
+    };
+    if (!parser.isSet(o.experiment)) {
+        for (const QCommandLineOption* option : o.all()) {
+            if (parser.isSet(*option)) {
+                return refuse(QStringLiteral("%1 belongs to an experiment; add --experiment.")
+                                  .arg(optionName(*option)));
+            }
+        }
+        return true;
+    }
+    ExperimentSettings& e = result.experiment;
+    e.baseSeed = result.seed.value_or(1);
+    result.seed.reset();
+    if (!parser.isSet(o.vary)) {
+        return refuse(QStringLiteral("--experiment needs --vary mutation or --vary target."));
+    }
+    const auto varied = parseVariedSetting(parser.value(o.vary).toStdString());
+    if (!varied) {
+        return refuse(QStringLiteral("--vary must be 'mutation' or 'target', not '%1'.")
+                          .arg(parser.value(o.vary)));
+    }
+    e.varied = *varied;
+    if (!parser.isSet(o.values)) {
+        return refuse(QStringLiteral("--experiment needs --values, a list such as 1,5,10 or a "
+                                     "range such as 0:100:5."));
+    }
+    const QString valuesText = parser.value(o.values);
+    ValueList values = parseValues(valuesText.toStdString());
+    if (values.error != ExperimentError::None) {
+        return refuse(valuesError(values.error, valuesText));
+    }
+    e.values = std::move(values.values);
+
+    const QCommandLineOption& fixed = *varied == VariedSetting::Target ? o.target : o.mutation;
+    if (parser.isSet(fixed)) {
+        return refuse(QStringLiteral("%1 cannot be given with --vary %2; its values come from "
+                                     "--values.")
+                          .arg(optionName(fixed), parser.value(o.vary)));
+    }
+    if (parser.isSet(o.target)) {
+        const auto target = parseNumber(parser.value(o.target).toStdString());
+        if (!target || !acceptableTarget(*target)) {
+            return refuse(QStringLiteral("--target needs a number greater than 0 and at most "
+                                         "100000, not '%1'.")
+                              .arg(parser.value(o.target)));
+        }
+        e.inputs.target = numberText(*target);
+    }
+    if (parser.isSet(o.mutation)) {
+        const auto mutation = parseNumber(parser.value(o.mutation).toStdString());
+        if (!mutation) {
+            return refuse(QStringLiteral("--mutation needs a number, not '%1'.")
+                              .arg(parser.value(o.mutation)));
+        }
+        e.inputs.mutation = numberText(*mutation);
+    }
+    for (const auto& [option, texts] : {std::pair{&o.coefficients, &e.inputs.coefficients},
+                                        std::pair{&o.exponents, &e.inputs.exponents}}) {
+        if (parser.isSet(*option)) {
+            const auto numbers = fiveNumbers(parser.value(*option));
+            if (!numbers) {
+                return refuse(QStringLiteral("%1 needs five numbers separated by commas, not "
+                                             "'%2'.")
+                                  .arg(optionName(*option), parser.value(*option)));
+            }
+            *texts = *numbers;
+        }
+    }
+    if (parser.isSet(o.runs)) {
+        const auto runs = wholeIn(parser.value(o.runs), 1, kMaxRuns);
+        if (!runs) {
+            return refuse(QStringLiteral("--runs needs a whole number from 1 to %1, not '%2'.")
+                              .arg(kMaxRuns)
+                              .arg(parser.value(o.runs)));
+        }
+        e.runsPerSetting = *runs;
+    }
+    if (parser.isSet(o.maxGenerations)) {
+        const auto limit = wholeIn(parser.value(o.maxGenerations), 1, kMaxGenerationLimit);
+        if (!limit) {
+            return refuse(QStringLiteral("--max-generations needs a whole number from 1 to %1, "
+                                         "not '%2'.")
+                              .arg(kMaxGenerationLimit)
+                              .arg(parser.value(o.maxGenerations)));
+        }
+        e.generationLimit = *limit;
+    }
+    e.threads = std::clamp(std::thread::hardware_concurrency(), 1U, kMaxThreads);
+    if (parser.isSet(o.threads)) {
+        const auto threads = wholeIn(parser.value(o.threads), 1, kMaxThreads);
+        if (!threads) {
+            return refuse(QStringLiteral("--threads needs a whole number from 1 to %1, not '%2'.")
+                              .arg(kMaxThreads)
+                              .arg(parser.value(o.threads)));
+        }
+        e.threads = *threads;
+    }
+    if (parser.isSet(o.output)) {
+        result.experimentOutput = parser.value(o.output);
+        if (result.experimentOutput.isEmpty()) {
+            return refuse(QStringLiteral("--output needs a file name."));
+        }
+    }
+    switch (check(e)) {
+    case ExperimentError::None:
+        break;
+    case ExperimentError::TooManyRuns:
+        return refuse(QStringLiteral("%1 values times %2 runs is more than %3 runs in all.")
+                          .arg(e.values.size())
+                          .arg(e.runsPerSetting)
+                          .arg(kMaxRuns));
+    case ExperimentError::TargetRefused:
+        return refuse(QStringLiteral("--values: every target must be greater than 0 and at most "
+                                     "100000."));
+    default:
+        return refuse(QStringLiteral("the experiment's settings cannot run."));
+    }
+    result.action = CommandLine::Action::Experiment;
+    return true;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -47,10 +290,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.addOption(version);
     const QCommandLineOption seed(
         QStringLiteral("seed"),
-        QStringLiteral("Start with the random generator's seed fixed to N (0 to 4294967295); "
-                       "\"Sıfırla\" then reseeds with the same seed, so a run can be replayed."),
+        QStringLiteral(
+            "Start with the random generator's seed fixed to N (0 to 4294967295); "
+            "\"Sıfırla\" then reseeds with the same seed, so a run can be replayed. With "
+            "--experiment, the base seed of the runs' seeds (default 1)."),
         QStringLiteral("N"));
     parser.addOption(seed);
+    const ExperimentOptions experimentOptions;
+    experimentOptions.addTo(parser);
     allowQtOptions(parser);
 
     // The program's name stands where Qt would need a running application to find it.
@@ -85,6 +332,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             return result;
         }
     }
+    readExperiment(parser, experimentOptions, result);
     return result;
 }
 

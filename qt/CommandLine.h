@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ExperimentSettings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +12,7 @@ namespace ga::qt {
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Action { Window, Help, Version, Error };
+    enum class Action { Window, Help, Version, Error, Experiment };
     Action action = Action::Window;
     // The one-line reason when the command line is refused.
     QString error;
@@ -18,6 +20,12 @@ struct CommandLine {
     QString help;
     // --seed: the seed fixed from the start.
     std::optional<std::uint32_t> seed;
+
+    // --experiment: the experiment to run without a window (Action::Experiment), with --seed
+    // as its base seed.
+    ExperimentSettings experiment;
+    // --output: the file for the per-run CSV; empty for standard output.
+    QString experimentOutput;
 };
 
 // Reads the program's arguments (the program's own name first) with the conventions of

@@ -4,10 +4,12 @@
 #include "form/Form1.h"
 #include "qt/ChartWidget.h"
 #include "qt/ColourSquare.h"
+#include "qt/ExperimentWindow.h"
 #include "qt/FrameBox.h"
 #include "qt/LineDelegate.h"
 #include "qt/ReportLog.h"
 #include "qt/SeedDialog.h"
+#include "qt/ShortcutPriority.h"
 #include "qt/Startup.h"
 
 #include <QCloseEvent>
@@ -17,6 +19,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 #include <vector>
@@ -149,7 +152,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
 
 MainWindow::MainWindow(const std::string& decimalSeparator, std::optional<std::uint32_t> seed,
                        QWidget* parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent), decimalSeparator_(decimalSeparator) {
     installFontSubstitutions();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
@@ -174,6 +177,7 @@ MainWindow::MainWindow(const std::string& decimalSeparator, std::optional<std::u
         form_->fixSeed(*seed);
     }
     connectHandlers();
+    addExperimentTool();
 
     // The layout is fixed: the window opens with the client area at its designed size
     // and nothing moves when it is resized.
@@ -317,6 +321,53 @@ QMenu* MainWindow::toolsMenu() {
         tools_->setObjectName(QStringLiteral("toolsMenu"));
     }
     return tools_;
+}
+
+void MainWindow::addExperimentTool() {
+    QAction* experiment = toolsMenu()->addAction(tr("&Deney…"));
+    experiment->setObjectName(QStringLiteral("experimentAction"));
+    experiment->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(experiment, &QAction::triggered, this, &MainWindow::openExperiment);
+    auto* priority = new ShortcutPriority({experiment->shortcut()}, this);
+    for (QLineEdit* box : findChildren<QLineEdit*>()) {
+        box->installEventFilter(priority);
+    }
+}
+
+void MainWindow::openExperiment() {
+    if (experiment_ == nullptr) {
+        // The experiment starts from what the boxes hold when it is asked for.
+        const auto inputs = [this] {
+            RunInputs in;
+            const auto typed = [this](Control c) {
+                return control<QLineEdit>(c)->text().toStdString();
+            };
+            in.target = typed(Control::Text1);
+            in.mutation = typed(Control::Text3);
+            const Control coefficients[] = {Control::ta, Control::tb, Control::tc, Control::td,
+                                            Control::te};
+            const Control exponents[] = {Control::pa, Control::pb, Control::pc, Control::pd,
+                                         Control::pe};
+            for (std::size_t j = 0; j < 5; ++j) {
+                in.coefficients[j] = typed(coefficients[j]);
+                in.exponents[j] = typed(exponents[j]);
+            }
+            return in;
+        };
+        experiment_ = new ExperimentWindow(inputs, decimalSeparator_, this);
+        experiment_->resize(experiment_->sizeHint().expandedTo(QSize(820, 640)));
+        // Beside the main window where the screen has room, otherwise as far right as fits.
+        QPoint at = frameGeometry().topRight() + QPoint(8, 0);
+        if (const QScreen* s = screen()) {
+            const QRect room = s->availableGeometry();
+            at.setX(std::max(room.left(), std::min(at.x(), room.right() - experiment_->width())));
+            at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - experiment_->height())));
+        }
+        experiment_->move(at);
+    }
+    experiment_->show();
+    experiment_->raise();
+    experiment_->activateWindow();
 }
 
 void MainWindow::setTabChain() {

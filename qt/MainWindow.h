@@ -22,6 +22,8 @@ class Form1;
 
 namespace ga::qt {
 
+class ExperimentWindow;
+
 // The program's one window: the controls built from the control table, the menu, the
 // timer, and the logic (Form1) that every click, menu item and tick is handed to.
 class MainWindow : public QMainWindow {
@@ -65,6 +67,9 @@ class MainWindow : public QMainWindow {
     void updateCommands();
     void stepOnce();
     void chooseSeed();
+    // "Araçlar" -> "Deney…": the experiment window, made on first use beside this one.
+    void addExperimentTool();
+    void openExperiment();
 
     QtWindowOps::Widgets controls_{};
     TickTimer* timer_ = nullptr;
@@ -75,6 +80,8 @@ class MainWindow : public QMainWindow {
     QAction* stepAction_ = nullptr;
     QAction* startAction_ = nullptr;
     QElapsedTimer sinceStep_;
+    std::string decimalSeparator_;
+    ExperimentWindow* experiment_ = nullptr;
 };
 
 } // namespace ga::qt

@@ -98,6 +98,15 @@ TEST(SpreadLayoutTest, LabelsDoNotTouch) {
     }
     EXPECT_EQ(valueLabel(0.5, ","), "0,5");
     EXPECT_EQ(valueLabel(100, ","), "100");
+    const struct {
+        double value;
+        int decimals;
+        const char* label;
+    } rounded[] = {{12.26, 1, "12,3"}, {20.0, 2, "20"},      {1.0 / 3, 2, "0,33"},
+                   {-0.01, 1, "0"},    {1e7, 0, "10000000"}, {66.666, 1, "66,7"}};
+    for (const auto& r : rounded) {
+        EXPECT_EQ(roundedLabel(r.value, r.decimals, ","), r.label) << r.value;
+    }
 }
 
 } // namespace

@@ -1,0 +1,485 @@
+#include "qt/ExperimentWindow.h"
+
+#include "engine/ExperimentSummary.h"
+#include "form/ExperimentCsv.h"
+#include "form/Messages.h"
+#include "qt/RunsModel.h"
+#include "qt/SpreadChart.h"
+#include "qt/SummaryModel.h"
+#include "runtime/Convert.h"
+#include "runtime/Random.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+
+namespace ga::qt {
+
+namespace {
+
+// The display clock: progress is looked at no more often than the main window paints.
+constexpr int kFrameMs = 33;
+const QString kMutationValues = QStringLiteral("0:100:5");
+const QString kTargetValues = QStringLiteral("100:1000:100");
+
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLineEdit* lineEdit(const QString& name, const QString& accessibleName, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setAccessibleName(accessibleName);
+    return edit;
+}
+
+} // namespace
+
+ExperimentWindow::ExperimentWindow(std::function<RunInputs()> mainInputs,
+                                   std::string decimalSeparator, QWidget* parent)
+    : QWidget(parent, Qt::Window), mainInputs_(std::move(mainInputs)),
+      separator_(std::move(decimalSeparator)) {
+    setObjectName(QStringLiteral("experimentWindow"));
+    setWindowTitle(tr("Deney"));
+    buildForm();
+    takeMainInputs();
+    variedChanged();
+    clock_ = new QTimer(this);
+    clock_->setObjectName(QStringLiteral("experimentClock"));
+    clock_->setInterval(kFrameMs);
+    connect(clock_, &QTimer::timeout, this, &ExperimentWindow::poll);
+    setRunning(false);
+}
+
+ExperimentWindow::~ExperimentWindow() = default;
+
+void ExperimentWindow::buildForm() {
+    // The objective function, as in the main window: a coefficient and an exponent for each
+    // of x, y, z, k, c.
+    auto* function = new QGroupBox(tr("Amaç fonksiyonu"), this);
+    function->setObjectName(QStringLiteral("functionBox"));
+    auto* grid = new QGridLayout(function);
+    const char* const letters[] = {"x", "y", "z", "k", "c"};
+    grid->addWidget(new QLabel(tr("Katsayı"), function), 1, 0);
+    grid->addWidget(new QLabel(tr("Üs"), function), 2, 0);
+    for (std::size_t j = 0; j < 5; ++j) {
+        const QString letter = QString::fromLatin1(letters[j]);
+        const int column = static_cast<int>(j) + 1;
+        auto* heading = new QLabel(letter, function);
+        heading->setAlignment(Qt::AlignCenter);
+        grid->addWidget(heading, 0, column);
+        coefficients_[j] = lineEdit(QStringLiteral("coefficient%1").arg(column),
+                                    tr("%1 katsayısı").arg(letter), function);
+        exponents_[j] =
+            lineEdit(QStringLiteral("exponent%1").arg(column), tr("%1 üssü").arg(letter), function);
+        for (QLineEdit* edit : {coefficients_[j], exponents_[j]}) {
+            edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+        }
+        grid->addWidget(coefficients_[j], 1, column);
+        grid->addWidget(exponents_[j], 2, column);
+    }
+    grid->setRowStretch(3, 1);
+
+    auto* inputs = new QGroupBox(tr("Girdiler"), this);
+    inputs->setObjectName(QStringLiteral("inputsBox"));
+    auto* inputsForm = new QFormLayout(inputs);
+    target_ = lineEdit(QStringLiteral("target"), tr("Ulaşılacak sayı"), inputs);
+    mutation_ = lineEdit(QStringLiteral("mutation"), tr("Mutasyon yüzdesi"), inputs);
+    inputsForm->addRow(tr("&Ulaşılacak sayı:"), target_);
+    inputsForm->addRow(tr("&Mutasyon yüzdesi:"), mutation_);
+    fromMain_ = new QPushButton(tr("&Ana pencereden al"), inputs);
+    fromMain_->setObjectName(QStringLiteral("fromMainWindow"));
+    fromMain_->setAccessibleDescription(
+        tr("Amaç fonksiyonunu, ulaşılacak sayıyı ve mutasyon yüzdesini ana pencereden kopyalar"));
+    connect(fromMain_, &QPushButton::clicked, this, &ExperimentWindow::takeMainInputs);
+    inputsForm->addRow(fromMain_);
+    inputsForm->setRowWrapPolicy(QFormLayout::DontWrapRows);
+
+    auto* plan = new QGroupBox(tr("Deney"), this);
+    plan->setObjectName(QStringLiteral("planBox"));
+    auto* planForm = new QFormLayout(plan);
+    varied_ = new QComboBox(plan);
+    varied_->setObjectName(QStringLiteral("variedSetting"));
+    varied_->setAccessibleName(tr("Değişen ayar"));
+    varied_->addItem(tr("Mutasyon yüzdesi"));
+    varied_->addItem(tr("Ulaşılacak sayı"));
+    connect(varied_, &QComboBox::currentIndexChanged, this, &ExperimentWindow::variedChanged);
+    values_ = lineEdit(QStringLiteral("values"), tr("Değerler"), plan);
+    values_->setText(kMutationValues);
+    values_->setToolTip(tr("Bir liste (1, 5, 10) ya da BAŞLANGIÇ:BİTİŞ:ADIM biçiminde bir aralık "
+                           "(0:100:5); ondalık ayırıcı noktadır."));
+    values_->setAccessibleDescription(values_->toolTip());
+    runs_ = lineEdit(QStringLiteral("runsPerSetting"), tr("Ayar başına çalıştırma"), plan);
+    runs_->setText(QStringLiteral("100"));
+    limit_ = lineEdit(QStringLiteral("generationLimit"), tr("Nesil sınırı"), plan);
+    limit_->setText(QStringLiteral("10000"));
+    seed_ = lineEdit(QStringLiteral("baseSeed"), tr("Temel tohum"), plan);
+    seed_->setText(QStringLiteral("1"));
+    seed_->setToolTip(tr("Her çalıştırmanın tohumu bu tohumdan, ayarın ve çalıştırmanın "
+                         "sırasından türetilir."));
+    threads_ = new QSpinBox(plan);
+    threads_->setObjectName(QStringLiteral("threads"));
+    threads_->setAccessibleName(tr("İş parçacığı"));
+    threads_->setRange(1, static_cast<int>(kMaxThreads));
+    threads_->setValue(
+        static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, kMaxThreads)));
+    planForm->addRow(tr("&Değişen ayar:"), varied_);
+    planForm->addRow(tr("D&eğerler:"), values_);
+    planForm->addRow(tr("Ayar başına ça&lıştırma:"), runs_);
+    planForm->addRow(tr("&Nesil sınırı:"), limit_);
+    planForm->addRow(tr("&Temel tohum:"), seed_);
+    planForm->addRow(tr("İş &parçacığı:"), threads_);
+
+    start_ = new QPushButton(tr("&Başlat"), this);
+    start_->setObjectName(QStringLiteral("start"));
+    start_->setAutoDefault(true);
+    connect(start_, &QPushButton::clicked, this, &ExperimentWindow::start);
+    cancel_ = new QPushButton(tr("İ&ptal"), this);
+    cancel_->setObjectName(QStringLiteral("cancel"));
+    cancel_->setAutoDefault(true);
+    connect(cancel_, &QPushButton::clicked, this, &ExperimentWindow::cancel);
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("progress"));
+    progress_->setAccessibleName(tr("İlerleme"));
+    progress_->setRange(0, 1);
+    progress_->setValue(0);
+    progressText_ = new QLabel(tr("Bir deney başlatınız."), this);
+    progressText_->setObjectName(QStringLiteral("progressText"));
+
+    summaryModel_ = new SummaryModel(separator_, this);
+    runsModel_ = new RunsModel(separator_, this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("results"));
+    summaryView_ = new QTableView(tabs_);
+    summaryView_->setObjectName(QStringLiteral("summaryTable"));
+    summaryView_->setAccessibleName(tr("Ayar başına sonuçlar"));
+    summaryView_->setModel(summaryModel_);
+    runsView_ = new QTableView(tabs_);
+    runsView_->setObjectName(QStringLiteral("runsTable"));
+    runsView_->setAccessibleName(tr("Çalıştırmalar"));
+    runsView_->setModel(runsModel_);
+    for (QTableView* view : {summaryView_, runsView_}) {
+        view->setTabKeyNavigation(false);
+        view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    }
+    auto* chartPage = new QWidget(tabs_);
+    chartPage->setObjectName(QStringLiteral("chartPage"));
+    chart_ = new SpreadChart(separator_, chartPage);
+    chart_->setObjectName(QStringLiteral("spreadChart"));
+    logarithmic_ = new QCheckBox(tr("&Logaritmik nesil ekseni"), chartPage);
+    logarithmic_->setObjectName(QStringLiteral("logarithmicAxis"));
+    logarithmic_->setChecked(chart_->logarithmic());
+    connect(logarithmic_, &QCheckBox::toggled, chart_, &SpreadChart::setLogarithmic);
+    auto* chartLayout = new QVBoxLayout(chartPage);
+    chartLayout->addWidget(chart_, 1);
+    chartLayout->addWidget(logarithmic_);
+    tabs_->addTab(summaryView_, tr("Öze&t"));
+    tabs_->addTab(runsView_, tr("Çalıştı&rmalar"));
+    tabs_->addTab(chartPage, tr("&Grafik"));
+
+    exportRuns_ = new QPushButton(tr("Çalıştırmaları &kaydet (CSV)…"), this);
+    exportRuns_->setObjectName(QStringLiteral("exportRuns"));
+    connect(exportRuns_, &QPushButton::clicked, this, [this] { chooseFile(true); });
+    exportSummary_ = new QPushButton(tr("Özeti ka&ydet (CSV)…"), this);
+    exportSummary_->setObjectName(QStringLiteral("exportSummary"));
+    connect(exportSummary_, &QPushButton::clicked, this, [this] { chooseFile(false); });
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(function);
+    top->addWidget(inputs);
+    top->addWidget(plan, 1);
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(start_);
+    commands->addWidget(cancel_);
+    commands->addWidget(progress_, 1);
+    auto* exports = new QHBoxLayout;
+    exports->addStretch(1);
+    exports->addWidget(exportRuns_);
+    exports->addWidget(exportSummary_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(commands);
+    layout->addWidget(progressText_);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(exports);
+
+    // The keyboard goes through the boxes in reading order, then the commands and results.
+    QWidget* chain[] = {coefficients_[0], coefficients_[1],
+                        coefficients_[2], coefficients_[3],
+                        coefficients_[4], exponents_[0],
+                        exponents_[1],    exponents_[2],
+                        exponents_[3],    exponents_[4],
+                        target_,          mutation_,
+                        fromMain_,        varied_,
+                        values_,          runs_,
+                        limit_,           seed_,
+                        threads_,         start_,
+                        cancel_,          tabs_,
+                        summaryView_,     runsView_,
+                        chart_,           logarithmic_,
+                        exportRuns_,      exportSummary_};
+    for (std::size_t i = 1; i < std::size(chain); ++i) {
+        setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+void ExperimentWindow::takeMainInputs() {
+    const RunInputs in = mainInputs_();
+    for (std::size_t j = 0; j < 5; ++j) {
+        coefficients_[j]->setText(fromUtf8(in.coefficients[j]));
+        exponents_[j]->setText(fromUtf8(in.exponents[j]));
+    }
+    target_->setText(fromUtf8(in.target));
+    mutation_->setText(fromUtf8(in.mutation));
+}
+
+void ExperimentWindow::variedChanged() {
+    const bool target = varied_->currentIndex() == 1;
+    // The varied setting's own box does not count; its values come from "Değerler".
+    target_->setEnabled(!target);
+    mutation_->setEnabled(target);
+    if (target && values_->text() == kMutationValues) {
+        values_->setText(kTargetValues);
+    } else if (!target && values_->text() == kTargetValues) {
+        values_->setText(kMutationValues);
+    }
+}
+
+void ExperimentWindow::showMessage(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("experimentMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->button(QMessageBox::Ok)->setText(tr("Tamam"));
+    // Without a nested event loop: the runs and the main window go on behind it.
+    box->open();
+}
+
+void ExperimentWindow::refuse(QLineEdit* box, ExperimentError error) {
+    showMessage(fromUtf8(experimentErrorText(error)));
+    box->setFocus();
+    box->selectAll();
+}
+
+std::optional<ExperimentSettings> ExperimentWindow::readSettings() {
+    ExperimentSettings s;
+    for (std::size_t j = 0; j < 5; ++j) {
+        s.inputs.coefficients[j] = coefficients_[j]->text().toStdString();
+        s.inputs.exponents[j] = exponents_[j]->text().toStdString();
+    }
+    s.inputs.target = target_->text().toStdString();
+    s.inputs.mutation = mutation_->text().toStdString();
+    s.varied = varied_->currentIndex() == 1 ? VariedSetting::Target : VariedSetting::Mutation;
+
+    ValueList values = parseValues(values_->text().toStdString());
+    if (values.error != ExperimentError::None) {
+        refuse(values_, values.error);
+        return std::nullopt;
+    }
+    s.values = std::move(values.values);
+    if (s.varied == VariedSetting::Mutation && !acceptableTarget(Val(s.inputs.target))) {
+        refuse(target_, ExperimentError::TargetRefused);
+        return std::nullopt;
+    }
+    const auto runs = parseSeed(runs_->text().toStdString());
+    if (!runs || *runs == 0) {
+        refuse(runs_, ExperimentError::BadRuns);
+        return std::nullopt;
+    }
+    s.runsPerSetting = *runs;
+    const auto limit = parseSeed(limit_->text().toStdString());
+    if (!limit || *limit == 0 || *limit > kMaxGenerationLimit) {
+        refuse(limit_, ExperimentError::BadLimit);
+        return std::nullopt;
+    }
+    s.generationLimit = *limit;
+    const auto seed = parseSeed(seed_->text().toStdString());
+    if (!seed) {
+        refuse(seed_, ExperimentError::BadSeed);
+        return std::nullopt;
+    }
+    s.baseSeed = *seed;
+    s.threads = static_cast<unsigned>(threads_->value());
+    if (const ExperimentError error = check(s); error != ExperimentError::None) {
+        refuse(error == ExperimentError::BadThreads ? seed_ : values_, error);
+        return std::nullopt;
+    }
+    return s;
+}
+
+void ExperimentWindow::start() {
+    if (running()) {
+        return;
+    }
+    std::optional<ExperimentSettings> settings = readSettings();
+    if (!settings) {
+        return;
+    }
+    // The tables let go of the last experiment before it goes.
+    runsModel_->setExperiment(nullptr);
+    summaryModel_->setSummaries(settings->varied, {});
+    chart_->setSummaries(settings->varied, {});
+    experiment_ = std::make_unique<Experiment>(std::move(*settings));
+    cancelled_ = false;
+    progress_->setRange(0, static_cast<int>(experiment_->runCount()));
+    progress_->setValue(0);
+    elapsed_.start();
+    experiment_->start();
+    setRunning(true);
+    showProgress();
+    clock_->start();
+}
+
+void ExperimentWindow::cancel() {
+    if (!running()) {
+        return;
+    }
+    cancelled_ = true;
+    experiment_->cancel();
+    progressText_->setText(tr("İptal ediliyor…"));
+}
+
+bool ExperimentWindow::running() const {
+    return experiment_ != nullptr && clock_->isActive();
+}
+
+void ExperimentWindow::poll() {
+    if (experiment_->finished()) {
+        finish();
+        return;
+    }
+    if (!cancelled_) {
+        showProgress();
+    }
+}
+
+void ExperimentWindow::showProgress() {
+    const std::size_t done = experiment_->runsDone();
+    const std::size_t total = experiment_->runCount();
+    progress_->setValue(static_cast<int>(done));
+    QString text = tr("%1 / %2 çalıştırma").arg(done).arg(total);
+    if (done > 0) {
+        const double left = static_cast<double>(elapsed_.elapsed()) / 1000 *
+                            static_cast<double>(total - done) / static_cast<double>(done);
+        text += QStringLiteral(" — ") +
+                (left < 60 ? tr("kalan süre yaklaşık %1 sn").arg(std::ceil(left))
+                           : tr("kalan süre yaklaşık %1 dk").arg(std::ceil(left / 60)));
+    }
+    progressText_->setText(text);
+}
+
+void ExperimentWindow::finish() {
+    clock_->stop();
+    experiment_->wait();
+    const std::size_t done = experiment_->runsDone();
+    const std::size_t total = experiment_->runCount();
+    progress_->setValue(static_cast<int>(done));
+    const QString seconds = QString::number(static_cast<double>(elapsed_.elapsed()) / 1000, 'f', 1)
+                                .replace(QLatin1Char('.'), fromUtf8(separator_));
+    progressText_->setText(cancelled_ ? tr("İptal edildi: %1 / %2 çalıştırma bitti (%3 sn).")
+                                            .arg(done)
+                                            .arg(total)
+                                            .arg(seconds)
+                                      : tr("Bitti: %1 çalıştırma, %2 sn.").arg(total).arg(seconds));
+    const ExperimentSettings& s = experiment_->settings();
+    std::vector<SettingSummary> summaries = summarize(s, experiment_->results());
+    summaryModel_->setSummaries(s.varied, summaries);
+    chart_->setSummaries(s.varied, std::move(summaries));
+    runsModel_->setExperiment(experiment_.get());
+    setRunning(false);
+}
+
+void ExperimentWindow::setRunning(bool running) {
+    start_->setEnabled(!running);
+    cancel_->setEnabled(running);
+    const bool results = !running && experiment_ != nullptr;
+    exportRuns_->setEnabled(results);
+    exportSummary_->setEnabled(results);
+    if (!running && cancel_->hasFocus()) {
+        start_->setFocus();
+    }
+}
+
+void ExperimentWindow::chooseFile(bool runs) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = runs ? tr("deney-calistirmalar.csv") : tr("deney-ozet.csv");
+    auto* dialog = new QFileDialog(this, runs ? tr("Çalıştırmaları kaydet") : tr("Özeti kaydet"),
+                                   QDir(folder).filePath(name), tr("CSV dosyaları (*.csv)"));
+    dialog->setObjectName(QStringLiteral("exportDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("csv"));
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this, runs](const QString& path) { writeCsv(path, runs); });
+    dialog->open();
+}
+
+bool ExperimentWindow::exportRunsTo(const QString& path) {
+    return writeCsv(path, true);
+}
+
+bool ExperimentWindow::exportSummaryTo(const QString& path) {
+    return writeCsv(path, false);
+}
+
+bool ExperimentWindow::writeCsv(const QString& path, bool runs) {
+    if (experiment_ == nullptr || running()) {
+        return false;
+    }
+    // Written whole or not at all: a failure leaves any earlier file as it was.
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly);
+    const CsvSink sink = [&file, &ok](std::string_view piece) {
+        ok = ok && file.write(piece.data(), static_cast<qint64>(piece.size())) ==
+                       static_cast<qint64>(piece.size());
+    };
+    if (ok) {
+        const ExperimentSettings& s = experiment_->settings();
+        if (runs) {
+            writeRunsCsv(s, experiment_->results(), sink);
+        } else {
+            writeSummaryCsv(s.varied, summaryModel_->summaries(), sink);
+        }
+        ok = ok && file.commit();
+    }
+    if (!ok) {
+        showMessage(
+            tr("“%1” kaydedilemedi: %2").arg(QFileInfo(path).fileName(), file.errorString()));
+        return false;
+    }
+    progressText_->setText(tr("Kaydedildi: %1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+void ExperimentWindow::closeEvent(QCloseEvent* event) {
+    // A closed window does no work behind the user's back: the runs stop, and the ones that
+    // ended are there when it opens again.
+    cancel();
+    QWidget::closeEvent(event);
+}
+
+} // namespace ga::qt

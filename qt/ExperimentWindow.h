@@ -1,0 +1,109 @@
+#pragma once
+
+#include "engine/Experiment.h"
+#include "engine/QuietRun.h"
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableView;
+class QTimer;
+
+namespace ga::qt {
+
+class RunsModel;
+class SpreadChart;
+class SummaryModel;
+
+// "Deney": many runs of the main window's algorithm for each value of one setting, on every
+// core, with a table and a chart of how the runs ended. The runs go on in worker threads;
+// this window looks at their progress on its own display clock and never waits for them,
+// so it and the main window stay responsive.
+class ExperimentWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `mainInputs` reads the main window's boxes: the starting point, and what "Ana
+    // pencereden al" takes again.
+    ExperimentWindow(std::function<RunInputs()> mainInputs, std::string decimalSeparator,
+                     QWidget* parent = nullptr);
+    ~ExperimentWindow() override;
+
+    // The commands, as the buttons give them.
+    void start();
+    void cancel();
+    // Writes the per-run or the summary CSV to `path`; false (with a message) on failure.
+    bool exportRunsTo(const QString& path);
+    bool exportSummaryTo(const QString& path);
+
+    [[nodiscard]] bool running() const;
+    // The last experiment, running or ended; null before the first.
+    [[nodiscard]] const Experiment* experiment() const { return experiment_.get(); }
+    [[nodiscard]] const SummaryModel& summary() const { return *summaryModel_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildForm();
+    void takeMainInputs();
+    void variedChanged();
+    // The settings from the boxes, or a message and the focus on the box at fault.
+    std::optional<ExperimentSettings> readSettings();
+    void refuse(QLineEdit* box, ExperimentError error);
+    void poll();
+    void finish();
+    void showProgress();
+    void chooseFile(bool runs);
+    bool writeCsv(const QString& path, bool runs);
+    void showMessage(const QString& text);
+    void setRunning(bool running);
+
+    std::function<RunInputs()> mainInputs_;
+    std::string separator_;
+
+    std::array<QLineEdit*, 5> coefficients_{};
+    std::array<QLineEdit*, 5> exponents_{};
+    QLineEdit* target_ = nullptr;
+    QLineEdit* mutation_ = nullptr;
+    QPushButton* fromMain_ = nullptr;
+    QComboBox* varied_ = nullptr;
+    QLineEdit* values_ = nullptr;
+    QLineEdit* runs_ = nullptr;
+    QLineEdit* limit_ = nullptr;
+    QLineEdit* seed_ = nullptr;
+    QSpinBox* threads_ = nullptr;
+    QPushButton* start_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* progressText_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QTableView* summaryView_ = nullptr;
+    QTableView* runsView_ = nullptr;
+    SpreadChart* chart_ = nullptr;
+    QCheckBox* logarithmic_ = nullptr;
+    QPushButton* exportRuns_ = nullptr;
+    QPushButton* exportSummary_ = nullptr;
+    SummaryModel* summaryModel_ = nullptr;
+    RunsModel* runsModel_ = nullptr;
+    QTimer* clock_ = nullptr;
+
+    std::unique_ptr<Experiment> experiment_;
+    QElapsedTimer elapsed_;
+    bool cancelled_ = false;
+};
+
+} // namespace ga::qt

@@ -1,0 +1,105 @@
+#include "qt/RunsModel.h"
+
+#include "form/SpreadLayout.h"
+#include "runtime/Convert.h"
+
+#include <utility>
+
+namespace ga::qt {
+
+namespace {
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+RunsModel::RunsModel(std::string decimalSeparator, QObject* parent)
+    : QAbstractTableModel(parent), separator_(std::move(decimalSeparator)) {}
+
+void RunsModel::setExperiment(const Experiment* experiment) {
+    beginResetModel();
+    experiment_ = experiment;
+    endResetModel();
+    emit headerDataChanged(Qt::Horizontal, Value, Value);
+}
+
+int RunsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || experiment_ == nullptr
+               ? 0
+               : static_cast<int>(experiment_->results().size());
+}
+
+int RunsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant RunsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    const auto i = static_cast<std::size_t>(index.row());
+    const ExperimentSettings& settings = experiment_->settings();
+    const RunResult& r = experiment_->results()[i];
+    const bool ran = r.outcome != RunOutcome::NotRun;
+    switch (index.column()) {
+    case Value:
+        return fromUtf8(valueLabel(settings.values[i / settings.runsPerSetting], separator_));
+    case Run:
+        return QString::number(i % settings.runsPerSetting + 1);
+    case Seed:
+        return QString::number(r.seed);
+    case Generations:
+        return ran ? QString::number(r.generations) : QStringLiteral("—");
+    case Reached:
+        if (!ran) {
+            return tr("Yapılmadı");
+        }
+        return r.outcome == RunOutcome::Reached ? tr("Evet") : tr("Hayır");
+    case BestGene:
+        // As the results panel shows them.
+        return ran ? fromUtf8(CStr(r.bestGene, separator_)) : QStringLiteral("—");
+    case BestFitness:
+        return ran ? fromUtf8(CStr(r.bestFitness, separator_)) : QStringLiteral("—");
+    default:
+        return {};
+    }
+}
+
+QVariant RunsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole) {
+        return {};
+    }
+    if (orientation == Qt::Vertical) {
+        return section + 1;
+    }
+    switch (section) {
+    case Value:
+        return experiment_ != nullptr && experiment_->settings().varied == VariedSetting::Target
+                   ? tr("Ulaşılacak sayı")
+                   : tr("Mutasyon yüzdesi");
+    case Run:
+        return tr("Çalıştırma");
+    case Seed:
+        return tr("Tohum");
+    case Generations:
+        return tr("Nesil");
+    case Reached:
+        return tr("Hedefe ulaştı");
+    case BestGene:
+        return tr("En iyi gen");
+    case BestFitness:
+        return tr("En iyi uyum");
+    default:
+        return {};
+    }
+}
+
+} // namespace ga::qt

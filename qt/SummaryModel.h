@@ -1,0 +1,51 @@
+#pragma once
+
+#include "engine/ExperimentSummary.h"
+
+#include <QAbstractTableModel>
+
+#include <string>
+#include <vector>
+
+namespace ga::qt {
+
+// The results table of an experiment: one row per setting with its runs, how many reached
+// the target, and the spread of the generations they needed.
+class SummaryModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    enum Column {
+        Value,
+        Runs,
+        Reached,
+        ReachedPercent,
+        Min,
+        LowerQuartile,
+        Median,
+        Mean,
+        UpperQuartile,
+        Max,
+        ColumnCount
+    };
+
+    explicit SummaryModel(std::string decimalSeparator, QObject* parent = nullptr);
+
+    void setSummaries(VariedSetting varied, std::vector<SettingSummary> summaries);
+    [[nodiscard]] const std::vector<SettingSummary>& summaries() const { return summaries_; }
+
+    [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+    [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
+                                      int role) const override;
+
+  private:
+    [[nodiscard]] QString text(const SettingSummary& s, int column) const;
+
+    std::string separator_;
+    VariedSetting varied_ = VariedSetting::Mutation;
+    std::vector<SettingSummary> summaries_;
+};
+
+} // namespace ga::qt
