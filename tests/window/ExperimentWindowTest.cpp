@@ -145,7 +145,6 @@ void ExperimentWindowTest::shortcutWinsOverATextBoxThatWantsTheKey() {
         QCOMPARE(triggered, withPriority ? 1 : 0);
     }
 }
-}
 
 void ExperimentWindowTest::badInputsAreRefusedAndNothingStarts_data() {
     QTest::addColumn<QString>("box");
