@@ -107,6 +107,13 @@ void printSummary(VariedSetting varied, const std::vector<SettingSummary>& summa
 } // namespace
 
 int runHeadlessExperiment(const ExperimentSettings& settings, const QString& output) {
+    // From here on an interrupt ends the runs but still writes the ones that ended.
+    struct sigaction action {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+
     // The file is opened before any run, so a wrong path costs no time.
     QSaveFile file(output);
     if (!output.isEmpty() && !file.open(QIODevice::WriteOnly)) {
@@ -114,12 +121,6 @@ int runHeadlessExperiment(const ExperimentSettings& settings, const QString& out
                      qPrintable(file.errorString()));
         return 1;
     }
-
-    struct sigaction action {};
-    action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
 
     const bool terminal = isatty(STDERR_FILENO) != 0;
     const auto started = std::chrono::steady_clock::now();

@@ -54,4 +54,94 @@ else
     [[ $code -eq 1 ]] || fail "no display: exit $code, not 1"
     grep -q 'no display' err.txt || fail "no display: $(cat err.txt)"
 fi
+# --- Experiments without a display -------------------------------------------------------
+
+# A refused experiment says why in one line, exits with status 2, and runs nothing.
+bad_experiments=(
+    "--runs 5"
+    "--output x.csv"
+    "--experiment"
+    "--experiment --values 1"
+    "--experiment --vary speed --values 1"
+    "--experiment --vary mutation"
+    "--experiment --vary mutation --values 0:100:0"
+    "--experiment --vary mutation --values 100:0:5"
+    "--experiment --vary mutation --values 0:100"
+    "--experiment --vary mutation --values 0,5;1"
+    "--experiment --vary mutation --values 0:1000:1 --runs 1000"
+    "--experiment --vary mutation --values 1 --max-generations 0"
+    "--experiment --vary mutation --values 1 --runs 0"
+    "--experiment --vary mutation --values 1 --threads 0"
+    "--experiment --vary mutation --values 1 --mutation 5"
+    "--experiment --vary mutation --values 1 --target 0"
+    "--experiment --vary mutation --values 1 --coefficients 1,2,3"
+    "--experiment --vary mutation --values 1 --exponents 1,2,3,4,x"
+    "--experiment --vary target --values 0:500:100"
+    "--experiment --vary target --values 1 --target 5"
+    "--experiment --vary mutation --values 1 --seed -1"
+)
+for bad in "${bad_experiments[@]}"; do
+    # shellcheck disable=SC2086 # the case is split into its words on purpose
+    if run $bad; then
+        fail "'$bad' was accepted"
+        continue
+    else
+        code=$?
+    fi
+    [[ $code -eq 2 ]] || fail "'$bad' exited with $code, not 2"
+    [[ $(wc -l <err.txt) -eq 1 ]] || fail "'$bad' wrote $(wc -l <err.txt) lines: $(cat err.txt)"
+    grep -q '^genetik-algoritma: ' err.txt || fail "'$bad': $(cat err.txt)"
+    [[ ! -s out.txt ]] || fail "'$bad' wrote to standard output"
+done
+
+# A small sweep: the per-run CSV on standard output, the same for one thread and two, the
+# summary on standard error and no progress line there (it is not a terminal).
+sweep=(--experiment --vary mutation --values 0,50,100 --runs 7 --max-generations 800
+    --seed 9 --coefficients 1,1,1,1,1 --exponents 3,2,2,1,1 --target 277)
+if run "${sweep[@]}" --threads 1; then
+    cp out.txt one-thread.csv
+    [[ $(head -n 1 out.txt) == $'mutation,run,seed,generations,reached,best_gene,best_fitness\r' ]] ||
+        fail "sweep header: $(head -n 1 out.txt)"
+    [[ $(wc -l <out.txt) -eq 22 ]] || fail "sweep wrote $(wc -l <out.txt) lines, not 22"
+    [[ $(grep -c $'\r$' out.txt) -eq 22 ]] || fail "sweep lines do not end in CR LF"
+    grep -q '^mutation  *runs  *reached' err.txt || fail "no summary table: $(cat err.txt)"
+    [[ $(wc -l <err.txt) -eq 4 ]] || fail "summary has $(wc -l <err.txt) lines, not 4"
+    ! grep -q $'\r' err.txt || fail "a progress line went to a file"
+else
+    fail "sweep exited with $?: $(cat err.txt)"
+fi
+if run "${sweep[@]}" --threads 2 --output runs.csv; then
+    [[ ! -s out.txt ]] || fail "--output still wrote to standard output"
+    cmp -s runs.csv one-thread.csv || fail "two threads or --output gave other results"
+else
+    fail "sweep with --output exited with $?: $(cat err.txt)"
+fi
+
+# An output that cannot be written fails before any run, with status 1.
+if run "${sweep[@]}" --output missing/runs.csv; then
+    fail "an unwritable --output was accepted"
+else
+    code=$?
+    [[ $code -eq 1 ]] || fail "unwritable --output exited with $code, not 1"
+    grep -q "cannot write 'missing/runs.csv'" err.txt || fail "unwritable --output: $(cat err.txt)"
+fi
+
+# Ctrl+C stops an experiment that would never end by itself (the target is beyond the
+# function's reach) and writes the runs that ended: none here, so the header alone. The
+# signal is sent once the two workers run, which is after the handler is in place.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" --experiment --vary target \
+    --values 100000 --runs 4 --max-generations 1000000000 --threads 2 --output endless.csv \
+    >out.txt 2>err.txt &
+pid=$!
+for _ in $(seq 1 1000); do
+    (($(ls "/proc/$pid/task" 2>/dev/null | wc -l) >= 3)) && break
+    sleep 0.01
+done
+kill -INT "$pid"
+code=0
+wait "$pid" || code=$?
+[[ $code -eq 130 ]] || fail "interrupted experiment exited with $code, not 130"
+[[ $(cat endless.csv) == $'target,run,seed,generations,reached,best_gene,best_fitness\r' ]] ||
+    fail "interrupted experiment wrote: $(cat endless.csv)"
+grep -q 'interrupted; 0 of 4 runs' err.txt || fail "interrupted experiment: $(cat err.txt)"
 exit $status
