@@ -1,8 +1,9 @@
 #include "runtime/Random.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
-#include <sstream>
 
 namespace ga {
 
@@ -27,8 +28,16 @@ float Random::rnd() {
 }
 
 void Random::fill(std::span<float> out) {
-    for (float& x : out) {
-        x = toUnit(engine_());
+    std::array<std::uint64_t, 64> bits; // written before it is read
+    while (!out.empty()) {
+        const std::size_t n = std::min(out.size(), bits.size());
+        engine_.fill(std::span(bits).first(n));
+        for (std::size_t i = 0; i < n; ++i) {
+            // The top 24 bits fit a 32-bit int, whose conversion vectorises; the value is
+            // the same as toUnit's.
+            out[i] = static_cast<float>(static_cast<std::int32_t>(bits[i] >> 40U)) * kScale;
+        }
+        out = out.subspan(n);
     }
 }
 
@@ -37,25 +46,11 @@ void Random::seed(std::uint32_t seed) {
 }
 
 std::string Random::state() const {
-    std::ostringstream out;
-    out << engine_;
-    return out.str();
+    return engine_.text();
 }
 
 bool Random::setState(std::string_view text) {
-    std::istringstream in{std::string(text)};
-    std::mt19937_64 read;
-    in >> read;
-    if (in.fail()) {
-        return false;
-    }
-    // Nothing may follow the state but blanks.
-    in >> std::ws;
-    if (!in.eof()) {
-        return false;
-    }
-    engine_ = read;
-    return true;
+    return engine_.read(text);
 }
 
 std::uint32_t clockSeed(float secondsSinceMidnight) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/MersenneTwister64.h"
+
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -24,9 +26,9 @@ class RandomSource {
 };
 
 // The program's generator. A seed fixes the whole sequence on every machine and in every
-// build: the standard's 64-bit Mersenne Twister, seeded with the seed itself, gives the
-// same numbers everywhere, and a draw keeps its top 24 bits scaled by 2^-24, so a value
-// is exact in single precision and never rounds up to 1.
+// build: the 64-bit Mersenne Twister (std::mt19937_64's numbers), seeded with the seed
+// itself, gives the same numbers everywhere, and a draw keeps its top 24 bits scaled by 2^-24, so a
+// value is exact in single precision and never rounds up to 1.
 class Random final : public RandomSource {
   public:
     float rnd() override;
@@ -39,7 +41,7 @@ class Random final : public RandomSource {
     bool setState(std::string_view text);
 
   private:
-    std::mt19937_64 engine_{0};
+    MersenneTwister64 engine_{0};
 };
 
 // The seed that a clock reading stands for: the bits of the single-precision seconds
