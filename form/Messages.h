@@ -1,14 +1,19 @@
 #pragma once
 
 #include "engine/ExperimentSettings.h"
+#include "form/Controls.h"
 
-#include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace ga {
 
-// The words of the program's own texts: status lines, message boxes and the pieces of the
-// report lines, which numbers written by the Str rule join.
+// The program speaks Turkish by identity; English is a choice.
+enum class Language : std::uint8_t { Turkish, English };
+
+// The words of the program's own texts in one language: status lines, message boxes, the
+// pieces of the report lines (which numbers written by the Str rule join, in the order
+// given), and the word for a value that is no number.
 struct Messages {
     std::string_view waiting;
     std::string_view prepared;
@@ -27,15 +32,28 @@ struct Messages {
     std::string_view mated1;
     std::string_view mated2;
     std::string_view born;
-    // Why an experiment cannot start, one text per ExperimentError (None's is empty).
-    std::array<std::string_view, 13> experimentErrors;
+    std::string_view undefined;
 };
 
-// The texts in the language in use.
-const Messages& messages();
+// The language in use, for everything the plain layers render. Set on the window's thread.
+Language language();
+void setLanguage(Language language);
 
-// The text of an experiment's error in the language in use.
+// The texts in the language in use, or in a given one.
+const Messages& messages();
+const Messages& messages(Language language);
+
+// A control's caption (or design-time text) and its name for screen readers, in the
+// language in use; the Turkish ones are the control table's. An empty name leaves the
+// toolkit's default, the control's own caption.
+std::string_view controlText(Control c);
+std::string_view controlAccessibleName(Control c);
+std::string_view controlText(Control c, Language language);
+std::string_view controlAccessibleName(Control c, Language language);
+
+// Why an experiment cannot start, in the language in use or a given one; empty for None.
 std::string_view experimentErrorText(ExperimentError error);
+std::string_view experimentErrorText(ExperimentError error, Language language);
 
 // The program's version, as the project states it.
 std::string_view programVersion();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ExperimentSettings.h"
+#include "form/Messages.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,8 @@ struct CommandLine {
     QString help;
     // --seed: the seed fixed from the start.
     std::optional<std::uint32_t> seed;
+    // --lang: the language for this start, over the one remembered.
+    std::optional<Language> language;
 
     // --experiment: the experiment to run without a window (Action::Experiment), with --seed
     // as its base seed.

@@ -50,10 +50,9 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QLineEdit* lineEdit(const QString& name, const QString& accessibleName, QWidget* parent) {
+QLineEdit* lineEdit(const QString& name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    edit->setAccessibleName(accessibleName);
     return edit;
 }
 
@@ -64,14 +63,16 @@ ExperimentWindow::ExperimentWindow(std::function<RunInputs()> mainInputs,
     : QWidget(parent, Qt::Window), mainInputs_(std::move(mainInputs)),
       separator_(std::move(decimalSeparator)) {
     setObjectName(QStringLiteral("experimentWindow"));
-    setWindowTitle(tr("Deney"));
     buildForm();
+    retranslate();
+    values_->setText(kMutationValues);
     takeMainInputs();
     variedChanged();
     clock_ = new QTimer(this);
     clock_->setObjectName(QStringLiteral("experimentClock"));
     clock_->setInterval(kFrameMs);
     connect(clock_, &QTimer::timeout, this, &ExperimentWindow::poll);
+    setStatus([] { return tr("Bir deney başlatınız."); });
     setRunning(false);
 }
 
@@ -80,22 +81,21 @@ ExperimentWindow::~ExperimentWindow() = default;
 void ExperimentWindow::buildForm() {
     // The objective function, as in the main window: a coefficient and an exponent for each
     // of x, y, z, k, c.
-    auto* function = new QGroupBox(tr("Amaç fonksiyonu"), this);
-    function->setObjectName(QStringLiteral("functionBox"));
-    auto* grid = new QGridLayout(function);
+    functionBox_ = new QGroupBox(this);
+    functionBox_->setObjectName(QStringLiteral("functionBox"));
+    auto* grid = new QGridLayout(functionBox_);
+    coefficientLabel_ = new QLabel(functionBox_);
+    exponentLabel_ = new QLabel(functionBox_);
+    grid->addWidget(coefficientLabel_, 1, 0);
+    grid->addWidget(exponentLabel_, 2, 0);
     const char* const letters[] = {"x", "y", "z", "k", "c"};
-    grid->addWidget(new QLabel(tr("Katsayı"), function), 1, 0);
-    grid->addWidget(new QLabel(tr("Üs"), function), 2, 0);
     for (std::size_t j = 0; j < 5; ++j) {
-        const QString letter = QString::fromLatin1(letters[j]);
         const int column = static_cast<int>(j) + 1;
-        auto* heading = new QLabel(letter, function);
+        auto* heading = new QLabel(QString::fromLatin1(letters[j]), functionBox_);
         heading->setAlignment(Qt::AlignCenter);
         grid->addWidget(heading, 0, column);
-        coefficients_[j] = lineEdit(QStringLiteral("coefficient%1").arg(column),
-                                    tr("%1 katsayısı").arg(letter), function);
-        exponents_[j] =
-            lineEdit(QStringLiteral("exponent%1").arg(column), tr("%1 üssü").arg(letter), function);
+        coefficients_[j] = lineEdit(QStringLiteral("coefficient%1").arg(column), functionBox_);
+        exponents_[j] = lineEdit(QStringLiteral("exponent%1").arg(column), functionBox_);
         for (QLineEdit* edit : {coefficients_[j], exponents_[j]}) {
             edit->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000")));
         }
@@ -104,70 +104,57 @@ void ExperimentWindow::buildForm() {
     }
     grid->setRowStretch(3, 1);
 
-    auto* inputs = new QGroupBox(tr("Girdiler"), this);
-    inputs->setObjectName(QStringLiteral("inputsBox"));
-    auto* inputsForm = new QFormLayout(inputs);
-    target_ = lineEdit(QStringLiteral("target"), tr("Ulaşılacak sayı"), inputs);
-    mutation_ = lineEdit(QStringLiteral("mutation"), tr("Mutasyon yüzdesi"), inputs);
-    inputsForm->addRow(tr("&Ulaşılacak sayı:"), target_);
-    inputsForm->addRow(tr("&Mutasyon yüzdesi:"), mutation_);
-    fromMain_ = new QPushButton(tr("&Ana pencereden al"), inputs);
+    inputsBox_ = new QGroupBox(this);
+    inputsBox_->setObjectName(QStringLiteral("inputsBox"));
+    auto* inputsForm = new QFormLayout(inputsBox_);
+    target_ = lineEdit(QStringLiteral("target"), inputsBox_);
+    mutation_ = lineEdit(QStringLiteral("mutation"), inputsBox_);
+    inputsForm->addRow(QString(), target_);
+    inputsForm->addRow(QString(), mutation_);
+    fromMain_ = new QPushButton(inputsBox_);
     fromMain_->setObjectName(QStringLiteral("fromMainWindow"));
-    fromMain_->setAccessibleDescription(
-        tr("Amaç fonksiyonunu, ulaşılacak sayıyı ve mutasyon yüzdesini ana pencereden kopyalar"));
     connect(fromMain_, &QPushButton::clicked, this, &ExperimentWindow::takeMainInputs);
     inputsForm->addRow(fromMain_);
     inputsForm->setRowWrapPolicy(QFormLayout::DontWrapRows);
 
-    auto* plan = new QGroupBox(tr("Deney"), this);
-    plan->setObjectName(QStringLiteral("planBox"));
-    auto* planForm = new QFormLayout(plan);
-    varied_ = new QComboBox(plan);
+    planBox_ = new QGroupBox(this);
+    planBox_->setObjectName(QStringLiteral("planBox"));
+    auto* planForm = new QFormLayout(planBox_);
+    varied_ = new QComboBox(planBox_);
     varied_->setObjectName(QStringLiteral("variedSetting"));
-    varied_->setAccessibleName(tr("Değişen ayar"));
-    varied_->addItem(tr("Mutasyon yüzdesi"));
-    varied_->addItem(tr("Ulaşılacak sayı"));
+    varied_->addItem(QString());
+    varied_->addItem(QString());
     connect(varied_, &QComboBox::currentIndexChanged, this, &ExperimentWindow::variedChanged);
-    values_ = lineEdit(QStringLiteral("values"), tr("Değerler"), plan);
-    values_->setText(kMutationValues);
-    values_->setToolTip(tr("Bir liste (1, 5, 10) ya da BAŞLANGIÇ:BİTİŞ:ADIM biçiminde bir aralık "
-                           "(0:100:5); ondalık ayırıcı noktadır."));
-    values_->setAccessibleDescription(values_->toolTip());
-    runs_ = lineEdit(QStringLiteral("runsPerSetting"), tr("Ayar başına çalıştırma"), plan);
+    values_ = lineEdit(QStringLiteral("values"), planBox_);
+    runs_ = lineEdit(QStringLiteral("runsPerSetting"), planBox_);
     runs_->setText(QStringLiteral("100"));
-    limit_ = lineEdit(QStringLiteral("generationLimit"), tr("Nesil sınırı"), plan);
+    limit_ = lineEdit(QStringLiteral("generationLimit"), planBox_);
     limit_->setText(QStringLiteral("10000"));
-    seed_ = lineEdit(QStringLiteral("baseSeed"), tr("Temel tohum"), plan);
+    seed_ = lineEdit(QStringLiteral("baseSeed"), planBox_);
     seed_->setText(QStringLiteral("1"));
-    seed_->setToolTip(tr("Her çalıştırmanın tohumu bu tohumdan, ayarın ve çalıştırmanın "
-                         "sırasından türetilir."));
-    threads_ = new QSpinBox(plan);
+    threads_ = new QSpinBox(planBox_);
     threads_->setObjectName(QStringLiteral("threads"));
-    threads_->setAccessibleName(tr("İş parçacığı"));
     threads_->setRange(1, static_cast<int>(kMaxThreads));
     threads_->setValue(
         static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, kMaxThreads)));
-    planForm->addRow(tr("&Değişen ayar:"), varied_);
-    planForm->addRow(tr("D&eğerler:"), values_);
-    planForm->addRow(tr("Ayar başına ça&lıştırma:"), runs_);
-    planForm->addRow(tr("&Nesil sınırı:"), limit_);
-    planForm->addRow(tr("&Temel tohum:"), seed_);
-    planForm->addRow(tr("İş &parçacığı:"), threads_);
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{varied_, values_, runs_, limit_, seed_, threads_}) {
+        planForm->addRow(QString(), field);
+    }
 
-    start_ = new QPushButton(tr("&Başlat"), this);
+    start_ = new QPushButton(this);
     start_->setObjectName(QStringLiteral("start"));
     start_->setAutoDefault(true);
     connect(start_, &QPushButton::clicked, this, &ExperimentWindow::start);
-    cancel_ = new QPushButton(tr("İ&ptal"), this);
+    cancel_ = new QPushButton(this);
     cancel_->setObjectName(QStringLiteral("cancel"));
     cancel_->setAutoDefault(true);
     connect(cancel_, &QPushButton::clicked, this, &ExperimentWindow::cancel);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progress"));
-    progress_->setAccessibleName(tr("İlerleme"));
     progress_->setRange(0, 1);
     progress_->setValue(0);
-    progressText_ = new QLabel(tr("Bir deney başlatınız."), this);
+    progressText_ = new QLabel(this);
     progressText_->setObjectName(QStringLiteral("progressText"));
 
     summaryModel_ = new SummaryModel(separator_, this);
@@ -176,43 +163,41 @@ void ExperimentWindow::buildForm() {
     tabs_->setObjectName(QStringLiteral("results"));
     summaryView_ = new QTableView(tabs_);
     summaryView_->setObjectName(QStringLiteral("summaryTable"));
-    summaryView_->setAccessibleName(tr("Ayar başına sonuçlar"));
     summaryView_->setModel(summaryModel_);
     runsView_ = new QTableView(tabs_);
     runsView_->setObjectName(QStringLiteral("runsTable"));
-    runsView_->setAccessibleName(tr("Çalıştırmalar"));
     runsView_->setModel(runsModel_);
     for (QTableView* view : {summaryView_, runsView_}) {
         view->setTabKeyNavigation(false);
         view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
         view->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     }
-    auto* chartPage = new QWidget(tabs_);
-    chartPage->setObjectName(QStringLiteral("chartPage"));
-    chart_ = new SpreadChart(separator_, chartPage);
+    chartPage_ = new QWidget(tabs_);
+    chartPage_->setObjectName(QStringLiteral("chartPage"));
+    chart_ = new SpreadChart(separator_, chartPage_);
     chart_->setObjectName(QStringLiteral("spreadChart"));
-    logarithmic_ = new QCheckBox(tr("&Logaritmik nesil ekseni"), chartPage);
+    logarithmic_ = new QCheckBox(chartPage_);
     logarithmic_->setObjectName(QStringLiteral("logarithmicAxis"));
     logarithmic_->setChecked(chart_->logarithmic());
     connect(logarithmic_, &QCheckBox::toggled, chart_, &SpreadChart::setLogarithmic);
-    auto* chartLayout = new QVBoxLayout(chartPage);
+    auto* chartLayout = new QVBoxLayout(chartPage_);
     chartLayout->addWidget(chart_, 1);
     chartLayout->addWidget(logarithmic_);
-    tabs_->addTab(summaryView_, tr("Öze&t"));
-    tabs_->addTab(runsView_, tr("Çalıştı&rmalar"));
-    tabs_->addTab(chartPage, tr("&Grafik"));
+    tabs_->addTab(summaryView_, QString());
+    tabs_->addTab(runsView_, QString());
+    tabs_->addTab(chartPage_, QString());
 
-    exportRuns_ = new QPushButton(tr("Çalıştırmaları &kaydet (CSV)…"), this);
+    exportRuns_ = new QPushButton(this);
     exportRuns_->setObjectName(QStringLiteral("exportRuns"));
     connect(exportRuns_, &QPushButton::clicked, this, [this] { chooseFile(true); });
-    exportSummary_ = new QPushButton(tr("Özeti ka&ydet (CSV)…"), this);
+    exportSummary_ = new QPushButton(this);
     exportSummary_->setObjectName(QStringLiteral("exportSummary"));
     connect(exportSummary_, &QPushButton::clicked, this, [this] { chooseFile(false); });
 
     auto* top = new QHBoxLayout;
-    top->addWidget(function);
-    top->addWidget(inputs);
-    top->addWidget(plan, 1);
+    top->addWidget(functionBox_);
+    top->addWidget(inputsBox_);
+    top->addWidget(planBox_, 1);
     auto* commands = new QHBoxLayout;
     commands->addWidget(start_);
     commands->addWidget(cancel_);
@@ -246,6 +231,81 @@ void ExperimentWindow::buildForm() {
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }
+}
+
+void ExperimentWindow::retranslate() {
+    setWindowTitle(tr("Deney"));
+    functionBox_->setTitle(tr("Amaç fonksiyonu"));
+    coefficientLabel_->setText(tr("Katsayı"));
+    exponentLabel_->setText(tr("Üs"));
+    const char* const letters[] = {"x", "y", "z", "k", "c"};
+    for (std::size_t j = 0; j < 5; ++j) {
+        const QString letter = QString::fromLatin1(letters[j]);
+        coefficients_[j]->setAccessibleName(tr("%1 katsayısı").arg(letter));
+        exponents_[j]->setAccessibleName(tr("%1 üssü").arg(letter));
+    }
+
+    // A field is named for screen readers as its label reads, without the mnemonic.
+    const auto label = [](QWidget* field, const QString& text) {
+        auto* form = qobject_cast<QFormLayout*>(field->parentWidget()->layout());
+        if (auto* caption = qobject_cast<QLabel*>(form->labelForField(field))) {
+            caption->setText(text);
+            caption->setBuddy(field);
+        }
+        QString name = text;
+        field->setAccessibleName(name.remove(QLatin1Char('&')).remove(QLatin1Char(':')));
+    };
+    inputsBox_->setTitle(tr("Girdiler"));
+    label(target_, tr("&Ulaşılacak sayı:"));
+    label(mutation_, tr("&Mutasyon yüzdesi:"));
+    fromMain_->setText(tr("&Ana pencereden al"));
+    fromMain_->setAccessibleDescription(
+        tr("Amaç fonksiyonunu, ulaşılacak sayıyı ve mutasyon yüzdesini ana pencereden kopyalar"));
+
+    planBox_->setTitle(tr("Deney"));
+    varied_->setItemText(0, tr("Mutasyon yüzdesi"));
+    varied_->setItemText(1, tr("Ulaşılacak sayı"));
+    label(varied_, tr("&Değişen ayar:"));
+    label(values_, tr("D&eğerler:"));
+    values_->setToolTip(tr("Bir liste (1, 5, 10) ya da BAŞLANGIÇ:BİTİŞ:ADIM biçiminde bir aralık "
+                           "(0:100:5); ondalık ayırıcı noktadır."));
+    values_->setAccessibleDescription(values_->toolTip());
+    label(runs_, tr("A&yar başına çalıştırma:"));
+    label(limit_, tr("&Nesil sınırı:"));
+    label(seed_, tr("&Temel tohum:"));
+    seed_->setToolTip(tr("Her çalıştırmanın tohumu bu tohumdan, ayarın ve çalıştırmanın "
+                         "sırasından türetilir."));
+    seed_->setAccessibleDescription(seed_->toolTip());
+    label(threads_, tr("İş &parçacığı:"));
+
+    start_->setText(tr("&Başlat"));
+    cancel_->setText(tr("&İptal"));
+    progress_->setAccessibleName(tr("İlerleme"));
+    summaryView_->setAccessibleName(tr("Ayar başına sonuçlar"));
+    runsView_->setAccessibleName(tr("Çalıştırmalar"));
+    logarithmic_->setText(tr("&Logaritmik nesil ekseni"));
+    tabs_->setTabText(0, tr("Ö&zet"));
+    tabs_->setTabText(1, tr("Çalıştı&rmalar"));
+    tabs_->setTabText(2, tr("&Grafik"));
+    exportRuns_->setText(tr("Çalıştırmaları &kaydet (CSV)…"));
+    exportSummary_->setText(tr("Özeti kaydet (CS&V)…"));
+    summaryModel_->retranslate();
+    runsModel_->retranslate();
+    if (status_) {
+        progressText_->setText(status_());
+    }
+}
+
+void ExperimentWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+    }
+}
+
+void ExperimentWindow::setStatus(std::function<QString()> text) {
+    status_ = std::move(text);
+    progressText_->setText(status_());
 }
 
 void ExperimentWindow::takeMainInputs() {
@@ -360,7 +420,7 @@ void ExperimentWindow::cancel() {
     }
     cancelled_ = true;
     experiment_->cancel();
-    progressText_->setText(tr("İptal ediliyor…"));
+    setStatus([] { return tr("İptal ediliyor…"); });
 }
 
 bool ExperimentWindow::running() const {
@@ -389,6 +449,7 @@ void ExperimentWindow::showProgress() {
                 (left < 60 ? tr("kalan süre yaklaşık %1 sn").arg(std::ceil(left))
                            : tr("kalan süre yaklaşık %1 dk").arg(std::ceil(left / 60)));
     }
+    status_ = nullptr; // the next frame says it again
     progressText_->setText(text);
 }
 
@@ -400,11 +461,16 @@ void ExperimentWindow::finish() {
     progress_->setValue(static_cast<int>(done));
     const QString seconds = QString::number(static_cast<double>(elapsed_.elapsed()) / 1000, 'f', 1)
                                 .replace(QLatin1Char('.'), fromUtf8(separator_));
-    progressText_->setText(cancelled_ ? tr("İptal edildi: %1 / %2 çalıştırma bitti (%3 sn).")
-                                            .arg(done)
-                                            .arg(total)
-                                            .arg(seconds)
-                                      : tr("Bitti: %1 çalıştırma, %2 sn.").arg(total).arg(seconds));
+    if (cancelled_) {
+        setStatus([=] {
+            return tr("İptal edildi: %1 / %2 çalıştırma bitti (%3 sn).")
+                .arg(done)
+                .arg(total)
+                .arg(seconds);
+        });
+    } else {
+        setStatus([=] { return tr("Bitti: %1 çalıştırma, %2 sn.").arg(total).arg(seconds); });
+    }
     const ExperimentSettings& s = experiment_->settings();
     std::vector<SettingSummary> summaries = summarize(s, experiment_->results());
     summaryModel_->setSummaries(s.varied, summaries);
@@ -471,7 +537,7 @@ bool ExperimentWindow::writeCsv(const QString& path, bool runs) {
             tr("“%1” kaydedilemedi: %2").arg(QFileInfo(path).fileName(), file.errorString()));
         return false;
     }
-    progressText_->setText(tr("Kaydedildi: %1").arg(QDir::toNativeSeparators(path)));
+    setStatus([path] { return tr("Kaydedildi: %1").arg(QDir::toNativeSeparators(path)); });
     return true;
 }
 

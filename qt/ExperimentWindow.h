@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -56,9 +57,14 @@ class ExperimentWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildForm();
+    // Every text of the window in the language in use.
+    void retranslate();
+    // Shows a status line that follows the language: `text` says it again after a switch.
+    void setStatus(std::function<QString()> text);
     void takeMainInputs();
     void variedChanged();
     // The settings from the boxes, or a message and the focus on the box at fault.
@@ -75,6 +81,12 @@ class ExperimentWindow : public QWidget {
     std::function<RunInputs()> mainInputs_;
     std::string separator_;
 
+    QGroupBox* functionBox_ = nullptr;
+    QGroupBox* inputsBox_ = nullptr;
+    QGroupBox* planBox_ = nullptr;
+    QLabel* coefficientLabel_ = nullptr;
+    QLabel* exponentLabel_ = nullptr;
+    QWidget* chartPage_ = nullptr;
     std::array<QLineEdit*, 5> coefficients_{};
     std::array<QLineEdit*, 5> exponents_{};
     QLineEdit* target_ = nullptr;
@@ -102,6 +114,7 @@ class ExperimentWindow : public QWidget {
     QTimer* clock_ = nullptr;
 
     std::unique_ptr<Experiment> experiment_;
+    std::function<QString()> status_;
     QElapsedTimer elapsed_;
     bool cancelled_ = false;
 };

@@ -25,6 +25,13 @@ void RunsModel::setExperiment(const Experiment* experiment) {
     emit headerDataChanged(Qt::Horizontal, Value, Value);
 }
 
+void RunsModel::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    }
+}
+
 int RunsModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || experiment_ == nullptr
                ? 0

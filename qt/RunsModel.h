@@ -21,6 +21,9 @@ class RunsModel : public QAbstractTableModel {
     // The experiment must have ended and must outlive its use here (or be replaced first).
     void setExperiment(const Experiment* experiment);
 
+    // Shows every header and cell again, in the language in use.
+    void retranslate();
+
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;

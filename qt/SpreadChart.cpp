@@ -66,6 +66,15 @@ void SpreadChart::setLogarithmic(bool logarithmic) {
     update();
 }
 
+void SpreadChart::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        setAccessibleName(tr("Deney grafiği"));
+        updateDescription();
+        update();
+    }
+}
+
 QSize SpreadChart::sizeHint() const {
     return {640, 320};
 }

@@ -30,6 +30,7 @@ class SpreadChart : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void paintLegend(class QPainter& painter, int top) const;

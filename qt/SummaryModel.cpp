@@ -25,6 +25,13 @@ void SummaryModel::setSummaries(VariedSetting varied, std::vector<SettingSummary
     emit headerDataChanged(Qt::Horizontal, Value, Value);
 }
 
+void SummaryModel::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    if (rowCount() > 0) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    }
+}
+
 int SummaryModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(summaries_.size());
 }

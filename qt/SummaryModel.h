@@ -34,6 +34,9 @@ class SummaryModel : public QAbstractTableModel {
     void setSummaries(VariedSetting varied, std::vector<SettingSummary> summaries);
     [[nodiscard]] const std::vector<SettingSummary>& summaries() const { return summaries_; }
 
+    // Shows every header and cell again, in the language in use.
+    void retranslate();
+
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;

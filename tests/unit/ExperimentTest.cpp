@@ -1,5 +1,6 @@
 #include "engine/Experiment.h"
 #include "engine/ExperimentSummary.h"
+#include "form/Messages.h"
 #include "runtime/Convert.h"
 #include "tests/unit/FormHarness.h"
 
@@ -131,6 +132,21 @@ TEST(ExperimentTest, SettingsThatCannotRunAreRefused) {
     EXPECT_EQ(parseVariedSetting("mutation"), VariedSetting::Mutation);
     EXPECT_EQ(parseVariedSetting("target"), VariedSetting::Target);
     EXPECT_EQ(parseVariedSetting("speed"), std::nullopt);
+}
+
+// Every refusal has its own words in both languages, so the window never shows an empty
+// message box.
+TEST(ExperimentTest, EveryRefusalHasItsTextInBothLanguages) {
+    std::set<std::string_view> seen;
+    for (int e = static_cast<int>(E::UnknownSetting); e <= static_cast<int>(E::BadThreads); ++e) {
+        for (Language language : {Language::Turkish, Language::English}) {
+            const std::string_view text =
+                experimentErrorText(static_cast<ExperimentError>(e), language);
+            EXPECT_FALSE(text.empty()) << e;
+            EXPECT_TRUE(seen.insert(text).second) << "said twice: " << text;
+        }
+    }
+    EXPECT_TRUE(experimentErrorText(E::None, Language::English).empty());
 }
 
 // The README gives the derivation so that anyone can compute a run's seed; these are its
