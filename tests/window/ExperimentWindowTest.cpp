@@ -66,6 +66,7 @@ class ExperimentWindowTest : public ga::test::WindowFixture {
     void runsAndShowsTheSameResultsAsOneThread();
     void cancelKeepsTheFinishedRunsAndTheyCanBeSaved();
     void savingToAPlaceThatCannotBeWrittenSaysWhy();
+    void followsTheLanguageOfTheProgram();
 
   private:
     ExperimentWindow* experimentWindow() const {
@@ -312,6 +313,38 @@ void ExperimentWindowTest::savingToAPlaceThatCannotBeWrittenSaysWhy() {
     QFile file(good);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("mutation,runs,not_run,reached,reached_percent,"));
+}
+
+// "Araçlar" → "Dil" changes the experiment window too, results included, and back.
+void ExperimentWindowTest::followsTheLanguageOfTheProgram() {
+    ExperimentWindow* w = open();
+    QVERIFY(w != nullptr);
+    fill(w, "values", QStringLiteral("50"));
+    fill(w, "runsPerSetting", QStringLiteral("3"));
+    press(w, "start");
+    QTRY_VERIFY(!w->running());
+    const QAbstractItemModel* summary = field<QTableView>(w, "summaryTable")->model();
+    const QAbstractItemModel* runs = field<QTableView>(w, "runsTable")->model();
+    const QString reached = cell(runs, 0, 4);
+
+    window->findChild<QAction*>(QStringLiteral("englishAction"))->trigger();
+    QCOMPARE(w->windowTitle(), QStringLiteral("Experiment"));
+    QCOMPARE(field<QPushButton>(w, "start")->text(), QStringLiteral("&Start"));
+    QCOMPARE(field<QLineEdit>(w, "values")->accessibleName(), QStringLiteral("Values"));
+    QCOMPARE(summary->headerData(0, Qt::Horizontal).toString(),
+             QStringLiteral("Mutation percentage"));
+    QCOMPARE(cell(summary, 0, 3), QStringLiteral("100%"));
+    QCOMPARE(cell(runs, 0, 4),
+             reached == QStringLiteral("Evet") ? QStringLiteral("Yes") : QStringLiteral("No"));
+    QVERIFY(field<QLabel>(w, "progressText")->text().startsWith(QStringLiteral("Done: 3 runs")));
+    QVERIFY(w->findChild<QWidget*>(QStringLiteral("spreadChart"))
+                ->accessibleDescription()
+                .contains(QStringLiteral("Mutation percentage 50: 100% reached")));
+
+    window->findChild<QAction*>(QStringLiteral("turkishAction"))->trigger();
+    QCOMPARE(w->windowTitle(), QStringLiteral("Deney"));
+    QCOMPARE(cell(summary, 0, 3), QStringLiteral("%100"));
+    QCOMPARE(cell(runs, 0, 4), reached);
 }
 
 QTEST_MAIN(ExperimentWindowTest)
