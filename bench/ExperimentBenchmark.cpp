@@ -12,6 +12,7 @@
 #include "qt/MainWindow.h"
 #include "tests/support/ResidentMemory.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -128,7 +129,7 @@ int windowFigures(int argc, char** argv) {
     window.control<QLineEdit>(ga::Control::Text4)->setText(QStringLiteral("2000"));
     QTest::mouseClick(window.control<QPushButton>(ga::Control::Command1), Qt::LeftButton);
     target->setText(QStringLiteral("277"));
-    QTest::keyClick(window.control<QLineEdit>(ga::Control::pe), Qt::Key_E, Qt::ControlModifier);
+    window.findChild<QAction*>(QStringLiteral("experimentAction"))->trigger();
     auto* experiment = window.findChild<ga::qt::ExperimentWindow*>();
     if (experiment == nullptr || !QTest::qWaitForWindowExposed(experiment)) {
         std::fputs("the experiment window did not show\n", stderr);

@@ -10,7 +10,8 @@ source tools/deps.sh
 
 ga_ensure_packages "${GA_TEST_PACKAGES[@]}"
 ga_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build --parallel "$(nproc)" --target generation_benchmark window_benchmark
+cmake --build build --parallel "$(nproc)" --target generation_benchmark window_benchmark \
+    experiment_benchmark
 
 echo "==> a generation without a window: quiet, and rendered"
 build/bench/generation_benchmark --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
@@ -18,3 +19,7 @@ echo
 echo "==> live window"
 xvfb-run -a -s "-screen 0 1024x768x24" build/bench/window_benchmark \
     --seconds 60 --generations 100000 --idle-seconds 20
+echo
+echo "==> experiments: the standard sweep on one and two threads, a cancel, and the window"
+build/bench/experiment_benchmark --repeat 5
+xvfb-run -a -s "-screen 0 1024x768x24" build/bench/experiment_benchmark --window
