@@ -14,7 +14,7 @@ constexpr double kGenerationsBetweenStopChecks = 256;
 } // namespace
 
 RunResult runOnce(const RunInputs& inputs, std::uint32_t seed, std::uint32_t generationLimit,
-                  std::stop_token stop) {
+                  const std::stop_token& stop) {
     RunResult result;
     result.seed = seed;
     QuietRun run(inputs, seed);

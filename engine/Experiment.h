@@ -32,7 +32,7 @@ struct RunResult {
 // looked at every few hundred generations (well under a millisecond); the run then ends
 // as NotRun.
 RunResult runOnce(const RunInputs& inputs, std::uint32_t seed, std::uint32_t generationLimit,
-                  std::stop_token stop = {});
+                  const std::stop_token& stop = {});
 
 // The runs of an experiment on a pool of threads. The runs are handed out one at a time
 // from a shared counter and each result is stored in its own place, so the results do not

@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 // Rows are handed on in pieces of about this size.
-constexpr std::size_t kPiece = 64 * 1024;
+constexpr std::size_t kPiece = std::size_t{64} * 1024;
 
 std::string_view settingName(VariedSetting varied) {
     return varied == VariedSetting::Target ? "target" : "mutation";
