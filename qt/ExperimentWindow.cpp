@@ -109,8 +109,9 @@ void ExperimentWindow::buildForm() {
     auto* inputsForm = new QFormLayout(inputsBox_);
     target_ = lineEdit(QStringLiteral("target"), inputsBox_);
     mutation_ = lineEdit(QStringLiteral("mutation"), inputsBox_);
-    inputsForm->addRow(QString(), target_);
-    inputsForm->addRow(QString(), mutation_);
+    // The labels get their texts, and become the fields' buddies, in retranslate().
+    inputsForm->addRow(new QLabel(inputsBox_), target_);
+    inputsForm->addRow(new QLabel(inputsBox_), mutation_);
     fromMain_ = new QPushButton(inputsBox_);
     fromMain_->setObjectName(QStringLiteral("fromMainWindow"));
     connect(fromMain_, &QPushButton::clicked, this, &ExperimentWindow::takeMainInputs);
@@ -139,7 +140,7 @@ void ExperimentWindow::buildForm() {
         static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, kMaxThreads)));
     for (QWidget* field :
          std::initializer_list<QWidget*>{varied_, values_, runs_, limit_, seed_, threads_}) {
-        planForm->addRow(QString(), field);
+        planForm->addRow(new QLabel(planBox_), field);
     }
 
     start_ = new QPushButton(this);

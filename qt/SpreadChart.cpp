@@ -109,7 +109,8 @@ void SpreadChart::paintEvent(QPaintEvent* /*event*/) {
 
     painter.setPen(Qt::black);
     painter.drawText(QRectF(0, top - 1.5 * line, left, line), Qt::AlignLeft, tr("Nesil"));
-    painter.drawText(QRectF(right, top - 1.5 * line, width() - right, line), Qt::AlignRight,
+    // Right-aligned to the widget's edge: the caption may be wider than the axis labels.
+    painter.drawText(QRectF(0, top - 1.5 * line, width() - line / 2.0, line), Qt::AlignRight,
                      tr("Ulaşan"));
     for (double tick : axis.ticks()) {
         const double y = axis.y(tick);

@@ -114,6 +114,29 @@ void ExperimentWindowTest::opensFromTheKeyboardWithTheMainWindowsInputs() {
     QCOMPARE(field<QLineEdit>(w, "values")->text(), QStringLiteral("0:100:5"));
     QCOMPARE(field<QLineEdit>(w, "runsPerSetting")->text(), QStringLiteral("100"));
     QCOMPARE(field<QLineEdit>(w, "generationLimit")->text(), QStringLiteral("10000"));
+    // Every box is labelled on screen, and its label's mnemonic leads to it.
+    const struct {
+        const char* field;
+        const char* label;
+    } labels[] = {{"target", "&Ulaşılacak sayı:"},
+                  {"mutation", "&Mutasyon yüzdesi:"},
+                  {"variedSetting", "&Değişen ayar:"},
+                  {"values", "D&eğerler:"},
+                  {"runsPerSetting", "A&yar başına çalıştırma:"},
+                  {"generationLimit", "&Nesil sınırı:"},
+                  {"baseSeed", "&Temel tohum:"},
+                  {"threads", "İş &parçacığı:"}};
+    for (const auto& l : labels) {
+        QWidget* box = field<QWidget>(w, l.field);
+        QLabel* shown = nullptr;
+        for (QLabel* label : w->findChildren<QLabel*>()) {
+            if (label->buddy() == box) {
+                shown = label;
+            }
+        }
+        QVERIFY2(shown != nullptr && shown->isVisible(), l.field);
+        QCOMPARE(shown->text(), QString::fromUtf8(l.label));
+    }
     // Editing the copy leaves the main window alone.
     fill(w, "target", QStringLiteral("500"));
     QCOMPARE(text(Control::Text1), QStringLiteral("300"));
