@@ -140,6 +140,42 @@ std::optional<double> parseNumber(std::string_view text) {
     return value;
 }
 
+std::optional<std::string> numberAsTyped(std::string_view text) {
+    text = trimmed(text);
+    std::size_t i = 0;
+    const auto digits = [&text, &i] {
+        const std::size_t from = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            ++i;
+        }
+        return i - from;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    std::size_t mantissa = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) {
+        return std::nullopt;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            ++i;
+        }
+        if (digits() == 0) {
+            return std::nullopt;
+        }
+    }
+    if (i != text.size()) {
+        return std::nullopt;
+    }
+    return std::string(text);
+}
+
 ValueList parseValues(std::string_view text, std::uint64_t maxCount) {
     text = trimmed(text);
     if (text.empty()) {

@@ -67,6 +67,11 @@ std::optional<VariedSetting> parseVariedSetting(std::string_view name);
 // reads "5x" as 5 and "x" as 0, a typing slip is refused.
 std::optional<double> parseNumber(std::string_view text);
 
+// A number as typed for one of the window's boxes, without the blanks around it: the same
+// syntax as parseNumber, but any size, since the run reads it with Val as the window does
+// ("1e999" is an infinite coefficient there). Nothing for a text that is no number.
+std::optional<std::string> numberAsTyped(std::string_view text);
+
 // The values as a comma-separated list ("1, 5, 10") or a range START:END:STEP ("0:100:5"
 // is 0, 5, ..., 100; the end is included when it falls on a step). A range's values are
 // rounded to the decimals its start and step were typed with, so 0:1:0.1 gives 0.3, not

@@ -2,6 +2,7 @@
 
 #include "form/Messages.h"
 #include "qt/Translations.h"
+#include "runtime/Convert.h"
 #include "runtime/Random.h"
 
 #include <QCommandLineOption>
@@ -128,7 +129,8 @@ std::optional<std::uint32_t> wholeIn(const QString& text, std::uint32_t least, s
     return n;
 }
 
-// Five numbers separated by commas, as texts the run reads back exactly.
+// Five numbers separated by commas, as typed: the run reads each with Val, as the window
+// reads its boxes.
 std::optional<std::array<std::string, 5>> fiveNumbers(const QString& text) {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 5) {
@@ -136,11 +138,11 @@ std::optional<std::array<std::string, 5>> fiveNumbers(const QString& text) {
     }
     std::array<std::string, 5> numbers;
     for (std::size_t j = 0; j < 5; ++j) {
-        const auto value = parseNumber(parts[static_cast<qsizetype>(j)].toStdString());
-        if (!value) {
+        auto number = numberAsTyped(parts[static_cast<qsizetype>(j)].toStdString());
+        if (!number) {
             return std::nullopt;
         }
-        numbers[j] = numberText(*value);
+        numbers[j] = std::move(*number);
     }
     return numbers;
 }
@@ -193,21 +195,21 @@ bool readExperiment(const QCommandLineParser& parser, const ExperimentOptions& o
                           .arg(optionName(fixed), parser.value(o.vary)));
     }
     if (parser.isSet(o.target)) {
-        const auto target = parseNumber(parser.value(o.target).toStdString());
-        if (!target || !acceptableTarget(*target)) {
+        auto target = numberAsTyped(parser.value(o.target).toStdString());
+        if (!target || !acceptableTarget(Val(*target))) {
             return refuse(QStringLiteral("--target needs a number greater than 0 and at most "
                                          "100000, not '%1'.")
                               .arg(parser.value(o.target)));
         }
-        e.inputs.target = numberText(*target);
+        e.inputs.target = std::move(*target);
     }
     if (parser.isSet(o.mutation)) {
-        const auto mutation = parseNumber(parser.value(o.mutation).toStdString());
+        auto mutation = numberAsTyped(parser.value(o.mutation).toStdString());
         if (!mutation) {
             return refuse(QStringLiteral("--mutation needs a number, not '%1'.")
                               .arg(parser.value(o.mutation)));
         }
-        e.inputs.mutation = numberText(*mutation);
+        e.inputs.mutation = std::move(*mutation);
     }
     for (const auto& [option, texts] : {std::pair{&o.coefficients, &e.inputs.coefficients},
                                         std::pair{&o.exponents, &e.inputs.exponents}}) {

@@ -117,6 +117,14 @@ else
     fail "sweep with --output exited with $?: $(cat err.txt)"
 fi
 
+# A function the window takes runs as in the window, an infinite coefficient included.
+if run --experiment --vary mutation --values 50 --runs 2 --max-generations 50 \
+    --coefficients 1e999,1,1,1,-1 --exponents 0.5,2,2,1,1; then
+    [[ $(wc -l <out.txt) -eq 3 ]] || fail "hostile function wrote: $(cat out.txt)"
+else
+    fail "hostile function exited with $?: $(cat err.txt)"
+fi
+
 # An output that cannot be written fails before any run, with status 1.
 if run "${sweep[@]}" --output missing/runs.csv; then
     fail "an unwritable --output was accepted"

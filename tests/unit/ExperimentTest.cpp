@@ -71,6 +71,21 @@ TEST(ExperimentTest, NumbersReachTheRunUnchanged) {
     }
 }
 
+// A box's number from the command line is checked for its form only and reaches the run as
+// typed, so that a size the window takes (an infinite coefficient) runs as it would there.
+TEST(ExperimentTest, NumbersAsTypedKeepTheirText) {
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {" 2.5 ", "2.5"}, {"-1e999", "-1e999"}, {"+.5", "+.5"},
+        {"5.", "5."},     {"1E-3", "1E-3"},     {"", {}},
+        {".", {}},        {"1e", {}},           {"1,5", {}},
+        {"inf", {}},      {"0x10", {}},         {"--1", {}},
+        {"1 2", {}},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(numberAsTyped(text), expected) << '"' << text << '"';
+    }
+}
+
 ExperimentSettings small() {
     ExperimentSettings s;
     s.values = {5};
