@@ -41,10 +41,6 @@ RunResult runOnce(const RunInputs& inputs, std::uint32_t seed, std::uint32_t gen
 }
 
 Experiment::Experiment(ExperimentSettings settings) : settings_(std::move(settings)) {
-    inputs_.reserve(settings_.values.size());
-    for (std::size_t s = 0; s < settings_.values.size(); ++s) {
-        inputs_.push_back(inputsFor(settings_, s));
-    }
     results_.resize(settings_.values.size() * settings_.runsPerSetting);
     // Every run's seed is known before it runs; a run that never ran still shows it.
     for (std::size_t i = 0; i < results_.size(); ++i) {
@@ -103,8 +99,10 @@ void Experiment::work(const std::stop_token& stop) {
         }
         const std::size_t s = taken % settings;
         const std::size_t index = s * runs + taken / settings;
+        // The inputs are made for each run: a few texts cost nothing beside thousands of
+        // generations, and a million settings would otherwise hold a million copies.
         RunResult result =
-            runOnce(inputs_[s], results_[index].seed, settings_.generationLimit, stop);
+            runOnce(inputsFor(settings_, s), results_[index].seed, settings_.generationLimit, stop);
         if (result.outcome == RunOutcome::NotRun) {
             break;
         }

@@ -68,7 +68,6 @@ class Experiment {
     void work(const std::stop_token& stop);
 
     ExperimentSettings settings_;
-    std::vector<RunInputs> inputs_; // per setting
     std::vector<RunResult> results_;
     std::vector<std::jthread> workers_;
     std::atomic<std::size_t> next_{0};

@@ -30,40 +30,44 @@ Spread spreadOf(std::vector<double> values) {
     return s;
 }
 
+SettingSummary summarizeSetting(const ExperimentSettings& settings,
+                                const std::vector<RunResult>& results, std::size_t s) {
+    SettingSummary summary;
+    summary.value = settings.values[s];
+    const std::size_t runs = settings.runsPerSetting;
+    std::vector<double> generations;
+    for (std::size_t k = 0; k < runs && s * runs + k < results.size(); ++k) {
+        const RunResult& r = results[s * runs + k];
+        switch (r.outcome) {
+        case RunOutcome::NotRun:
+            ++summary.notRun;
+            break;
+        case RunOutcome::Reached:
+            ++summary.reached;
+            ++summary.runs;
+            generations.push_back(r.generations);
+            break;
+        case RunOutcome::Limit:
+            ++summary.runs;
+            break;
+        }
+    }
+    if (summary.runs > 0) {
+        summary.reachedPercent =
+            100.0 * static_cast<double>(summary.reached) / static_cast<double>(summary.runs);
+    }
+    if (!generations.empty()) {
+        summary.generations = spreadOf(std::move(generations));
+    }
+    return summary;
+}
+
 std::vector<SettingSummary> summarize(const ExperimentSettings& settings,
                                       const std::vector<RunResult>& results) {
     std::vector<SettingSummary> summaries;
     summaries.reserve(settings.values.size());
-    const std::size_t runs = settings.runsPerSetting;
-    std::vector<double> generations;
     for (std::size_t s = 0; s < settings.values.size(); ++s) {
-        SettingSummary summary;
-        summary.value = settings.values[s];
-        generations.clear();
-        for (std::size_t k = 0; k < runs && s * runs + k < results.size(); ++k) {
-            const RunResult& r = results[s * runs + k];
-            switch (r.outcome) {
-            case RunOutcome::NotRun:
-                ++summary.notRun;
-                break;
-            case RunOutcome::Reached:
-                ++summary.reached;
-                ++summary.runs;
-                generations.push_back(r.generations);
-                break;
-            case RunOutcome::Limit:
-                ++summary.runs;
-                break;
-            }
-        }
-        if (summary.runs > 0) {
-            summary.reachedPercent =
-                100.0 * static_cast<double>(summary.reached) / static_cast<double>(summary.runs);
-        }
-        if (!generations.empty()) {
-            summary.generations = spreadOf(generations);
-        }
-        summaries.push_back(summary);
+        summaries.push_back(summarizeSetting(settings, results, s));
     }
     return summaries;
 }

@@ -40,6 +40,10 @@ struct SettingSummary {
     std::optional<Spread> generations;
 };
 
+// The summary of setting s (0-based).
+SettingSummary summarizeSetting(const ExperimentSettings& settings,
+                                const std::vector<RunResult>& results, std::size_t s);
+
 // One summary per setting, in the order of the values.
 std::vector<SettingSummary> summarize(const ExperimentSettings& settings,
                                       const std::vector<RunResult>& results);

@@ -402,8 +402,9 @@ void ExperimentWindow::start() {
     }
     // The tables let go of the last experiment before it goes.
     runsModel_->setExperiment(nullptr);
-    summaryModel_->setSummaries(settings->varied, {});
-    chart_->setSummaries(settings->varied, {});
+    const auto none = std::make_shared<const std::vector<SettingSummary>>();
+    summaryModel_->setSummaries(settings->varied, none);
+    chart_->setSummaries(settings->varied, none);
     experiment_ = std::make_unique<Experiment>(std::move(*settings));
     cancelled_ = false;
     progress_->setRange(0, static_cast<int>(experiment_->runCount()));
@@ -473,9 +474,10 @@ void ExperimentWindow::finish() {
         setStatus([=] { return tr("Bitti: %1 çalıştırma, %2 sn.").arg(total).arg(seconds); });
     }
     const ExperimentSettings& s = experiment_->settings();
-    std::vector<SettingSummary> summaries = summarize(s, experiment_->results());
+    const auto summaries =
+        std::make_shared<const std::vector<SettingSummary>>(summarize(s, experiment_->results()));
     summaryModel_->setSummaries(s.varied, summaries);
-    chart_->setSummaries(s.varied, std::move(summaries));
+    chart_->setSummaries(s.varied, summaries);
     runsModel_->setExperiment(experiment_.get());
     setRunning(false);
 }

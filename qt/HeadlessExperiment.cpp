@@ -59,40 +59,53 @@ void showProgress(std::size_t done, std::size_t total, double elapsed) {
     std::fflush(stderr);
 }
 
-// The summary as an aligned table for a person, in English.
-void printSummary(VariedSetting varied, const std::vector<SettingSummary>& summaries) {
-    std::vector<std::vector<std::string>> rows;
-    rows.push_back({varied == VariedSetting::Target ? "target" : "mutation", "runs", "reached", "%",
-                    "min", "lower q.", "median", "mean", "upper q.", "max"});
-    for (const SettingSummary& s : summaries) {
-        std::vector<std::string> row{numberText(s.value), std::to_string(s.runs),
-                                     std::to_string(s.reached),
-                                     s.reachedPercent ? fixed(*s.reachedPercent, 1) : "-"};
-        if (s.generations) {
-            const Spread& g = *s.generations;
-            for (double v : {g.min, g.lowerQuartile, g.median}) {
-                row.push_back(numberText(v));
-            }
-            row.push_back(fixed(g.mean, 1));
-            for (double v : {g.upperQuartile, g.max}) {
-                row.push_back(numberText(v));
-            }
-        } else {
-            row.resize(row.size() + 6, "-");
+using Row = std::vector<std::string>;
+
+Row headerRow(VariedSetting varied) {
+    return {varied == VariedSetting::Target ? "target" : "mutation",
+            "runs",
+            "reached",
+            "%",
+            "min",
+            "lower q.",
+            "median",
+            "mean",
+            "upper q.",
+            "max"};
+}
+
+Row summaryRow(const SettingSummary& s) {
+    Row row{numberText(s.value), std::to_string(s.runs), std::to_string(s.reached),
+            s.reachedPercent ? fixed(*s.reachedPercent, 1) : "-"};
+    if (s.generations) {
+        const Spread& g = *s.generations;
+        for (double v : {g.min, g.lowerQuartile, g.median}) {
+            row.push_back(numberText(v));
         }
-        if (s.notRun > 0) {
-            row.push_back("(" + std::to_string(s.notRun) + " not run)");
+        row.push_back(fixed(g.mean, 1));
+        for (double v : {g.upperQuartile, g.max}) {
+            row.push_back(numberText(v));
         }
-        rows.push_back(std::move(row));
+    } else {
+        row.resize(row.size() + 6, "-");
     }
+    if (s.notRun > 0) {
+        row.push_back("(" + std::to_string(s.notRun) + " not run)");
+    }
+    return row;
+}
+
+// The summary as an aligned table for a person, in English. The rows are made twice, once
+// for the widths and once to print, rather than kept: an experiment may have a million.
+void printSummary(const ExperimentSettings& settings, const std::vector<RunResult>& results) {
     std::vector<std::size_t> widths;
-    for (const auto& row : rows) {
+    const auto measure = [&widths](const Row& row) {
         widths.resize(std::max(widths.size(), row.size()));
         for (std::size_t c = 0; c < row.size(); ++c) {
             widths[c] = std::max(widths[c], row[c].size());
         }
-    }
-    for (const auto& row : rows) {
+    };
+    const auto print = [&widths](const Row& row) {
         std::string line;
         for (std::size_t c = 0; c < row.size(); ++c) {
             line += c == 0 ? "" : "  ";
@@ -101,6 +114,14 @@ void printSummary(VariedSetting varied, const std::vector<SettingSummary>& summa
         }
         line += '\n';
         std::fputs(line.c_str(), stderr);
+    };
+    measure(headerRow(settings.varied));
+    for (std::size_t s = 0; s < settings.values.size(); ++s) {
+        measure(summaryRow(summarizeSetting(settings, results, s)));
+    }
+    print(headerRow(settings.varied));
+    for (std::size_t s = 0; s < settings.values.size(); ++s) {
+        print(summaryRow(summarizeSetting(settings, results, s)));
     }
 }
 
@@ -154,7 +175,7 @@ int runHeadlessExperiment(const ExperimentSettings& settings, const QString& out
         }
     });
     written = output.isEmpty() ? std::fflush(stdout) == 0 && written : written && file.commit();
-    printSummary(settings.varied, summarize(settings, experiment.results()));
+    printSummary(settings, experiment.results());
     if (!written) {
         std::fprintf(stderr, "genetik-algoritma: cannot write '%s': %s\n",
                      output.isEmpty() ? "standard output" : qPrintable(output),

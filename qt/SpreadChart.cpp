@@ -54,7 +54,8 @@ SpreadChart::SpreadChart(std::string decimalSeparator, QWidget* parent)
     updateDescription();
 }
 
-void SpreadChart::setSummaries(VariedSetting varied, std::vector<SettingSummary> summaries) {
+void SpreadChart::setSummaries(VariedSetting varied,
+                               std::shared_ptr<const std::vector<SettingSummary>> summaries) {
     varied_ = varied;
     summaries_ = std::move(summaries);
     updateDescription();
@@ -95,7 +96,7 @@ void SpreadChart::paintEvent(QPaintEvent* /*event*/) {
     paintLegend(painter, legendTop);
     const double top = legendTop + 2.5 * line;
     const double bottom = height() - 2.5 * line;
-    const GenerationAxis axis(summaries_, logarithmic_, top, bottom, kMaxTicks);
+    const GenerationAxis axis(*summaries_, logarithmic_, top, bottom, kMaxTicks);
     int labelWidth = metrics.horizontalAdvance(tr("Nesil"));
     for (double tick : axis.ticks()) {
         labelWidth =
@@ -132,18 +133,18 @@ void SpreadChart::paintEvent(QPaintEvent* /*event*/) {
                      varied_ == VariedSetting::Target ? tr("Ulaşılacak sayı")
                                                       : tr("Mutasyon yüzdesi"));
 
-    if (summaries_.empty()) {
+    if (summaries_->empty()) {
         painter.drawText(QRectF(left, top, right - left, bottom - top), Qt::AlignCenter,
                          tr("Sonuç yok: bir deney başlatınız."));
         return;
     }
 
     painter.setRenderHint(QPainter::Antialiasing);
-    const std::vector<BoxColumn> columns = boxColumns(summaries_, left, right - left, kMinColumn);
+    const std::vector<BoxColumn> columns = boxColumns(*summaries_, left, right - left, kMinColumn);
     double widest = 0;
     for (const BoxColumn& c : columns) {
-        widest = std::max<double>(widest, metrics.horizontalAdvance(fromUtf8(
-                                              valueLabel(summaries_[c.first].value, separator_))));
+        widest = std::max<double>(widest, metrics.horizontalAdvance(fromUtf8(valueLabel(
+                                              (*summaries_)[c.first].value, separator_))));
     }
     const std::size_t stride = labelStride(columns.front().width, widest + line / 2.0);
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -189,7 +190,7 @@ void SpreadChart::paintEvent(QPaintEvent* /*event*/) {
             painter.setPen(Qt::black);
             painter.drawText(QRectF(c.centre - widest, bottom + 2, 2 * widest, line),
                              Qt::AlignHCenter | Qt::AlignTop,
-                             fromUtf8(valueLabel(summaries_[c.first].value, separator_)));
+                             fromUtf8(valueLabel((*summaries_)[c.first].value, separator_)));
         }
     }
 
@@ -242,14 +243,14 @@ void SpreadChart::paintLegend(QPainter& painter, int top) const {
 void SpreadChart::updateDescription() {
     QString text = tr("Her ayar için hedefe ulaşan çalıştırmaların nesil dağılımı ve hedefe "
                       "ulaşanların yüzdesi.");
-    if (summaries_.empty()) {
+    if (summaries_->empty()) {
         setAccessibleDescription(text + QLatin1Char(' ') + tr("Henüz sonuç yok."));
         return;
     }
     const QString name =
         varied_ == VariedSetting::Target ? tr("Ulaşılacak sayı") : tr("Mutasyon yüzdesi");
-    for (std::size_t i = 0; i < std::min(summaries_.size(), kDescribedSettings); ++i) {
-        const SettingSummary& s = summaries_[i];
+    for (std::size_t i = 0; i < std::min(summaries_->size(), kDescribedSettings); ++i) {
+        const SettingSummary& s = (*summaries_)[i];
         text +=
             QLatin1Char(' ') + tr("%1 %2:").arg(name, fromUtf8(valueLabel(s.value, separator_)));
         if (!s.reachedPercent) {
@@ -267,9 +268,9 @@ void SpreadChart::updateDescription() {
         }
         text += QLatin1Char('.');
     }
-    if (summaries_.size() > kDescribedSettings) {
+    if (summaries_->size() > kDescribedSettings) {
         text +=
-            QLatin1Char(' ') + tr("ve %1 ayar daha.").arg(summaries_.size() - kDescribedSettings);
+            QLatin1Char(' ') + tr("ve %1 ayar daha.").arg(summaries_->size() - kDescribedSettings);
     }
     setAccessibleDescription(text);
 }

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,8 @@ class SpreadChart : public QWidget {
   public:
     explicit SpreadChart(std::string decimalSeparator, QWidget* parent = nullptr);
 
-    void setSummaries(VariedSetting varied, std::vector<SettingSummary> summaries);
+    void setSummaries(VariedSetting varied,
+                      std::shared_ptr<const std::vector<SettingSummary>> summaries);
     void setLogarithmic(bool logarithmic);
     [[nodiscard]] bool logarithmic() const { return logarithmic_; }
 
@@ -38,7 +40,8 @@ class SpreadChart : public QWidget {
 
     std::string separator_;
     VariedSetting varied_ = VariedSetting::Mutation;
-    std::vector<SettingSummary> summaries_;
+    std::shared_ptr<const std::vector<SettingSummary>> summaries_ =
+        std::make_shared<const std::vector<SettingSummary>>();
     bool logarithmic_ = true;
 };
 

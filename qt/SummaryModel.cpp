@@ -17,7 +17,8 @@ QString fromUtf8(const std::string& text) {
 SummaryModel::SummaryModel(std::string decimalSeparator, QObject* parent)
     : QAbstractTableModel(parent), separator_(std::move(decimalSeparator)) {}
 
-void SummaryModel::setSummaries(VariedSetting varied, std::vector<SettingSummary> summaries) {
+void SummaryModel::setSummaries(VariedSetting varied,
+                                std::shared_ptr<const std::vector<SettingSummary>> summaries) {
     beginResetModel();
     varied_ = varied;
     summaries_ = std::move(summaries);
@@ -33,7 +34,7 @@ void SummaryModel::retranslate() {
 }
 
 int SummaryModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(summaries_.size());
+    return parent.isValid() ? 0 : static_cast<int>(summaries_->size());
 }
 
 int SummaryModel::columnCount(const QModelIndex& parent) const {
@@ -81,7 +82,7 @@ QVariant SummaryModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::DisplayRole) {
-        return text(summaries_[static_cast<std::size_t>(index.row())], index.column());
+        return text((*summaries_)[static_cast<std::size_t>(index.row())], index.column());
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

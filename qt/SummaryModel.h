@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,10 @@ class SummaryModel : public QAbstractTableModel {
 
     explicit SummaryModel(std::string decimalSeparator, QObject* parent = nullptr);
 
-    void setSummaries(VariedSetting varied, std::vector<SettingSummary> summaries);
-    [[nodiscard]] const std::vector<SettingSummary>& summaries() const { return summaries_; }
+    // Shared with the chart: a million settings are kept once.
+    void setSummaries(VariedSetting varied,
+                      std::shared_ptr<const std::vector<SettingSummary>> summaries);
+    [[nodiscard]] const std::vector<SettingSummary>& summaries() const { return *summaries_; }
 
     // Shows every header and cell again, in the language in use.
     void retranslate();
@@ -48,7 +51,8 @@ class SummaryModel : public QAbstractTableModel {
 
     std::string separator_;
     VariedSetting varied_ = VariedSetting::Mutation;
-    std::vector<SettingSummary> summaries_;
+    std::shared_ptr<const std::vector<SettingSummary>> summaries_ =
+        std::make_shared<const std::vector<SettingSummary>>();
 };
 
 } // namespace ga::qt

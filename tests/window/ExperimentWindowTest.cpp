@@ -205,7 +205,8 @@ void ExperimentWindowTest::badInputsAreRefusedAndNothingStarts() {
     QVERIFY(w != nullptr);
     QTRY_VERIFY(w->isVisible());
     field<QComboBox>(w, "variedSetting")->setCurrentIndex(varyTarget ? 1 : 0);
-    fill(w, box.toLatin1().constData(), typed);
+    const QByteArray boxName = box.toLatin1();
+    fill(w, boxName.constData(), typed);
     press(w, "start");
     QList<QMessageBox*> boxes;
     QTRY_COMPARE((boxes = openBoxes()).size(), 1);
@@ -218,7 +219,7 @@ void ExperimentWindowTest::badInputsAreRefusedAndNothingStarts() {
     boxes.front()->close();
     const char* focused = error == static_cast<int>(ga::ExperimentError::TooManyRuns)
                               ? "values"
-                              : box.toLatin1().constData();
+                              : boxName.constData();
     QCOMPARE(w->focusWidget(), field<QLineEdit>(w, focused));
 }
 
