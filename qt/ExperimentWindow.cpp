@@ -340,10 +340,12 @@ void ExperimentWindow::showMessage(const QString& text) {
     box->open();
 }
 
-void ExperimentWindow::refuse(QLineEdit* box, ExperimentError error) {
+void ExperimentWindow::refuse(QWidget* box, ExperimentError error) {
     showMessage(fromUtf8(experimentErrorText(error)));
     box->setFocus();
-    box->selectAll();
+    if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+        edit->selectAll();
+    }
 }
 
 std::optional<ExperimentSettings> ExperimentWindow::readSettings() {
@@ -386,7 +388,8 @@ std::optional<ExperimentSettings> ExperimentWindow::readSettings() {
     s.baseSeed = *seed;
     s.threads = static_cast<unsigned>(threads_->value());
     if (const ExperimentError error = check(s); error != ExperimentError::None) {
-        refuse(error == ExperimentError::BadThreads ? seed_ : values_, error);
+        refuse(error == ExperimentError::BadThreads ? static_cast<QWidget*>(threads_) : values_,
+               error);
         return std::nullopt;
     }
     return s;

@@ -69,7 +69,7 @@ class ExperimentWindow : public QWidget {
     void variedChanged();
     // The settings from the boxes, or a message and the focus on the box at fault.
     std::optional<ExperimentSettings> readSettings();
-    void refuse(QLineEdit* box, ExperimentError error);
+    void refuse(QWidget* box, ExperimentError error);
     void poll();
     void finish();
     void showProgress();
