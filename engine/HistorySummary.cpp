@@ -44,13 +44,12 @@ GenerationSummary summarize(const std::array<double, kPopulation>& genes,
     s.best = INFINITY;
     s.worst = 0;
     double sum = 0;
+    // A NaN never reaches here (an undefined fitness is held as +infinity); one would be
+    // passed over by min and max and make the mean infinite below.
     for (double f : fitness) {
-        // A NaN never reaches here (it is held as +infinity), but one must not poison the
-        // chart either: it counts as infinite.
-        const double v = std::isnan(f) ? INFINITY : f;
-        s.best = std::min(s.best, v);
-        s.worst = std::max(s.worst, v);
-        sum += v;
+        s.best = std::min(s.best, f);
+        s.worst = std::max(s.worst, f);
+        sum += f;
     }
     if (std::isfinite(sum)) {
         s.mean = sum / kPopulation;
@@ -61,16 +60,28 @@ GenerationSummary summarize(const std::array<double, kPopulation>& genes,
             s.mean += (std::isnan(f) ? INFINITY : f) / kPopulation;
         }
     }
-    // Distinct genes by their bits (minus zero counted as zero), so any value sorts.
-    std::array<std::uint64_t, kPopulation> keys{};
-    for (std::size_t k = 0; k < kPopulation; ++k) {
-        keys[k] = std::bit_cast<std::uint64_t>(genes[k] + 0.0);
+    // Distinct genes by their bits (minus zero counted as zero), in a small open hash set:
+    // twenty keys in 64 slots rarely collide, and the set is emptied by clearing one word.
+    std::array<std::uint64_t, 64> slots; // only the slots marked in `used` are read
+    std::uint64_t used = 0;
+    int distinct = 0;
+    for (double gene : genes) {
+        const auto key = std::bit_cast<std::uint64_t>(gene + 0.0);
+        auto h = static_cast<unsigned>((key * 0x9E3779B97F4A7C15U) >> 58U);
+        while (true) {
+            if ((used >> h & 1U) == 0) {
+                used |= std::uint64_t{1} << h;
+                slots[h] = key;
+                ++distinct;
+                break;
+            }
+            if (slots[h] == key) {
+                break;
+            }
+            h = (h + 1) & 63U;
+        }
     }
-    std::sort(keys.begin(), keys.end());
-    s.distinct = 1;
-    for (std::size_t k = 1; k < kPopulation; ++k) {
-        s.distinct = static_cast<std::uint8_t>(s.distinct + (keys[k] != keys[k - 1] ? 1 : 0));
-    }
+    s.distinct = static_cast<std::uint8_t>(distinct);
     return s;
 }
 
@@ -83,6 +94,7 @@ void SummaryPyramid::clear() {
     std::deque<double>().swap(worst_);
     std::deque<std::uint8_t>().swap(distinct_);
     std::vector<Level>().swap(levels_);
+    pending_.clear();
     width_ = 1;
     count_ = 0;
 }
@@ -120,29 +132,36 @@ void SummaryPyramid::append(const GenerationSummary& s) {
     }
     ++count_;
     if (count_ % width_ == 0) {
-        buildUp();
+        buildUp(width_ == 1 ? SummarySpan::of(s) : levels_[0].back());
         // Only when the level above covers the finest one exactly can the finest go
         // without losing a generation.
-        if (bytes() > byteLimit_ && baseSize() % kFanOut == 0) {
+        if (baseSize() % kFanOut == 0 && bytes() > byteLimit_) {
             dropFinestLevel();
         }
     }
 }
 
-void SummaryPyramid::buildUp() {
-    // levels_[first] is the first level above the finest one.
-    const std::size_t first = width_ == 1 ? 0 : 1;
+void SummaryPyramid::buildUp(SummarySpan span) {
+    // levels_[l] is the level above the one whose newest complete entry `span` is; the
+    // block it belongs to gathers in pending_[u] until its sixteenth entry closes it.
+    std::size_t l = width_ == 1 ? 0 : 1;
     std::uint64_t below = baseSize();
-    for (std::size_t l = first; below % kFanOut == 0 && below > 0; ++l) {
+    for (std::size_t u = 0;; ++u, ++l) {
+        if (pending_.size() <= u) {
+            pending_.push_back(span);
+        } else if (below % kFanOut == 1) {
+            pending_[u] = span;
+        } else {
+            pending_[u].merge(span);
+        }
+        if (below % kFanOut != 0) {
+            return;
+        }
         if (levels_.size() <= l) {
             levels_.emplace_back();
         }
-        const std::uint64_t start = below - kFanOut;
-        SummarySpan block = l == first ? baseSpan(start) : levels_[l - 1][start];
-        for (std::uint64_t i = start + 1; i < below; ++i) {
-            block.merge(l == first ? baseSpan(i) : levels_[l - 1][i]);
-        }
-        levels_[l].push_back(block);
+        levels_[l].push_back(pending_[u]);
+        span = pending_[u];
         below = levels_[l].size();
     }
 }
@@ -156,6 +175,8 @@ void SummaryPyramid::dropFinestLevel() {
     } else {
         levels_.erase(levels_.begin());
     }
+    // The block that gathered over the dropped level is complete and in the level above.
+    pending_.erase(pending_.begin());
     width_ *= kFanOut;
 }
 
@@ -248,7 +269,7 @@ std::optional<SummaryPyramid> SummaryPyramid::restore(const Data& d, std::size_t
         p.levels_[0].push_back(d.buckets[b]);
         p.count_ = std::min(d.count, (b + 1) * d.width);
         if (p.count_ % p.width_ == 0) {
-            p.buildUp();
+            p.buildUp(d.buckets[b]);
         }
     }
     return p;

@@ -95,8 +95,9 @@ class SummaryPyramid {
 
     [[nodiscard]] SummarySpan baseSpan(std::uint64_t i) const;
     [[nodiscard]] std::uint64_t baseSize() const;
-    // Adds the blocks that the base's newest complete buckets finish, level by level.
-    void buildUp();
+    // Takes the finest level's newest complete bucket into the blocks above it, adding
+    // each block that it completes.
+    void buildUp(SummarySpan span);
     void dropFinestLevel();
 
     std::size_t byteLimit_;
@@ -111,6 +112,8 @@ class SummaryPyramid {
     // partial); otherwise levels_[k] covers kFanOut^(k+1) generations a block. Only complete
     // blocks are kept above the finest level.
     std::vector<Level> levels_;
+    // The block still gathering at each level above the finest one.
+    std::vector<SummarySpan> pending_;
 };
 
 } // namespace ga
