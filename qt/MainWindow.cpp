@@ -5,7 +5,9 @@
 #include "qt/ChartWidget.h"
 #include "qt/ColourSquare.h"
 #include "qt/FrameBox.h"
+#include "qt/HistoryWindow.h"
 #include "qt/LineDelegate.h"
+#include "qt/Placement.h"
 #include "qt/ReportLog.h"
 #include "qt/SeedDialog.h"
 #include "qt/Startup.h"
@@ -277,6 +279,7 @@ void MainWindow::buildMenu() {
     connect(quit, &QAction::triggered, this, [this] { handle(&Form1::cs_Click); });
 
     buildRunMenu();
+    buildToolsMenu();
 }
 
 void MainWindow::buildRunMenu() {
@@ -309,6 +312,24 @@ void MainWindow::buildRunMenu() {
     seed->setObjectName(QStringLiteral("seedAction"));
     seed->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(seed, &QAction::triggered, this, &MainWindow::chooseSeed);
+}
+
+void MainWindow::buildToolsMenu() {
+    QAction* history = toolsMenu()->addAction(tr("&Geçmiş…"));
+    history->setObjectName(QStringLiteral("historyAction"));
+    history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(history, &QAction::triggered, this, &MainWindow::showHistory);
+}
+
+void MainWindow::showHistory() {
+    if (history_ == nullptr) {
+        // Owned by this window, but a window of its own: it stays beside, not on top.
+        history_ = new HistoryWindow(*form_, this);
+        placeBeside(*history_, *this);
+    }
+    history_->show();
+    history_->raise();
+    history_->activateWindow();
 }
 
 QMenu* MainWindow::toolsMenu() {

@@ -22,6 +22,8 @@ class Form1;
 
 namespace ga::qt {
 
+class HistoryWindow;
+
 // The program's one window: the controls built from the control table, the menu, the
 // timer, and the logic (Form1) that every click, menu item and tick is handed to.
 class MainWindow : public QMainWindow {
@@ -42,6 +44,9 @@ class MainWindow : public QMainWindow {
     [[nodiscard]] TickTimer* timer() const { return timer_; }
     [[nodiscard]] Form1& form() const { return *form_; }
     [[nodiscard]] QtWindowOps& ops() const { return *ops_; }
+    // "Araçlar" → "Geçmiş…": opens the history window beside this one, or brings it up.
+    void showHistory();
+    [[nodiscard]] HistoryWindow* historyWindow() const { return history_; }
 
     // Shows at once what the last tick changed; ticks show their changes once a frame.
     // Clicks and menu items show theirs before they return.
@@ -54,6 +59,7 @@ class MainWindow : public QMainWindow {
     void buildControls(QWidget* clientArea);
     void buildMenu();
     void buildRunMenu();
+    void buildToolsMenu();
     // "Araçlar", to the right of "Çalışma": made when the first tool is added to it.
     QMenu* toolsMenu();
     void setTabChain();
@@ -72,6 +78,7 @@ class MainWindow : public QMainWindow {
     std::unique_ptr<QtWindowOps> ops_;
     std::unique_ptr<Form1> form_;
     QMenu* tools_ = nullptr;
+    HistoryWindow* history_ = nullptr;
     QAction* stepAction_ = nullptr;
     QAction* startAction_ = nullptr;
     QElapsedTimer sinceStep_;
