@@ -66,6 +66,9 @@ class Form1 {
     // Everything since the last "Hazırla": started by it, cleared by "Sıfırla", one
     // generation longer after every tick.
     [[nodiscard]] const History& history() const { return history_; }
+    // The memory the history may take (its defaults otherwise); clears it, so it applies
+    // from the next "Hazırla".
+    void setHistoryLimits(const HistoryLimits& limits) { history_ = History(limits); }
     // The decimal separator the lists are written with.
     [[nodiscard]] const std::string& decimalSeparator() const { return decimalSeparator_; }
 

@@ -86,6 +86,8 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table for the next control; the arrows move within it.
+    table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     // Numbers keep their whole width however long they get ("1,23456789012346E+17").
