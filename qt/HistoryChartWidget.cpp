@@ -263,7 +263,10 @@ void HistoryChartWidget::paintEvent(QPaintEvent* /*event*/) {
 void HistoryChartWidget::paintSeries(QPainter& painter, int series) const {
     const HistoryChartScale& s = *scale_;
     const auto place = [&](double v) { return series == 3 ? s.yDistinct(v) : s.y(v); };
-    QPen pen(kSeries[series].colour, 1.5, kSeries[series].style);
+    // Cosmetic one-pixel pens take the raster engine's quick path; a wider or dashed pen
+    // that is not cosmetic goes through the general stroker, many times slower.
+    QPen pen(kSeries[series].colour, 1, kSeries[series].style);
+    pen.setCosmetic(true);
     painter.setPen(pen);
     if (columns_.size() == count_ && count_ > 1) {
         // One column per generation: a line through the values.
@@ -288,7 +291,6 @@ void HistoryChartWidget::paintSeries(QPainter& painter, int series) const {
     // A column covers many generations: a vertical stroke from its minimum to its maximum,
     // reaching the previous column's range so that the strokes join into a line.
     pen.setStyle(Qt::SolidLine);
-    pen.setWidthF(1);
     painter.setPen(pen);
     QVector<QLineF> strokes;
     strokes.reserve(static_cast<qsizetype>(columns_.size()));

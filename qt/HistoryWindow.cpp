@@ -3,6 +3,8 @@
 #include "form/Form1.h"
 #include "qt/FamilyTreeWindow.h"
 #include "qt/HistoryChartWidget.h"
+#include "qt/LineDelegate.h"
+#include "qt/LinesModel.h"
 #include "qt/Placement.h"
 #include "qt/PopulationModel.h"
 #include "qt/QtWindowOps.h"
@@ -12,13 +14,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QSpinBox>
 #include <QSplitter>
-#include <QStringListModel>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -72,9 +74,17 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     spinLabel->setObjectName(QStringLiteral("historyGenerationLabel"));
     spinLabel->setBuddy(spin_);
 
-    title_ = new QLabel(this);
+    // Changes with every generation while the window follows a run: a read-only box, whose
+    // new text repaints only itself, where a label would lay the whole window out again.
+    title_ = new QLineEdit(this);
     title_->setObjectName(QStringLiteral("historyTitle"));
-    title_->setWordWrap(true);
+    title_->setAccessibleName(tr("Seçili nesil"));
+    title_->setReadOnly(true);
+    title_->setFrame(false);
+    title_->setFocusPolicy(Qt::ClickFocus);
+    QPalette titlePalette = title_->palette();
+    titlePalette.setColor(QPalette::Base, titlePalette.color(QPalette::Window));
+    title_->setPalette(titlePalette);
 
     population_ = new PopulationModel(this);
     table_ = new QTableView(this);
@@ -83,6 +93,9 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     table_->setAccessibleDescription(
         tr("Seçili neslin bireyleri: sıra, gen, F ve uyum. Bir bireyin soy ağacı için Enter."));
     table_->setModel(population_);
+    // The cells change with every generation while the window follows a run; laid out once
+    // per distinct text, they cost little to paint again.
+    table_->setItemDelegate(new LineDelegate(table_));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -90,18 +103,27 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    // Numbers keep their whole width however long they get ("1,23456789012346E+17").
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Widths from the font once, not from the contents every generation: wide enough for
+    // any gene and for most values; a longer number ("1,23456789012346E+17") can be widened
+    // to by dragging the header.
+    const QFontMetrics metrics = table_->fontMetrics();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    table_->setColumnWidth(PopulationModel::Position,
+                           metrics.horizontalAdvance(QStringLiteral("Sıra")) + 12);
+    for (int c : {PopulationModel::Gene, PopulationModel::Value, PopulationModel::Fitness}) {
+        table_->setColumnWidth(c, metrics.horizontalAdvance(QStringLiteral("-9999999,99")) + 12);
+    }
     table_->horizontalHeader()->setStretchLastSection(true);
     auto* tableLabel = new QLabel(tr("&Popülasyon (Enter ya da çift tıklama: soy ağacı)"), this);
     tableLabel->setObjectName(QStringLiteral("historyPopulationLabel"));
     tableLabel->setBuddy(table_);
 
-    lines_ = new QStringListModel(this);
+    lines_ = new LinesModel(this);
     report_ = new QListView(this);
     report_->setObjectName(QStringLiteral("historyReport"));
     report_->setAccessibleName(tr("Rapor satırları"));
     report_->setModel(lines_);
+    report_->setItemDelegate(new LineDelegate(report_));
     report_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     report_->setUniformItemSizes(true);
     auto* reportLabel = new QLabel(tr("&Rapor satırları"), this);
@@ -242,10 +264,6 @@ void HistoryWindow::updateNotes() {
         notes << tr("Geçmiş boş: \"Hazırla\" ile bir çalıştırma başlayınca her nesli burada "
                     "izlenir.");
     } else {
-        notes << tr("Nesil %1 – %2, %3 nesil.")
-                     .arg(QString::fromStdString(CStr(history.firstGeneration(), sep)),
-                          QString::fromStdString(CStr(history.generationNumber(size_ - 1), sep)),
-                          QString::number(size_));
         if (history.firstGeneration() != 1) {
             notes << tr("Bu geçmiş, \"Sıfırla\" olmadan basılan \"Hazırla\" ile başladı: ilk "
                         "nesli %1, yeni hazırlanan popülasyondur.")
@@ -278,8 +296,8 @@ void HistoryWindow::select(std::uint64_t index) {
         selected_ = 0;
         following_ = true;
         population_->show(nullptr);
-        lines_->setStringList({});
-        title_->setText(tr("Henüz nesil yok."));
+        lines_->setLines({});
+        setTitle(tr("Henüz nesil yok."));
         chart_->setSelected(0);
         chart_->setAccessibleDescription(tr("Geçmiş boş."));
         return;
@@ -298,6 +316,11 @@ void HistoryWindow::select(std::uint64_t index) {
     showPage(reader_.open(history, index, page_));
 }
 
+void HistoryWindow::setTitle(const QString& text) {
+    title_->setText(text);
+    title_->setCursorPosition(0);
+}
+
 void HistoryWindow::showPage(bool opened) {
     const History& history = form_.history();
     const std::string& sep = form_.decimalSeparator();
@@ -308,10 +331,10 @@ void HistoryWindow::showPage(bool opened) {
             .arg(number);
     if (!opened) {
         population_->show(nullptr);
-        lines_->setStringList({});
-        title_->setText(tr("Nesil %1 artık açılamaz: ayrıntısı bellek sınırı yüzünden silindi. "
-                           "Grafikteki özeti duruyor.")
-                            .arg(number));
+        lines_->setLines({});
+        setTitle(tr("Nesil %1 artık açılamaz: ayrıntısı bellek sınırı yüzünden silindi. "
+                    "Grafikteki özeti duruyor.")
+                     .arg(number));
         chart_->setAccessibleDescription(description);
         return;
     }
@@ -321,16 +344,16 @@ void HistoryWindow::showPage(bool opened) {
     for (const std::string& line : page_.report) {
         lines << fromUtf8(line);
     }
-    lines_->setStringList(lines);
+    lines_->setLines(lines);
     const GenerationSummary& s = page_.summary;
     const QString values = tr("en iyi uyum %1, ortalama %2, en kötü %3, %4 farklı gen")
                                .arg(QString::fromStdString(CStr(s.best, sep)),
                                     QString::fromStdString(CStr(s.mean, sep)),
                                     QString::fromStdString(CStr(s.worst, sep)))
                                .arg(s.distinct);
-    title_->setText(
-        selected_ == 0 ? tr("Nesil %1: \"Hazırla\"nın ürettiği popülasyon; %2.").arg(number, values)
-                       : tr("Nesil %1: %2.").arg(number, values));
+    setTitle(selected_ == 0
+                 ? tr("Nesil %1: \"Hazırla\"nın ürettiği popülasyon; %2.").arg(number, values)
+                 : tr("Nesil %1: %2.").arg(number, values));
     description += QLatin1Char(' ') + values + QLatin1Char('.');
     chart_->setAccessibleDescription(description);
 }

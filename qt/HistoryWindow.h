@@ -9,10 +9,10 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QListView;
 class QSlider;
 class QSpinBox;
-class QStringListModel;
 class QTableView;
 
 namespace ga {
@@ -23,6 +23,7 @@ namespace ga::qt {
 
 class FamilyTreeWindow;
 class HistoryChartWidget;
+class LinesModel;
 class PopulationModel;
 
 // "Çalışma Geçmişi": the whole run since "Hazırla". A chart of every generation, a
@@ -53,7 +54,7 @@ class HistoryWindow : public QWidget {
     [[nodiscard]] QTableView* table() const { return table_; }
     [[nodiscard]] QListView* report() const { return report_; }
     [[nodiscard]] QLabel* notes() const { return notes_; }
-    [[nodiscard]] QLabel* title() const { return title_; }
+    [[nodiscard]] QLineEdit* title() const { return title_; }
     [[nodiscard]] FamilyTreeWindow* familyTree() const { return tree_; }
 
   protected:
@@ -64,6 +65,7 @@ class HistoryWindow : public QWidget {
     void updateRange();
     void updateNotes();
     void showPage(bool opened);
+    void setTitle(const QString& text);
 
     const Form1& form_;
     HistoryReader reader_;
@@ -79,10 +81,10 @@ class HistoryWindow : public QWidget {
     QCheckBox* logarithmic_;
     QSlider* slider_;
     QSpinBox* spin_;
-    QLabel* title_;
+    QLineEdit* title_;
     PopulationModel* population_;
     QTableView* table_;
-    QStringListModel* lines_;
+    LinesModel* lines_;
     QListView* report_;
     FamilyTreeWindow* tree_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "qt/PopulationModel.h"
 
+#include <utility>
+
 namespace ga::qt {
 
 namespace {
@@ -13,14 +15,25 @@ QString fromUtf8(const std::string& text) {
 PopulationModel::PopulationModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void PopulationModel::show(const HistoryPage* page) {
-    empty_ = page == nullptr;
-    prepared_ = page != nullptr && page->index == 0;
-    for (std::size_t k = 0; k < kPopulation; ++k) {
-        rows_[k] = page == nullptr ? Row{}
-                                   : Row{fromUtf8(page->genes[k]), fromUtf8(page->values[k]),
-                                         fromUtf8(page->fitness[k])};
+    const bool empty = page == nullptr;
+    const bool prepared = page != nullptr && page->index == 0;
+    const bool kindChanged = empty != empty_ || prepared != prepared_;
+    empty_ = empty;
+    prepared_ = prepared;
+    // Only the rows whose text changed are announced, so the view repaints only those: in
+    // a population that has converged, few change from one generation to the next.
+    for (int r = 0; r < kPopulation; ++r) {
+        const auto k = static_cast<std::size_t>(r);
+        Row row = page == nullptr ? Row{}
+                                  : Row{fromUtf8(page->genes[k]), fromUtf8(page->values[k]),
+                                        fromUtf8(page->fitness[k])};
+        Row& shown = rows_[k];
+        if (kindChanged || row.gene != shown.gene || row.value != shown.value ||
+            row.fitness != shown.fitness) {
+            shown = std::move(row);
+            emit dataChanged(index(r, 0), index(r, ColumnCount - 1));
+        }
     }
-    emit dataChanged(index(0, 0), index(kPopulation - 1, ColumnCount - 1));
 }
 
 int PopulationModel::rowCount(const QModelIndex& parent) const {
