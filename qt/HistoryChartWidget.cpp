@@ -215,6 +215,9 @@ void HistoryChartWidget::paintEvent(QPaintEvent* /*event*/) {
         }
         painter.setPen(Qt::black);
         for (const AxisTick& t : s.fitnessTicks()) {
+            if (s.hasInfinityBand() && t.position - fm.height() < s.y(INFINITY)) {
+                continue; // the "∞" label stands there
+            }
             painter.drawText(QRectF(0, t.position - fm.height() / 2.0, p.left - kGap, fm.height()),
                              Qt::AlignRight | Qt::AlignVCenter, fromUtf8(t.label));
         }

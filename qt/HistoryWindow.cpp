@@ -103,15 +103,17 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     table_->setTabKeyNavigation(false);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    // Widths from the font once, not from the contents every generation: wide enough for
-    // any gene and for most values; a longer number ("1,23456789012346E+17") can be widened
-    // to by dragging the header.
+    // Widths from the font once, not from the contents every generation: room for a gene
+    // and for most values; a longer number ("1,23456789012346E+17") shows its start and can
+    // be widened to by dragging the header.
     const QFontMetrics metrics = table_->fontMetrics();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     table_->setColumnWidth(PopulationModel::Position,
-                           metrics.horizontalAdvance(QStringLiteral("Sıra")) + 12);
-    for (int c : {PopulationModel::Gene, PopulationModel::Value, PopulationModel::Fitness}) {
-        table_->setColumnWidth(c, metrics.horizontalAdvance(QStringLiteral("-9999999,99")) + 12);
+                           metrics.horizontalAdvance(QStringLiteral("Sıra")) + 14);
+    table_->setColumnWidth(PopulationModel::Gene,
+                           metrics.horizontalAdvance(QStringLiteral("9999999")) + 14);
+    for (int c : {PopulationModel::Value, PopulationModel::Fitness}) {
+        table_->setColumnWidth(c, metrics.horizontalAdvance(QStringLiteral("99999,99")) + 14);
     }
     table_->horizontalHeader()->setStretchLastSection(true);
     auto* tableLabel = new QLabel(tr("&Popülasyon (Enter ya da çift tıklama: soy ağacı)"), this);
@@ -161,7 +163,9 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     lists->setObjectName(QStringLiteral("historyListsSplitter"));
     lists->addWidget(left);
     lists->addWidget(right);
+    lists->setStretchFactor(0, 1);
     lists->setStretchFactor(1, 1);
+    lists->setSizes({table_->horizontalHeader()->length() + 40, 320});
 
     auto* bottom = new QWidget(this);
     bottom->setObjectName(QStringLiteral("historyGenerationArea"));

@@ -50,8 +50,10 @@ QVariant PopulationModel::data(const QModelIndex& index, int role) const {
     }
     const Row& row = rows_[static_cast<std::size_t>(index.row())];
     if (role == Qt::TextAlignmentRole) {
-        return index.column() == Kind ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                      : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        // Numbers start at the left, as in the main window's lists, so a narrow column still
+        // shows their leading digits.
+        return index.column() == Position ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                          : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
         return {};
