@@ -46,6 +46,7 @@ class HistoryWindowTest : public ga::test::WindowFixture {
     void opensBesideFromTheToolsMenu();
     void followsTheRunAndShowsWhatTheWindowShowed();
     void keysNumbersAndClicksChooseAGeneration();
+    void followingKeepsTheReaderInPlace();
     void familyTreeFromTheKeyboard();
     void resetAndPrepareStartTheHistoryOver();
     void droppedDetailIsSaidSo();
@@ -240,6 +241,28 @@ void HistoryWindowTest::keysNumbersAndClicksChooseAGeneration() {
     QCheckBox* logarithmic = history->findChild<QCheckBox*>();
     QTest::mouseClick(logarithmic, Qt::LeftButton);
     QVERIFY(chart->logarithmic());
+}
+
+// While the window follows a run, a person reading the report lines or the population with
+// the keys (or a screen reader) stays on the row they are on as generations come in.
+void HistoryWindowTest::followingKeepsTheReaderInPlace() {
+    press(Control::Command1);
+    generations(50);
+    HistoryWindow* history = openHistory();
+    QVERIFY(history != nullptr);
+    QListView* report = history->report();
+    QTableView* table = history->table();
+    report->setCurrentIndex(report->model()->index(3, 0));
+    table->setCurrentIndex(table->model()->index(12, 1));
+    for (int k = 0; k < 5; ++k) {
+        generations(1);
+        history->refresh();
+        QVERIFY(history->following());
+        QCOMPARE(report->currentIndex().row(), 3);
+        QCOMPARE(table->currentIndex().row(), 12);
+    }
+    QCOMPARE(column(report->model(), 0),
+             mainLogTail(static_cast<int>(report->model()->rowCount())));
 }
 
 // Enter on an individual opens its family tree: the root is that individual, its parents
