@@ -48,9 +48,12 @@ int main(int argc, char** argv) {
                 ticks, ops.list(Control::List1).size(), before, warmUp, after, historyGrowth,
                 history.bytes() / 1024);
 
+    // A million generations fit the history's limits whole: every one can still be opened
+    // and each keeps its own summary.
     if (history.size() != static_cast<std::uint64_t>(ticks) + 1 ||
         history.detailBytes() > history.limits().detailBytes ||
-        history.summaries().bytes() > history.limits().summaryBytes) {
+        history.summaries().bytes() > history.limits().summaryBytes ||
+        history.firstOpenable() != 0 || history.summaries().bucketWidth() != 1) {
         std::printf("soak: the history lost generations or passed its limits\n");
         return 1;
     }
