@@ -2,6 +2,7 @@
 #include "qt/CommandLine.h"
 #include "qt/MainWindow.h"
 #include "qt/Startup.h"
+#include "qt/Translations.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -54,14 +55,16 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QLatin1String(ga::qt::kApplicationId));
+    // Settings live under the program's own name (~/.config/genetik-algoritma/).
+    QApplication::setOrganizationName(QStringLiteral("genetik-algoritma"));
     ga::qt::installFontSubstitutions();
     QApplication::setFont(ga::qt::regularFont());
-    ga::qt::installQtTranslations(app);
 
     // The locale's decimal separator, read once; the list lines use it.
     const std::string separator = QLocale::system().decimalPoint().toStdString();
 
-    ga::qt::MainWindow window(separator, command.seed);
+    ga::qt::MainWindow window(separator, command.seed,
+                              command.language.value_or(ga::qt::Translations::remembered()));
     window.show();
     return QApplication::exec();
 }

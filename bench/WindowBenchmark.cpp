@@ -307,7 +307,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ga::qt::installFontSubstitutions();
     QApplication::setFont(ga::qt::regularFont());
-    ga::qt::installQtTranslations(app);
     ga::qt::MainWindow window(QLocale::system().decimalPoint().toStdString());
     window.installEventFilter(&firstPaint);
     window.show();

@@ -33,8 +33,8 @@ AxisTicks niceTicks(double lo, double hi, int maxTicks) {
     const double first = std::ceil(lo / step - 1e-9);
     const double last = std::floor(hi / step + 1e-9);
     ticks.step = step;
-    for (double k = first; k <= last && ticks.values.size() < static_cast<std::size_t>(maxTicks) + 1;
-         ++k) {
+    for (double k = first;
+         k <= last && ticks.values.size() < static_cast<std::size_t>(maxTicks) + 1; ++k) {
         ticks.values.push_back(k * step);
     }
     return ticks;
@@ -68,8 +68,8 @@ std::vector<double> logTicks(double hi, int maxTicks) {
     if (!(hi > 0) || maxTicks < 2) {
         return powers;
     }
-    const int top = std::isfinite(hi) ? std::max(0, static_cast<int>(std::ceil(std::log10(hi))))
-                                      : 308;
+    const int top =
+        std::isfinite(hi) ? std::max(0, static_cast<int>(std::ceil(std::log10(hi)))) : 308;
     const int every = std::max(1, (top + maxTicks - 2) / (maxTicks - 1));
     for (int e = 0;; e += every) {
         powers.push_back(std::pow(10.0, std::min(e, 308)));

@@ -50,8 +50,44 @@ void Form1::setStart(bool on) {
     batch_.setEnabled(Control::Command2, on);
 }
 
+namespace {
+
+std::size_t listIndex(Control list) {
+    return list == Control::Gen ? 0 : list == Control::Sonuc ? 1 : 2;
+}
+
+} // namespace
+
 void Form1::appendListLine(Control list, double value) {
-    appendCStr(batch_.list(list).lines.add(), value, decimalSeparator_);
+    appendCStr(batch_.list(list).lines.add(), value, decimalSeparator_, messages().undefined);
+    listValues_[listIndex(list)].push_back(value);
+}
+
+void Form1::clearList(Control list) {
+    batch_.list(list).cleared = true;
+    batch_.list(list).lines.clear();
+    listValues_[listIndex(list)].clear();
+}
+
+void Form1::setStatus(Status status) {
+    status_ = status;
+    const Messages& words = messages();
+    // In the order of Status.
+    const std::string_view texts[] = {words.waiting, words.prepared, words.started,
+                                      words.stopped, words.reset,    words.reached};
+    batch_.setText(Control::status, texts[static_cast<std::size_t>(status)]);
+}
+
+void Form1::retranslate() {
+    setStatus(status_);
+    for (Control list : kPopulationLists) {
+        const std::vector<double> values = listValues_[listIndex(list)];
+        clearList(list);
+        for (double value : values) {
+            appendListLine(list, value);
+        }
+    }
+    show();
 }
 
 void Form1::Command1_Click() {
@@ -64,7 +100,7 @@ void Form1::Command1_Click() {
         return;
     }
 
-    batch_.setText(Control::status, messages().prepared);
+    setStatus(Status::Prepared);
     chartTop();
 
     constexpr Control coefficients[] = {Control::ta, Control::tb, Control::tc, Control::td,
@@ -114,7 +150,7 @@ void Form1::renderGeneration() {
     }
 
     for (Control list : kPopulationLists) {
-        batch_.list(list).cleared = true;
+        clearList(list);
     }
     for (std::size_t k = 0; k < kPopulation; ++k) {
         appendListLine(Control::Gen, g.genes[k]);
@@ -127,7 +163,7 @@ void Form1::renderGeneration() {
     if (g.reached) {
         setTimer(false);
         batch_.beep = true;
-        batch_.setText(Control::status, messages().reached);
+        setStatus(Status::Reached);
     }
 }
 

@@ -8,9 +8,11 @@
 #include "form/WindowOps.h"
 #include "runtime/Random.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace ga {
 
@@ -60,6 +62,10 @@ class Form1 {
     void stepOnce();
     [[nodiscard]] bool canStep() const { return startEnabled_ && !timerEnabled_; }
 
+    // Shows the window's own texts (status line, list lines) again in the language now in
+    // use; the report log keeps the lines it has.
+    void retranslate();
+
     // The last generation and preparation, as the engine recorded them.
     [[nodiscard]] const GenerationRecord& lastGeneration() const { return generation_; }
     [[nodiscard]] const PreparationRecord& lastPreparation() const { return preparation_; }
@@ -76,10 +82,15 @@ class Form1 {
     Module1 module1;
 
   private:
+    // What the status line says, so that it can be said again in another language.
+    enum class Status : std::uint8_t { Waiting, Prepared, Started, Stopped, Reset, Reached };
+
     // Rendering of the records.
     void renderPreparation();
     void renderGeneration();
     void appendListLine(Control list, double value);
+    void clearList(Control list);
+    void setStatus(Status status);
 
     // Results panel.
     void metinler();
@@ -115,6 +126,9 @@ class Form1 {
     Batch batch_;
     bool startEnabled_ = false;
     bool timerEnabled_ = false;
+    Status status_ = Status::Waiting;
+    // The numbers the population lists show, in the order shown.
+    std::array<std::vector<double>, 3> listValues_;
     std::uint32_t seed_ = 0;
     std::optional<std::uint32_t> fixedSeed_;
     mutable std::string targetText_;

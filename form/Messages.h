@@ -1,11 +1,18 @@
 #pragma once
 
+#include "form/Controls.h"
+
+#include <cstdint>
 #include <string_view>
 
 namespace ga {
 
-// The words of the program's own texts: status lines, message boxes and the pieces of the
-// report lines, which numbers written by the Str rule join.
+// The program speaks Turkish by identity; English is a choice.
+enum class Language : std::uint8_t { Turkish, English };
+
+// The words of the program's own texts in one language: status lines, message boxes, the
+// pieces of the report lines (which numbers written by the Str rule join, in the order
+// given), and the word for a value that is no number.
 struct Messages {
     std::string_view waiting;
     std::string_view prepared;
@@ -24,10 +31,24 @@ struct Messages {
     std::string_view mated1;
     std::string_view mated2;
     std::string_view born;
+    std::string_view undefined;
 };
 
-// The texts in the language in use.
+// The language in use, for everything the plain layers render. Set on the window's thread.
+Language language();
+void setLanguage(Language language);
+
+// The texts in the language in use, or in a given one.
 const Messages& messages();
+const Messages& messages(Language language);
+
+// A control's caption (or design-time text) and its name for screen readers, in the
+// language in use; the Turkish ones are the control table's. An empty name leaves the
+// toolkit's default, the control's own caption.
+std::string_view controlText(Control c);
+std::string_view controlAccessibleName(Control c);
+std::string_view controlText(Control c, Language language);
+std::string_view controlAccessibleName(Control c, Language language);
 
 // The program's version, as the project states it.
 std::string_view programVersion();

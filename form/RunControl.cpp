@@ -39,13 +39,13 @@ void Form1::Form_Load() {
 
 void Form1::Command2_Click() {
     setTimer(true);
-    batch_.setText(Control::status, messages().started);
+    setStatus(Status::Started);
     chartRunScales();
     show();
 }
 
 void Form1::Command3_Click() {
-    batch_.setText(Control::status, messages().stopped);
+    setStatus(Status::Stopped);
     setTimer(false);
     show();
 }
@@ -56,7 +56,7 @@ void Form1::Command4_Click() {
     setTimer(false);
 
     for (Control list : kPopulationLists) {
-        batch_.list(list).cleared = true;
+        clearList(list);
     }
     batch_.logCleared = true;
 
@@ -77,7 +77,7 @@ void Form1::Command4_Click() {
     }
 
     setStart(false);
-    batch_.setText(Control::status, messages().reset);
+    setStatus(Status::Reset);
     show();
 }
 

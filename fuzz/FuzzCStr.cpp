@@ -2,8 +2,8 @@
 // separator, and the given separator in place of the point. The first byte picks the
 // separator, the rest is the number.
 
-#include "fuzz/FuzzChecks.h"
-#include "ui/Convert.h"
+#include "FuzzChecks.h"
+#include "runtime/Convert.h"
 
 #include <array>
 

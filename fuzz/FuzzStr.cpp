@@ -2,8 +2,8 @@
 // no trailing zeros, the "%.15G" choice of form, and Val reading it back to the value
 // rounded to 15 digits. CLng and RGB are checked on the same numbers.
 
-#include "fuzz/FuzzChecks.h"
-#include "ui/Convert.h"
+#include "FuzzChecks.h"
+#include "runtime/Convert.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Val against its promises: blanks never matter, text after the number never matters,
 // and the result is the filtered leading number read by the C library's strtod.
 
-#include "fuzz/FuzzChecks.h"
-#include "ui/Convert.h"
+#include "FuzzChecks.h"
+#include "runtime/Convert.h"
 
 #include <array>
 

@@ -180,8 +180,7 @@ void ChartWidget::updateDescription() {
     if (description_.isEmpty()) {
         return;
     }
-    setAccessibleDescription(description_ +
-                             QStringLiteral(" Çizilen nokta sayısı: %1.").arg(circles_.size()));
+    setAccessibleDescription(description_ + tr(" Çizilen nokta sayısı: %1.").arg(circles_.size()));
 }
 
 } // namespace ga::qt

@@ -30,6 +30,11 @@ void ColourSquare::setDigit(const QString& digit) {
     setAccessibleName(digit.isEmpty() ? baseName_ : baseName_ + QStringLiteral(": ") + digit);
 }
 
+void ColourSquare::setBaseName(const QString& name) {
+    baseName_ = name;
+    setAccessibleName(digit_.isEmpty() ? baseName_ : baseName_ + QStringLiteral(": ") + digit_);
+}
+
 QColor ColourSquare::shownColour() const {
     return colour_.value_or(palette().color(QPalette::Button));
 }

@@ -21,6 +21,8 @@ class ColourSquare : public QFrame {
     // The digit the colour stands for joins the square's accessible name
     // ("En iyi gen, 1. basamak: 6"); an empty digit leaves the bare name.
     void setDigit(const QString& digit);
+    // The name the digit joins ("En iyi gen, 1. basamak"), in the language in use.
+    void setBaseName(const QString& name);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,6 +1,7 @@
 #include "qt/CommandLine.h"
 
 #include "form/Messages.h"
+#include "qt/Translations.h"
 #include "runtime/Random.h"
 
 #include <QCommandLineOption>
@@ -51,6 +52,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                        "\"Sıfırla\" then reseeds with the same seed, so a run can be replayed."),
         QStringLiteral("N"));
     parser.addOption(seed);
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("The language of the window for this start: tr (Turkish, the default) "
+                       "or en (English); without it, the language last chosen in the window."),
+        QStringLiteral("tr|en"));
+    parser.addOption(lang);
     allowQtOptions(parser);
 
     // The program's name stands where Qt would need a running application to find it.
@@ -74,6 +81,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.error =
             QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().front());
         return result;
+    }
+    if (parser.isSet(lang)) {
+        result.language = Translations::fromCode(parser.value(lang));
+        if (!result.language) {
+            result.action = CommandLine::Action::Error;
+            result.error =
+                QStringLiteral("--lang takes tr or en, not '%1'.").arg(parser.value(lang));
+            return result;
+        }
     }
     if (parser.isSet(seed)) {
         result.seed = parseSeed(parser.value(seed).toStdString());

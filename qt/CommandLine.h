@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/Messages.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +20,8 @@ struct CommandLine {
     QString help;
     // --seed: the seed fixed from the start.
     std::optional<std::uint32_t> seed;
+    // --lang: the language for this start, over the one remembered.
+    std::optional<Language> language;
 };
 
 // Reads the program's arguments (the program's own name first) with the conventions of

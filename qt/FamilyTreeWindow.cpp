@@ -1,9 +1,11 @@
 #include "qt/FamilyTreeWindow.h"
 
 #include "form/FamilyTreeLayout.h"
+#include "form/Messages.h"
 #include "qt/FamilyTreeDrawing.h"
 #include "runtime/Convert.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,7 +26,6 @@ namespace ga::qt {
 FamilyTreeWindow::FamilyTreeWindow(std::string decimalSeparator, QWidget* parent)
     : QWidget(parent, Qt::Window), separator_(std::move(decimalSeparator)) {
     setObjectName(QStringLiteral("familyTreeWindow"));
-    setWindowTitle(tr("Soy Ağacı"));
 
     heading_ = new QLabel(this);
     heading_->setObjectName(QStringLiteral("treeHeading"));
@@ -35,27 +36,20 @@ FamilyTreeWindow::FamilyTreeWindow(std::string decimalSeparator, QWidget* parent
     depth_->setObjectName(QStringLiteral("treeDepth"));
     depth_->setRange(1, kMaxTreeDepth);
     depth_->setValue(kDefaultDepth);
-    depth_->setAccessibleName(tr("Derinlik"));
-    depth_->setAccessibleDescription(tr("Seçilen bireyden geriye kaç ebeveyn kuşağı gösterilir"));
-    auto* depthLabel = new QLabel(tr("&Derinlik (ebeveyn kuşağı):"), this);
-    depthLabel->setObjectName(QStringLiteral("treeDepthLabel"));
-    depthLabel->setBuddy(depth_);
+    depthLabel_ = new QLabel(this);
+    depthLabel_->setObjectName(QStringLiteral("treeDepthLabel"));
+    depthLabel_->setBuddy(depth_);
 
     drawing_ = new FamilyTreeDrawing;
     drawing_->setObjectName(QStringLiteral("treeDrawing"));
-    drawing_->setAccessibleName(tr("Soy ağacı çizimi"));
     scroll_ = new QScrollArea;
     scroll_->setObjectName(QStringLiteral("treeScroll"));
-    scroll_->setAccessibleName(tr("Soy ağacı çizimi"));
     scroll_->setWidget(drawing_);
     scroll_->setBackgroundRole(QPalette::Base);
 
     model_ = new QStandardItemModel(this);
     view_ = new QTreeView;
     view_->setObjectName(QStringLiteral("treeView"));
-    view_->setAccessibleName(tr("Soy ağacı"));
-    view_->setAccessibleDescription(
-        tr("Seçilen birey ve ebeveynleri; ok tuşlarıyla gezilir, sağ ok açar, sol ok kapatır."));
     view_->setModel(model_);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setUniformRowHeights(true);
@@ -72,17 +66,12 @@ FamilyTreeWindow::FamilyTreeWindow(std::string decimalSeparator, QWidget* parent
     split->setStretchFactor(1, 2);
     split->setSizes({560, 380});
 
-    legend_ = new QLabel(
-        tr("Kırmızı çizgi: ebeveynin bir basamağı o çiftleşmede mutasyona uğradı; turuncu: aynı "
-           "nesilde daha önceki bir çiftleşmede. Kalın çerçeve: birden çok yoldan ulaşılan ortak "
-           "ata, bir kez çizilir. Yeşil: \"Hazırla\"nın ürettiği birey; kesikli çerçeve: "
-           "ayrıntısı bellek sınırı yüzünden silinmiş."),
-        this);
+    legend_ = new QLabel(this);
     legend_->setObjectName(QStringLiteral("treeLegend"));
     legend_->setWordWrap(true);
 
     auto* depthRow = new QHBoxLayout;
-    depthRow->addWidget(depthLabel);
+    depthRow->addWidget(depthLabel_);
     depthRow->addWidget(depth_);
     depthRow->addStretch(1);
     auto* layout = new QVBoxLayout(this);
@@ -97,10 +86,37 @@ FamilyTreeWindow::FamilyTreeWindow(std::string decimalSeparator, QWidget* parent
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
     resize(960, 560);
+    retranslate();
+}
+
+void FamilyTreeWindow::retranslate() {
+    setWindowTitle(tr("Soy Ağacı"));
+    depth_->setAccessibleName(tr("Derinlik"));
+    depth_->setAccessibleDescription(tr("Seçilen bireyden geriye kaç ebeveyn kuşağı gösterilir"));
+    depthLabel_->setText(tr("&Derinlik (ebeveyn kuşağı):"));
+    drawing_->setAccessibleName(tr("Soy ağacı çizimi"));
+    scroll_->setAccessibleName(tr("Soy ağacı çizimi"));
+    view_->setAccessibleName(tr("Soy ağacı"));
+    view_->setAccessibleDescription(
+        tr("Seçilen birey ve ebeveynleri; ok tuşlarıyla gezilir, sağ ok açar, sol ok kapatır."));
+    legend_->setText(
+        tr("Kırmızı çizgi: ebeveynin bir basamağı o çiftleşmede mutasyona uğradı; turuncu: aynı "
+           "nesilde daha önceki bir çiftleşmede. Kalın çerçeve: birden çok yoldan ulaşılan ortak "
+           "ata, bir kez çizilir. Yeşil: \"Hazırla\"nın ürettiği birey; kesikli çerçeve: "
+           "ayrıntısı bellek sınırı yüzünden silinmiş."));
+}
+
+void FamilyTreeWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && legend_ != nullptr) {
+        retranslate();
+        // The tree's own words are written again; what it shows stays.
+        rebuild();
+    }
 }
 
 QString FamilyTreeWindow::number(double value) const {
-    return QString::fromStdString(CStr(value, separator_));
+    return QString::fromStdString(CStr(value, separator_, messages().undefined));
 }
 
 QString FamilyTreeWindow::birthText(const Ancestor& a) const {

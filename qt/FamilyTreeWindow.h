@@ -39,7 +39,12 @@ class FamilyTreeWindow : public QWidget {
     [[nodiscard]] QSpinBox* depthBox() const { return depth_; }
     [[nodiscard]] const std::optional<FamilyTree>& tree() const { return tree_; }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
+    // The texts in the language in use.
+    void retranslate();
     void rebuild();
     [[nodiscard]] QString number(double value) const;
     [[nodiscard]] QString birthText(const Ancestor& a) const;
@@ -55,11 +60,12 @@ class FamilyTreeWindow : public QWidget {
 
     QLabel* heading_;
     QSpinBox* depth_;
+    QLabel* depthLabel_ = nullptr;
     QScrollArea* scroll_;
     FamilyTreeDrawing* drawing_;
     QTreeView* view_;
     QStandardItemModel* model_;
-    QLabel* legend_;
+    QLabel* legend_ = nullptr;
 };
 
 } // namespace ga::qt

@@ -1,6 +1,7 @@
 #include "qt/HistoryWindow.h"
 
 #include "form/Form1.h"
+#include "form/Messages.h"
 #include "qt/FamilyTreeWindow.h"
 #include "qt/HistoryChartWidget.h"
 #include "qt/LineDelegate.h"
@@ -11,6 +12,7 @@
 #include "runtime/Convert.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -41,9 +43,12 @@ int boxNumber(double number) {
         std::clamp(number, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
 
+QString number(double value, const std::string& separator) {
+    return QString::fromStdString(CStr(value, separator, messages().undefined));
+}
+
 QString megabytes(std::size_t bytes, const std::string& separator) {
-    const double mb = std::round(static_cast<double>(bytes) / (1024.0 * 1024.0) * 10) / 10;
-    return QString::fromStdString(CStr(mb, separator));
+    return number(std::round(static_cast<double>(bytes) / (1024.0 * 1024.0) * 10) / 10, separator);
 }
 
 } // namespace
@@ -51,7 +56,6 @@ QString megabytes(std::size_t bytes, const std::string& separator) {
 HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     : QWidget(parent, Qt::Window), form_(form), reader_(form.decimalSeparator()) {
     setObjectName(QStringLiteral("historyWindow"));
-    setWindowTitle(tr("Çalışma Geçmişi"));
 
     notes_ = new QLabel(this);
     notes_->setObjectName(QStringLiteral("historyNotes"));
@@ -59,26 +63,22 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
 
     chart_ = new HistoryChartWidget(form.decimalSeparator(), this);
     chart_->setObjectName(QStringLiteral("historyChart"));
-    chart_->setAccessibleName(tr("Çalışma geçmişi grafiği"));
-    logarithmic_ = new QCheckBox(tr("&Logaritmik uyum ekseni"), this);
+    logarithmic_ = new QCheckBox(this);
     logarithmic_->setObjectName(QStringLiteral("historyLogarithmic"));
 
     slider_ = new QSlider(Qt::Horizontal, this);
     slider_->setObjectName(QStringLiteral("historySlider"));
-    slider_->setAccessibleName(tr("Nesil seçici"));
     spin_ = new QSpinBox(this);
     spin_->setObjectName(QStringLiteral("historyGeneration"));
-    spin_->setAccessibleName(tr("Nesil"));
     spin_->setKeyboardTracking(false);
-    auto* spinLabel = new QLabel(tr("&Nesil:"), this);
-    spinLabel->setObjectName(QStringLiteral("historyGenerationLabel"));
-    spinLabel->setBuddy(spin_);
+    spinLabel_ = new QLabel(this);
+    spinLabel_->setObjectName(QStringLiteral("historyGenerationLabel"));
+    spinLabel_->setBuddy(spin_);
 
     // Changes with every generation while the window follows a run: a read-only box, whose
     // new text repaints only itself, where a label would lay the whole window out again.
     title_ = new QLineEdit(this);
     title_->setObjectName(QStringLiteral("historyTitle"));
-    title_->setAccessibleName(tr("Seçili nesil"));
     title_->setReadOnly(true);
     title_->setFrame(false);
     title_->setFocusPolicy(Qt::ClickFocus);
@@ -89,9 +89,6 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     population_ = new PopulationModel(this);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("historyPopulation"));
-    table_->setAccessibleName(tr("Popülasyon"));
-    table_->setAccessibleDescription(
-        tr("Seçili neslin bireyleri: sıra, gen, F ve uyum. Bir bireyin soy ağacı için Enter."));
     table_->setModel(population_);
     // The cells change with every generation while the window follows a run; laid out once
     // per distinct text, they cost little to paint again.
@@ -116,28 +113,27 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
         table_->setColumnWidth(c, metrics.horizontalAdvance(QStringLiteral("99999,99")) + 14);
     }
     table_->horizontalHeader()->setStretchLastSection(true);
-    auto* tableLabel = new QLabel(tr("&Popülasyon (Enter ya da çift tıklama: soy ağacı)"), this);
-    tableLabel->setObjectName(QStringLiteral("historyPopulationLabel"));
-    tableLabel->setBuddy(table_);
+    tableLabel_ = new QLabel(this);
+    tableLabel_->setObjectName(QStringLiteral("historyPopulationLabel"));
+    tableLabel_->setBuddy(table_);
 
     lines_ = new LinesModel(this);
     report_ = new QListView(this);
     report_->setObjectName(QStringLiteral("historyReport"));
-    report_->setAccessibleName(tr("Rapor satırları"));
     report_->setModel(lines_);
     report_->setItemDelegate(new LineDelegate(report_));
     report_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     report_->setUniformItemSizes(true);
-    auto* reportLabel = new QLabel(tr("&Rapor satırları"), this);
-    reportLabel->setObjectName(QStringLiteral("historyReportLabel"));
-    reportLabel->setBuddy(report_);
+    reportLabel_ = new QLabel(this);
+    reportLabel_->setObjectName(QStringLiteral("historyReportLabel"));
+    reportLabel_->setBuddy(report_);
 
     // Layout: the notes, the chart over the selector, and the population beside its report.
     auto* chartRow = new QHBoxLayout;
     chartRow->addWidget(logarithmic_);
     chartRow->addStretch(1);
     auto* selector = new QHBoxLayout;
-    selector->addWidget(spinLabel);
+    selector->addWidget(spinLabel_);
     selector->addWidget(slider_, 1);
     selector->addWidget(spin_);
     auto* top = new QWidget(this);
@@ -151,13 +147,13 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     left->setObjectName(QStringLiteral("historyPopulationArea"));
     auto* leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
-    leftLayout->addWidget(tableLabel);
+    leftLayout->addWidget(tableLabel_);
     leftLayout->addWidget(table_, 1);
     auto* right = new QWidget(this);
     right->setObjectName(QStringLiteral("historyReportArea"));
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->addWidget(reportLabel);
+    rightLayout->addWidget(reportLabel_);
     rightLayout->addWidget(report_, 1);
     auto* lists = new QSplitter(Qt::Horizontal, this);
     lists->setObjectName(QStringLiteral("historyListsSplitter"));
@@ -213,7 +209,36 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     connect(&frameClock_, &QTimer::timeout, this, &HistoryWindow::refresh);
 
     resize(780, 760);
+    retranslate();
     refresh();
+}
+
+void HistoryWindow::retranslate() {
+    setWindowTitle(tr("Çalışma Geçmişi"));
+    chart_->setAccessibleName(tr("Çalışma geçmişi grafiği"));
+    logarithmic_->setText(tr("&Logaritmik uyum ekseni"));
+    slider_->setAccessibleName(tr("Nesil seçici"));
+    spin_->setAccessibleName(tr("Nesil"));
+    spinLabel_->setText(tr("&Nesil:"));
+    title_->setAccessibleName(tr("Seçili nesil"));
+    table_->setAccessibleName(tr("Popülasyon"));
+    table_->setAccessibleDescription(
+        tr("Seçili neslin bireyleri: sıra, gen, F ve uyum. Bir bireyin soy ağacı için Enter."));
+    tableLabel_->setText(tr("&Popülasyon (Enter ya da çift tıklama: soy ağacı)"));
+    report_->setAccessibleName(tr("Rapor satırları"));
+    reportLabel_->setText(tr("&Rapor satırları"));
+}
+
+void HistoryWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && spinLabel_ != nullptr) {
+        retranslate();
+        population_->retranslate();
+        chart_->update();
+        updateNotes();
+        // The report lines are written again, in the language now in use.
+        select(selected_);
+    }
 }
 
 void HistoryWindow::showEvent(QShowEvent* event) {
@@ -271,15 +296,14 @@ void HistoryWindow::updateNotes() {
         if (history.firstGeneration() != 1) {
             notes << tr("Bu geçmiş, \"Sıfırla\" olmadan basılan \"Hazırla\" ile başladı: ilk "
                         "nesli %1, yeni hazırlanan popülasyondur.")
-                         .arg(QString::fromStdString(CStr(history.firstGeneration(), sep)));
+                         .arg(number(history.firstGeneration(), sep));
         }
         if (history.firstOpenable() > 0) {
             notes << tr("Bellek sınırı (%1 MB) yüzünden nesil %2 – %3 ayrıntısı silindi: bu "
                         "nesiller açılamaz, grafikteki özetleri duruyor.")
                          .arg(megabytes(history.limits().detailBytes, sep))
-                         .arg(QString::fromStdString(CStr(history.firstGeneration(), sep)),
-                              QString::fromStdString(CStr(
-                                  history.generationNumber(history.firstOpenable() - 1), sep)));
+                         .arg(number(history.firstGeneration(), sep),
+                              number(history.generationNumber(history.firstOpenable() - 1), sep));
         }
         if (history.summaries().bucketWidth() > 1) {
             notes << tr("Grafik, her %1 neslin en küçük ve en büyük değerlerini birlikte tutuyor.")
@@ -328,17 +352,17 @@ void HistoryWindow::setTitle(const QString& text) {
 void HistoryWindow::showPage(bool opened) {
     const History& history = form_.history();
     const std::string& sep = form_.decimalSeparator();
-    const QString number = QString::fromStdString(CStr(history.generationNumber(selected_), sep));
+    const QString generation = number(history.generationNumber(selected_), sep);
     QString description =
         tr("%1 neslin en iyi, ortalama ve en kötü uyumu ile farklı gen sayısı; seçili nesil %2.")
             .arg(size_)
-            .arg(number);
+            .arg(generation);
     if (!opened) {
         population_->show(nullptr);
         lines_->setLines({});
         setTitle(tr("Nesil %1 artık açılamaz: ayrıntısı bellek sınırı yüzünden silindi. "
                     "Grafikteki özeti duruyor.")
-                     .arg(number));
+                     .arg(generation));
         chart_->setAccessibleDescription(description);
         return;
     }
@@ -351,13 +375,11 @@ void HistoryWindow::showPage(bool opened) {
     lines_->setLines(lines);
     const GenerationSummary& s = page_.summary;
     const QString values = tr("en iyi uyum %1, ortalama %2, en kötü %3, %4 farklı gen")
-                               .arg(QString::fromStdString(CStr(s.best, sep)),
-                                    QString::fromStdString(CStr(s.mean, sep)),
-                                    QString::fromStdString(CStr(s.worst, sep)))
+                               .arg(number(s.best, sep), number(s.mean, sep), number(s.worst, sep))
                                .arg(s.distinct);
     setTitle(selected_ == 0
-                 ? tr("Nesil %1: \"Hazırla\"nın ürettiği popülasyon; %2.").arg(number, values)
-                 : tr("Nesil %1: %2.").arg(number, values));
+                 ? tr("Nesil %1: \"Hazırla\"nın ürettiği popülasyon; %2.").arg(generation, values)
+                 : tr("Nesil %1: %2.").arg(generation, values));
     description += QLatin1Char(' ') + values + QLatin1Char('.');
     chart_->setAccessibleDescription(description);
 }

@@ -58,10 +58,13 @@ class HistoryWindow : public QWidget {
     [[nodiscard]] FamilyTreeWindow* familyTree() const { return tree_; }
 
   protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:
+    // The texts in the language in use.
+    void retranslate();
     void updateRange();
     void updateNotes();
     void showPage(bool opened);
@@ -81,11 +84,14 @@ class HistoryWindow : public QWidget {
     QCheckBox* logarithmic_;
     QSlider* slider_;
     QSpinBox* spin_;
+    QLabel* spinLabel_ = nullptr;
     QLineEdit* title_;
     PopulationModel* population_;
     QTableView* table_;
+    QLabel* tableLabel_ = nullptr;
     LinesModel* lines_;
     QListView* report_;
+    QLabel* reportLabel_ = nullptr;
     FamilyTreeWindow* tree_ = nullptr;
 };
 

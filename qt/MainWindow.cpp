@@ -2,6 +2,7 @@
 
 #include "form/ControlTable.h"
 #include "form/Form1.h"
+#include "form/Messages.h"
 #include "qt/ChartWidget.h"
 #include "qt/ColourSquare.h"
 #include "qt/FrameBox.h"
@@ -12,7 +13,9 @@
 #include "qt/SeedDialog.h"
 #include "qt/Startup.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,10 +66,10 @@ bool takesFocus(ControlKind kind) {
 
 QString chartDescription(Control id) {
     if (id == Control::Picture1) {
-        return QStringLiteral("Her nesilde bireylerin uyum değerleri, birey başına bir daire; "
+        return MainWindow::tr("Her nesilde bireylerin uyum değerleri, birey başına bir daire; "
                               "yukarıdaki daireler hedefe daha yakın.");
     }
-    return QStringLiteral("Her nesilde bireylerin genleri, birey başına bir daire; "
+    return MainWindow::tr("Her nesilde bireylerin genleri, birey başına bir daire; "
                           "büyük genler aşağıda.");
 }
 
@@ -75,8 +78,12 @@ QString chartDescription(Control id) {
 // of wrapping into a second line, or losing its descenders, in a box too small for it.
 void fitOneLineLabel(QLabel* label) {
     const QFontMetrics metrics(label->font());
-    if (label->height() >= 2 * metrics.lineSpacing() ||
-        label->heightForWidth(label->width()) <= label->height()) {
+    if (label->height() >= 2 * metrics.lineSpacing()) {
+        return;
+    }
+    const bool fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                        : label->sizeHint().width() <= label->width();
+    if (fits) {
         return;
     }
     label->setWordWrap(false);
@@ -126,11 +133,8 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
     }
     case ControlKind::ReportLog:
         return new ReportLog(parent);
-    case ControlKind::Chart: {
-        auto* chart = new ChartWidget(parent);
-        chart->setDescription(chartDescription(row.id));
-        return chart;
-    }
+    case ControlKind::Chart:
+        return new ChartWidget(parent);
     case ControlKind::ColourSquare:
         return new ColourSquare(parent);
     case ControlKind::Line: {
@@ -150,8 +154,9 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
 } // namespace
 
 MainWindow::MainWindow(const std::string& decimalSeparator, std::optional<std::uint32_t> seed,
-                       QWidget* parent)
-    : QMainWindow(parent) {
+                       Language language, QWidget* parent)
+    : QMainWindow(parent), translations_(new Translations(this)) {
+    translations_->use(language);
     installFontSubstitutions();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kCaption);
@@ -182,6 +187,7 @@ MainWindow::MainWindow(const std::string& decimalSeparator, std::optional<std::u
     resize(toPixels(kClientWidthTwips),
            toPixels(kClientHeightTwips) + menuBar()->sizeHint().height());
 
+    retranslate();
     control(Control::pe)->setFocus();
     handle(&Form1::Form_Load);
 }
@@ -264,35 +270,36 @@ void MainWindow::buildControls(QWidget* clientArea) {
 }
 
 void MainWindow::buildMenu() {
-    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Menü"));
-    menu->setObjectName(QStringLiteral("m"));
+    menu_ = menuBar()->addMenu(QString());
+    menu_->setObjectName(QStringLiteral("m"));
 
-    QAction* about = menu->addAction(QStringLiteral("&Hakkında"));
-    about->setObjectName(QStringLiteral("hk"));
-    connect(about, &QAction::triggered, this, [this] { handle(&Form1::hk_Click); });
+    about_ = menu_->addAction(QString());
+    about_->setObjectName(QStringLiteral("hk"));
+    connect(about_, &QAction::triggered, this, [this] { handle(&Form1::hk_Click); });
 
-    QAction* separator = menu->addSeparator();
+    QAction* separator = menu_->addSeparator();
     separator->setObjectName(QStringLiteral("da"));
 
-    QAction* quit = menu->addAction(QStringLiteral("Çı&kış"));
-    quit->setObjectName(QStringLiteral("cs"));
-    connect(quit, &QAction::triggered, this, [this] { handle(&Form1::cs_Click); });
+    quit_ = menu_->addAction(QString());
+    quit_->setObjectName(QStringLiteral("cs"));
+    connect(quit_, &QAction::triggered, this, [this] { handle(&Form1::cs_Click); });
 
     buildRunMenu();
     buildToolsMenu();
+    buildLanguageMenu();
 }
 
 void MainWindow::buildRunMenu() {
-    QMenu* run = menuBar()->addMenu(QStringLiteral("Ça&lışma"));
-    run->setObjectName(QStringLiteral("runMenu"));
+    run_ = menuBar()->addMenu(QString());
+    run_->setObjectName(QStringLiteral("runMenu"));
 
-    stepAction_ = run->addAction(QStringLiteral("&Bir nesil ilerlet"));
+    stepAction_ = run_->addAction(QString());
     stepAction_->setObjectName(QStringLiteral("stepAction"));
     stepAction_->setShortcut(Qt::Key_F10);
     stepAction_->setAutoRepeat(true);
     connect(stepAction_, &QAction::triggered, this, &MainWindow::stepOnce);
 
-    startAction_ = run->addAction(QStringLiteral("Baş&lat"));
+    startAction_ = run_->addAction(QString());
     startAction_->setObjectName(QStringLiteral("startAction"));
     startAction_->setShortcut(Qt::Key_F5);
     connect(startAction_, &QAction::triggered, this, [this] {
@@ -302,23 +309,102 @@ void MainWindow::buildRunMenu() {
         }
     });
 
-    QAction* stop = run->addAction(QStringLiteral("&Durdur"));
-    stop->setObjectName(QStringLiteral("stopAction"));
-    stop->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
-    connect(stop, &QAction::triggered, this, [this] { handle(&Form1::Command3_Click); });
+    stopAction_ = run_->addAction(QString());
+    stopAction_->setObjectName(QStringLiteral("stopAction"));
+    stopAction_->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
+    connect(stopAction_, &QAction::triggered, this, [this] { handle(&Form1::Command3_Click); });
 
-    run->addSeparator();
-    QAction* seed = run->addAction(QStringLiteral("&Tohum…"));
-    seed->setObjectName(QStringLiteral("seedAction"));
-    seed->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    connect(seed, &QAction::triggered, this, &MainWindow::chooseSeed);
+    run_->addSeparator();
+    seedAction_ = run_->addAction(QString());
+    seedAction_->setObjectName(QStringLiteral("seedAction"));
+    seedAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect(seedAction_, &QAction::triggered, this, &MainWindow::chooseSeed);
+}
+
+void MainWindow::buildLanguageMenu() {
+    languages_ = toolsMenu()->addMenu(QString());
+    languages_->setObjectName(QStringLiteral("languageMenu"));
+    languageGroup_ = new QActionGroup(this);
+    // Each language is named in itself, so that it can be found whichever is in use.
+    turkish_ = languages_->addAction(QStringLiteral("Türkçe"));
+    turkish_->setObjectName(QStringLiteral("turkishAction"));
+    english_ = languages_->addAction(QStringLiteral("English"));
+    english_->setObjectName(QStringLiteral("englishAction"));
+    for (QAction* a : {turkish_, english_}) {
+        a->setCheckable(true);
+        languageGroup_->addAction(a);
+    }
+    connect(turkish_, &QAction::triggered, this, [this] { switchLanguage(Language::Turkish); });
+    connect(english_, &QAction::triggered, this, [this] { switchLanguage(Language::English); });
+}
+
+void MainWindow::switchLanguage(Language language) {
+    Translations::remember(language);
+    if (language != translations_->current()) {
+        // Every window hears of it through a LanguageChange event, delivered now so that
+        // the whole program has changed when the menu closes.
+        translations_->use(language);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && form_ != nullptr) {
+        retranslate();
+        form_->retranslate();
+        ops_->flushDisplay();
+    }
+}
+
+void MainWindow::retranslate() {
+    menu_->setTitle(tr("&Menü"));
+    about_->setText(tr("&Hakkında"));
+    quit_->setText(tr("Çı&kış"));
+    run_->setTitle(tr("Ça&lışma"));
+    stepAction_->setText(tr("&Bir nesil ilerlet"));
+    startAction_->setText(tr("Baş&lat"));
+    stopAction_->setText(tr("&Durdur"));
+    seedAction_->setText(tr("&Tohum…"));
+    tools_->setTitle(tr("&Araçlar"));
+    historyAction_->setText(tr("&Geçmiş…"));
+    languages_->setTitle(tr("&Dil"));
+    (translations_->current() == Language::English ? english_ : turkish_)->setChecked(true);
+
+    for (const ControlRow& row : controlTable()) {
+        QWidget* w = control(row.id);
+        if (w == nullptr) {
+            continue;
+        }
+        const QString text = fromUtf8(controlText(row.id));
+        if (auto* frame = qobject_cast<FrameBox*>(w)) {
+            frame->setTitle(text);
+        } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+            button->setText(text);
+        } else if (auto* label = qobject_cast<QLabel*>(w);
+                   label != nullptr && row.id != Control::status) {
+            // The status line says what the run did; Form1 says it again.
+            label->setText(text);
+            fitOneLineLabel(label);
+        }
+        const std::string_view name = controlAccessibleName(row.id);
+        if (auto* square = qobject_cast<ColourSquare*>(w)) {
+            square->setBaseName(fromUtf8(name));
+        } else if (!name.empty()) {
+            w->setAccessibleName(fromUtf8(name));
+        }
+        if (auto* chart = qobject_cast<ChartWidget*>(w)) {
+            chart->setDescription(chartDescription(row.id));
+        }
+    }
 }
 
 void MainWindow::buildToolsMenu() {
-    QAction* history = toolsMenu()->addAction(tr("&Geçmiş…"));
-    history->setObjectName(QStringLiteral("historyAction"));
-    history->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    connect(history, &QAction::triggered, this, &MainWindow::showHistory);
+    historyAction_ = toolsMenu()->addAction(QString());
+    historyAction_->setObjectName(QStringLiteral("historyAction"));
+    historyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(historyAction_, &QAction::triggered, this, &MainWindow::showHistory);
+    toolsMenu()->addSeparator();
 }
 
 void MainWindow::showHistory() {

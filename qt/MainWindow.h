@@ -1,8 +1,10 @@
 #pragma once
 
 #include "form/Controls.h"
+#include "form/Messages.h"
 #include "qt/QtWindowOps.h"
 #include "qt/TickTimer.h"
+#include "qt/Translations.h"
 #include "runtime/Random.h"
 
 #include <QElapsedTimer>
@@ -14,6 +16,7 @@
 #include <string>
 
 class QAction;
+class QActionGroup;
 class QMenu;
 
 namespace ga {
@@ -31,10 +34,11 @@ class MainWindow : public QMainWindow {
 
   public:
     // decimalSeparator is the locale's, read once at start-up; the list lines use it. A
-    // seed given here is fixed from the start (the command line's --seed).
+    // seed given here is fixed from the start (the command line's --seed). The window
+    // speaks `language` until the user chooses another in "Araçlar" → "Dil".
     explicit MainWindow(const std::string& decimalSeparator,
                         std::optional<std::uint32_t> seed = std::nullopt,
-                        QWidget* parent = nullptr);
+                        Language language = Language::Turkish, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     [[nodiscard]] QWidget* control(Control id) const;
@@ -52,14 +56,21 @@ class MainWindow : public QMainWindow {
     // Clicks and menu items show theirs before they return.
     void flushDisplay();
 
+    // Switches the program to another language at once, and remembers the choice.
+    void switchLanguage(Language language);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void buildControls(QWidget* clientArea);
     void buildMenu();
     void buildRunMenu();
     void buildToolsMenu();
+    void buildLanguageMenu();
+    // The texts of the menus and of the controls in the language in use.
+    void retranslate();
     // "Araçlar", to the right of "Çalışma": made when the first tool is added to it.
     QMenu* toolsMenu();
     void setTabChain();
@@ -77,10 +88,22 @@ class MainWindow : public QMainWindow {
     Random random_;
     std::unique_ptr<QtWindowOps> ops_;
     std::unique_ptr<Form1> form_;
+    Translations* translations_ = nullptr;
+    QMenu* menu_ = nullptr;
+    QAction* about_ = nullptr;
+    QAction* quit_ = nullptr;
+    QMenu* run_ = nullptr;
     QMenu* tools_ = nullptr;
     HistoryWindow* history_ = nullptr;
+    QAction* historyAction_ = nullptr;
+    QMenu* languages_ = nullptr;
+    QActionGroup* languageGroup_ = nullptr;
+    QAction* turkish_ = nullptr;
+    QAction* english_ = nullptr;
     QAction* stepAction_ = nullptr;
     QAction* startAction_ = nullptr;
+    QAction* stopAction_ = nullptr;
+    QAction* seedAction_ = nullptr;
     QElapsedTimer sinceStep_;
 };
 

@@ -36,6 +36,11 @@ void PopulationModel::show(const HistoryPage* page) {
     }
 }
 
+void PopulationModel::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    emit dataChanged(index(0, Kind), index(kPopulation - 1, Kind));
+}
+
 int PopulationModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kPopulation;
 }

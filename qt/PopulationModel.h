@@ -23,6 +23,8 @@ class PopulationModel : public QAbstractTableModel {
 
     // Shows a page; nothing (empty cells) when `page` is null.
     void show(const HistoryPage* page);
+    // The headers and words in the language now in use.
+    void retranslate();
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] int columnCount(const QModelIndex& parent = {}) const override;

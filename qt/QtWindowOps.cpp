@@ -231,8 +231,8 @@ void QtWindowOps::showMessage(const std::string& text) {
                                 QMessageBox::Ok, &window_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
-    // The button reads "Tamam" whatever translations are installed.
-    box->button(QMessageBox::Ok)->setText(QStringLiteral("Tamam"));
+    // The button reads "Tamam" in Turkish whatever Qt's own translations say.
+    box->button(QMessageBox::Ok)->setText(QCoreApplication::translate("QtWindowOps", "Tamam"));
     // Shown without a nested event loop: the handler returns at once and the timer keeps
     // ticking while the box is open.
     box->show();

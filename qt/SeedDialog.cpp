@@ -18,25 +18,24 @@ namespace ga::qt {
 SeedDialog::SeedDialog(std::uint32_t current, std::optional<std::uint32_t> fixed, QWidget* parent)
     : QDialog(parent), currentSeed_(current) {
     setObjectName(QStringLiteral("seedDialog"));
-    setWindowTitle(QStringLiteral("Tohum"));
+    setWindowTitle(tr("Tohum"));
 
-    current_ = new QLabel(QStringLiteral("Bu çalıştırmanın tohumu: %1").arg(current), this);
+    current_ = new QLabel(tr("Bu çalıştırmanın tohumu: %1").arg(current), this);
     current_->setObjectName(QStringLiteral("currentSeed"));
     current_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* copy = new QPushButton(QStringLiteral("&Kopyala"), this);
+    auto* copy = new QPushButton(tr("&Kopyala"), this);
     copy->setObjectName(QStringLiteral("copySeed"));
-    copy->setAccessibleDescription(QStringLiteral("Tohumu panoya kopyalar"));
+    copy->setAccessibleDescription(tr("Tohumu panoya kopyalar"));
     connect(copy, &QPushButton::clicked, this,
             [this] { QGuiApplication::clipboard()->setText(QString::number(currentSeed_)); });
 
-    clock_ =
-        new QRadioButton(QStringLiteral("&Saatten (her \"Sıfırla\" yeni bir tohum alır)"), this);
+    clock_ = new QRadioButton(tr("&Saatten (her \"Sıfırla\" yeni bir tohum alır)"), this);
     clock_->setObjectName(QStringLiteral("seedFromClock"));
-    typed_ = new QRadioButton(QStringLiteral("&Bu tohum:"), this);
+    typed_ = new QRadioButton(tr("&Bu tohum:"), this);
     typed_->setObjectName(QStringLiteral("seedTyped"));
     seed_ = new QLineEdit(this);
     seed_->setObjectName(QStringLiteral("seedText"));
-    seed_->setAccessibleName(QStringLiteral("Tohum"));
+    seed_->setAccessibleName(tr("Tohum"));
     seed_->setPlaceholderText(QStringLiteral("0 … 4294967295"));
     seed_->setText(QString::number(fixed.value_or(current)));
     (fixed ? typed_ : clock_)->setChecked(true);
@@ -55,8 +54,8 @@ SeedDialog::SeedDialog(std::uint32_t current, std::optional<std::uint32_t> fixed
     error_->setPalette(palette);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Tamam"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("İptal"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Tamam"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("İptal"));
     connect(buttons, &QDialogButtonBox::accepted, this, &SeedDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &SeedDialog::reject);
 
@@ -82,8 +81,8 @@ void SeedDialog::accept() {
     }
     const auto seed = parseSeed(seed_->text().toStdString());
     if (!seed) {
-        error_->setText(QStringLiteral("Tohum, 0 ile 4294967295 arasında bir tam sayı olmalıdır "
-                                       "(yalnızca rakamlar)."));
+        error_->setText(tr("Tohum, 0 ile 4294967295 arasında bir tam sayı olmalıdır "
+                           "(yalnızca rakamlar)."));
         // Read out with the box when the focus goes back to it.
         seed_->setAccessibleDescription(error_->text());
         seed_->setFocus();

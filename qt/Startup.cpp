@@ -1,8 +1,6 @@
 #include "qt/Startup.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace ga::qt {
@@ -41,17 +39,6 @@ QFont formulaFont() {
     QFont font = boldFont();
     font.setPointSizeF(kFormulaPointSize);
     return font;
-}
-
-bool installQtTranslations(QCoreApplication& app) {
-    // The program speaks Turkish whatever the desktop's language is.
-    auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_tr"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    return QCoreApplication::installTranslator(translator);
 }
 
 bool displayAvailable() {

@@ -2,8 +2,6 @@
 
 #include <QFont>
 
-class QCoreApplication;
-
 namespace ga::qt {
 
 // The name under which the launcher and the icon are installed; the window asks the icon
@@ -20,10 +18,6 @@ void installFontSubstitutions();
 QFont regularFont();
 QFont boldFont();
 QFont formulaFont();
-
-// Loads Qt's own Turkish translations (message box buttons, text box context menus)
-// into the application. Returns false when they are not installed.
-bool installQtTranslations(QCoreApplication& app);
 
 // Whether a windowing system can be reached: a platform chosen explicitly, or an X11 or
 // Wayland display in the environment.

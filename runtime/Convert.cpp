@@ -12,8 +12,7 @@ namespace ga {
 namespace {
 
 // UTF-8 spelled out so the bytes do not depend on the compiler's source charset.
-constexpr std::string_view kInfinity = "\xE2\x88\x9E";            // ∞
-constexpr std::string_view kUndefined = "tan\xC4\xB1ms\xC4\xB1z"; // tanımsız
+constexpr std::string_view kInfinity = "\xE2\x88\x9E"; // ∞
 
 bool isSkipped(char c) {
     return c == ' ' || c == '\t' || c == '\n';
@@ -170,13 +169,13 @@ bool appendWhole(std::string& out, double value, Style style) {
 }
 
 [[gnu::noinline]] void appendGeneral(std::string& out, double value, Style style,
-                                     std::string_view separator) {
+                                     std::string_view separator, std::string_view undefined) {
     const bool str = style == Style::Str;
     if (std::isnan(value)) {
         if (str) {
             out.push_back(' ');
         }
-        out.append(kUndefined);
+        out.append(undefined);
         return;
     }
     if (std::isinf(value)) {
@@ -214,9 +213,10 @@ bool appendWhole(std::string& out, double value, Style style) {
     }
 }
 
-void appendNumber(std::string& out, double value, Style style, std::string_view separator) {
+void appendNumber(std::string& out, double value, Style style, std::string_view separator,
+                  std::string_view undefined) {
     if (!appendWhole(out, value, style)) {
-        appendGeneral(out, value, style, separator);
+        appendGeneral(out, value, style, separator, undefined);
     }
 }
 
@@ -226,23 +226,24 @@ double Val(std::string_view text) {
     return NumberReader(text).read();
 }
 
-void appendStr(std::string& out, double value) {
-    appendNumber(out, value, Style::Str, ".");
+void appendStr(std::string& out, double value, std::string_view undefined) {
+    appendNumber(out, value, Style::Str, ".", undefined);
 }
 
-void appendCStr(std::string& out, double value, std::string_view decimalSeparator) {
-    appendNumber(out, value, Style::CStr, decimalSeparator);
+void appendCStr(std::string& out, double value, std::string_view decimalSeparator,
+                std::string_view undefined) {
+    appendNumber(out, value, Style::CStr, decimalSeparator, undefined);
 }
 
-std::string Str(double value) {
+std::string Str(double value, std::string_view undefined) {
     std::string out;
-    appendStr(out, value);
+    appendStr(out, value, undefined);
     return out;
 }
 
-std::string CStr(double value, std::string_view decimalSeparator) {
+std::string CStr(double value, std::string_view decimalSeparator, std::string_view undefined) {
     std::string out;
-    appendCStr(out, value, decimalSeparator);
+    appendCStr(out, value, decimalSeparator, undefined);
     return out;
 }
 

@@ -2,7 +2,8 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs, and
 # does no apt work at all when every one of them is already there.
 
-# What building and opening the window needs. qt6-base-dev already pulls in the GL and
+# What building and opening the window needs (qt6-tools-dev and qt6-l10n-tools build the
+# English translation into the program). qt6-base-dev already pulls in the GL and
 # Vulkan headers that Qt's CMake files look for; they are listed so that the list says
 # what the build relies on. qt6-qpa-plugins holds the xcb and Wayland platform plugins:
 # without it the program cannot open a window at all.
@@ -11,6 +12,8 @@ GA_RUN_PACKAGES=(
     cmake
     ninja-build
     qt6-base-dev
+    qt6-tools-dev
+    qt6-l10n-tools
     qt6-qpa-plugins
     libgl-dev
     libvulkan-dev

@@ -50,6 +50,7 @@ class HistoryWindowTest : public ga::test::WindowFixture {
     void familyTreeFromTheKeyboard();
     void resetAndPrepareStartTheHistoryOver();
     void droppedDetailIsSaidSo();
+    void speaksTheLanguageChosen();
 
   private:
     HistoryWindow* openHistory() {
@@ -394,6 +395,35 @@ void HistoryWindowTest::droppedDetailIsSaidSo() {
     history->spinBox()->setValue(8194);
     QCOMPARE(column(history->table()->model(), 1).size(), 20);
     QVERIFY(!history->table()->model()->index(0, 1).data().toString().isEmpty());
+}
+
+// Switched to English and back, the history and family tree windows change at once: their
+// titles, names and headers, and the report lines written again in the language chosen.
+void HistoryWindowTest::speaksTheLanguageChosen() {
+    press(Control::Command1);
+    generations(20);
+    HistoryWindow* history = openHistory();
+    QVERIFY(history != nullptr);
+    history->openFamilyTree(15);
+    ga::qt::FamilyTreeWindow* tree = history->familyTree();
+    QVERIFY(tree != nullptr);
+
+    window->findChild<QAction*>(QStringLiteral("englishAction"))->trigger();
+    QCOMPARE(history->windowTitle(), QStringLiteral("Run History"));
+    QCOMPARE(history->chart()->accessibleName(), QStringLiteral("Run history chart"));
+    const QAbstractItemModel* table = history->table()->model();
+    QCOMPARE(table->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Gene"));
+    QCOMPARE(table->index(0, 4).data().toString(), QStringLiteral("survived"));
+    QVERIFY(column(history->report()->model(), 0).last().endsWith(QStringLiteral(" was born.")));
+    QCOMPARE(tree->windowTitle(), QStringLiteral("Family Tree"));
+    QVERIFY(tree->treeView()->model()->index(0, 0).data().toString().startsWith(
+        QStringLiteral("Chosen individual: ")));
+
+    window->findChild<QAction*>(QStringLiteral("turkishAction"))->trigger();
+    QCOMPARE(history->windowTitle(), QStringLiteral("Çalışma Geçmişi"));
+    QCOMPARE(table->index(0, 4).data().toString(), QStringLiteral("hayatta kaldı"));
+    QVERIFY(column(history->report()->model(), 0).last().endsWith(QStringLiteral(" doğdu.")));
+    QCOMPARE(tree->windowTitle(), QStringLiteral("Soy Ağacı"));
 }
 
 QTEST_MAIN(HistoryWindowTest)

@@ -1,3 +1,4 @@
+#include "form/ControlTable.h"
 #include "form/Form1.h"
 #include "qt/SeedDialog.h"
 #include "tests/window/WindowFixture.h"
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTest>
 
 using ga::Control;
@@ -28,6 +30,7 @@ class RunMenuTest : public ga::test::WindowFixture {
     void menusInTheirOrder();
     void keysStepStartAndStop();
     void seedDialogRefusesBadSeedsAndFixesGoodOnes();
+    void languageSwitchKeepsTheRun();
 
   private:
     QAction* action(const char* name) const {
@@ -151,6 +154,42 @@ void RunMenuTest::seedDialogRefusesBadSeedsAndFixesGoodOnes() {
     QTest::keyClick(dialog, Qt::Key_Return);
     QTRY_VERIFY(window->findChild<ga::qt::SeedDialog*>() == nullptr);
     QVERIFY(!window->form().fixedSeed());
+}
+
+// "Araçlar" → "Dil" switches every word at once in the middle of a run: the timer goes on,
+// the generations carry on from where they were, the log keeps its lines; the choice is
+// remembered, and Turkish comes back exactly as it was.
+void RunMenuTest::languageSwitchKeepsTheRun() {
+    type(Control::Text1, QStringLiteral("100000")); // out of reach: the run goes on
+    type(Control::Text4, QStringLiteral("1000"));
+    press(Control::Command1);
+    press(Control::Command2);
+    QTRY_VERIFY(window->form().module1.nesilSayisi >= 3);
+    auto* log = window->findChild<QWidget*>(QStringLiteral("List1"));
+    QVERIFY(log != nullptr);
+
+    action("englishAction")->trigger();
+    QVERIFY(window->timer()->isActive());
+    const double at = window->form().module1.nesilSayisi;
+    QCOMPARE(get<QPushButton>(Control::Command1)->text(), QStringLiteral("Prepare"));
+    QCOMPARE(get<QLabel>(Control::status)->text(), QStringLiteral("Started. Running..."));
+    QCOMPARE(window->menuBar()->actions()[1]->text(), QStringLiteral("&Run"));
+    QCOMPARE(get<QWidget>(Control::Text1)->accessibleName(), QStringLiteral("Target number"));
+    QCOMPARE(QSettings().value(QStringLiteral("language")).toString(), QStringLiteral("en"));
+    QTRY_VERIFY(window->form().module1.nesilSayisi > at + 2);
+
+    press(Control::Command3);
+    action("turkishAction")->trigger();
+    QCOMPARE(QSettings().value(QStringLiteral("language")).toString(), QStringLiteral("tr"));
+    for (const ga::ControlRow& row : ga::controlTable()) {
+        if (auto* label = qobject_cast<QLabel*>(window->control(row.id));
+            label != nullptr && row.id != Control::status) {
+            QCOMPARE(label->text(),
+                     QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())));
+        }
+    }
+    QCOMPARE(get<QLabel>(Control::status)->text(), QStringLiteral("Durduruldu..."));
+    QCOMPARE(window->menuBar()->actions()[0]->text(), QStringLiteral("&Menü"));
 }
 
 QTEST_MAIN(RunMenuTest)

@@ -5,11 +5,14 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace ga::test {
 
 bool WindowFixture::openWindow() {
+    // What a test changes in the settings (the language chosen) goes to a place of its own.
+    QStandardPaths::setTestModeEnabled(true);
     window = std::make_unique<qt::MainWindow>(".");
     window->show();
     return QTest::qWaitForWindowExposed(window.get());

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "form/Messages.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class QTranslator;
+
+namespace ga::qt {
+
+// The language the whole program speaks: the plain layers' message catalogue, this
+// program's own Qt texts (translated from Turkish through the .qm files built from the
+// .ts files in qt/translations) and Qt's own dialogs and buttons. Turkish is the default
+// whatever the desktop's language is; English is a choice, remembered between starts.
+class Translations : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit Translations(QObject* parent = nullptr);
+
+    // Switches everything to `language` at once: Qt tells every window (LanguageChange).
+    void use(Language language);
+    [[nodiscard]] Language current() const { return current_; }
+
+    // The language remembered from the last choice in the menu, Turkish at first.
+    static Language remembered();
+    static void remember(Language language);
+    // "tr" and "en", as the command line and the settings spell them.
+    static std::optional<Language> fromCode(const QString& code);
+    static QString code(Language language);
+
+  private:
+    QTranslator* program_ = nullptr;
+    QTranslator* qt_ = nullptr;
+    Language current_ = Language::Turkish;
+};
+
+} // namespace ga::qt
