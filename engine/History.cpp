@@ -362,6 +362,9 @@ std::optional<History> History::restore(const HistoryData& d, HistoryError& erro
     h.size_ = d.size;
     h.firstChunk_ = d.firstChunk;
     h.chunks_.assign(d.chunks.begin(), d.chunks.end());
+    // The run may go on from the newest chunk: room for it as a started history has.
+    h.chunks_.back().checkpoints.reserve(kChunkGenerations / kCheckpointEvery);
+    h.chunks_.back().generations.reserve(kChunkGenerations);
     h.summaries_ = std::move(*summaries);
 
     // Every generation held in detail, replayed from its checkpoint, must be what the data
