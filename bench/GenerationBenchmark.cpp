@@ -3,6 +3,7 @@
 // into a batch and applied to the recording window. Then the history: keeping a generation,
 // and bringing one back from a run of a million generations, for the page and the chart.
 
+#include "engine/FamilyTree.h"
 #include "engine/History.h"
 #include "engine/QuietRun.h"
 #include "form/Form1.h"
@@ -118,6 +119,27 @@ void BM_HistoryOpen(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(history.bytes());
 }
 BENCHMARK(BM_HistoryOpen)->Unit(benchmark::kMicrosecond);
+
+// The family tree of individuals of the run's last generation: the best survivor (which a
+// converged population may have kept for a long time, followed back generation by
+// generation) and a newborn, six and twelve parent levels deep.
+void BM_FamilyTree(benchmark::State& state) {
+    const ga::History& history = millionGenerations();
+    const auto position = static_cast<int>(state.range(0));
+    const auto depth = static_cast<int>(state.range(1));
+    std::size_t nodes = 0;
+    for (auto _ : state) {
+        const auto tree = ga::familyTree(history, history.size() - 1, position, depth);
+        nodes = tree ? tree->nodes.size() : 0;
+    }
+    state.counters["individuals"] = static_cast<double>(nodes);
+}
+BENCHMARK(BM_FamilyTree)
+    ->Args({1, 6})
+    ->Args({15, 6})
+    ->Args({15, 12})
+    ->ArgNames({"position", "depth"})
+    ->Unit(benchmark::kMillisecond);
 
 // The chart's columns over that whole run, for a chart 1000 pixels wide.
 void BM_HistoryChartColumns(benchmark::State& state) {
