@@ -1,12 +1,20 @@
 // One generation without a window: the engine alone (the quiet run), and the whole tick
 // of the window's logic with its list lines, report lines, panel and chart points rendered
-// into a batch and applied to the recording window.
+// into a batch and applied to the recording window. Then the history: keeping a generation,
+// and bringing one back from a run of a million generations, for the page and the chart.
 
+#include "engine/FamilyTree.h"
+#include "engine/History.h"
 #include "engine/QuietRun.h"
 #include "form/Form1.h"
+#include "form/HistoryChart.h"
+#include "form/HistoryReader.h"
 #include "tests/support/RecordingOps.h"
 
 #include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -59,6 +67,88 @@ void BM_RenderedTick(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_RenderedTick)->Arg(5)->Arg(100)->ArgName("mutation%");
+
+// Keeping one generation in the history, as every tick does. The records come from a real
+// run; the history grows for as long as the benchmark runs, through its memory limits.
+void BM_HistoryAppend(benchmark::State& state) {
+    ga::QuietRun run(neverEnding(5), 1234);
+    run.prepare();
+    std::vector<ga::GenerationRecord> records(4096);
+    for (ga::GenerationRecord& r : records) {
+        run.tick();
+        r = run.record();
+    }
+    ga::History history;
+    history.start(run.preparation(), run.module1());
+    std::size_t k = 0;
+    for (auto _ : state) {
+        history.append(records[k]);
+        k = (k + 1) % records.size();
+    }
+    state.counters["bytes"] = static_cast<double>(history.bytes());
+}
+BENCHMARK(BM_HistoryAppend);
+
+// A run of a million generations, kept as the window keeps it.
+const ga::History& millionGenerations() {
+    static const ga::History history = [] {
+        ga::QuietRun run(neverEnding(5), 1234);
+        run.prepare();
+        ga::History h;
+        h.start(run.preparation(), run.module1());
+        for (int g = 0; g < 1'000'000; ++g) {
+            run.tick();
+            h.append(run.record());
+        }
+        return h;
+    }();
+    return history;
+}
+
+// Selecting a generation anywhere in that run: replayed from its checkpoint and written
+// out as the window shows it (list lines and report lines).
+void BM_HistoryOpen(benchmark::State& state) {
+    const ga::History& history = millionGenerations();
+    ga::HistoryReader reader(",");
+    ga::HistoryPage page;
+    std::mt19937_64 pick(42);
+    std::uniform_int_distribution<std::uint64_t> index(0, history.size() - 1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(reader.open(history, index(pick), page));
+    }
+    state.counters["bytes"] = static_cast<double>(history.bytes());
+}
+BENCHMARK(BM_HistoryOpen)->Unit(benchmark::kMicrosecond);
+
+// The family tree of individuals of the run's last generation: the best survivor (which a
+// converged population may have kept for a long time, followed back generation by
+// generation) and a newborn, six and twelve parent levels deep.
+void BM_FamilyTree(benchmark::State& state) {
+    const ga::History& history = millionGenerations();
+    const auto position = static_cast<int>(state.range(0));
+    const auto depth = static_cast<int>(state.range(1));
+    std::size_t nodes = 0;
+    for (auto _ : state) {
+        const auto tree = ga::familyTree(history, history.size() - 1, position, depth);
+        nodes = tree ? tree->nodes.size() : 0;
+    }
+    state.counters["individuals"] = static_cast<double>(nodes);
+}
+BENCHMARK(BM_FamilyTree)
+    ->Args({1, 6})
+    ->Args({15, 6})
+    ->Args({15, 12})
+    ->ArgNames({"position", "depth"})
+    ->Unit(benchmark::kMillisecond);
+
+// The chart's columns over that whole run, for a chart 1000 pixels wide.
+void BM_HistoryChartColumns(benchmark::State& state) {
+    const ga::History& history = millionGenerations();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ga::chartColumns(history.summaries(), 1000));
+    }
+}
+BENCHMARK(BM_HistoryChartColumns)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

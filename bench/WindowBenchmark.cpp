@@ -1,9 +1,17 @@
 // The live window measured as a person uses it: it starts the real window, types into
 // its boxes and presses its buttons through Qt, and prints one line per figure.
 //
-//   window_benchmark [--seconds N] [--generations N] [--idle-seconds N]
+//   window_benchmark [--seconds N] [--generations N] [--idle-seconds N] [--history]
+//                    [--history-generations N]
+//
+// --history opens the history window first, so that the run at speed 2000 is measured
+// with it following along. --history-generations N then runs N generations as fast as the
+// window's logic goes, with the history window open, and measures resident memory and
+// how long choosing a generation takes to show.
 
 #include "form/Form1.h"
+#include "qt/HistoryChartWidget.h"
+#include "qt/HistoryWindow.h"
 #include "qt/MainWindow.h"
 #include "qt/ReportLog.h"
 #include "qt/Startup.h"
@@ -16,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -25,6 +34,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <random>
 #include <string>
 #include <unistd.h>
 
@@ -181,6 +191,90 @@ void reportFullLog(ga::qt::ReportLog& log) {
                 log.lineCount(), scrollSum / (kJumps + 1), scrollWorst);
 }
 
+// A long run with the history window open: N generations as fast as the window's logic
+// goes (the display and the history window still get their frames), then resident memory,
+// and the time from choosing a generation anywhere in the run to its page painted.
+void historyAtScale(ga::qt::MainWindow& w, double generationsToRun) {
+    press(w, Control::Command3);
+    press(w, Control::Command4);
+    type(w, Control::Text1, QStringLiteral("100000"));
+    press(w, Control::Command1);
+    w.showHistory();
+    ga::qt::HistoryWindow* history = w.historyWindow();
+    runFor(200);
+
+    // What following the run costs the history window: a new generation read and painted.
+    {
+        constexpr int kSteps = 200;
+        double sum = 0;
+        double worst = 0;
+        QElapsedTimer clock;
+        for (int k = 0; k < kSteps; ++k) {
+            w.form().Timer1_Timer();
+            w.flushDisplay();
+            QCoreApplication::processEvents();
+            clock.start();
+            history->refresh();
+            // The repaints and layout that the new generation asks for, as the event loop
+            // would carry them out.
+            QCoreApplication::processEvents();
+            const double ms = milliseconds(clock);
+            sum += ms;
+            worst = std::max(worst, ms);
+        }
+        std::printf("history window following a run, one generation read and painted: %.2f ms "
+                    "mean, %.2f ms worst\n",
+                    sum / kSteps, worst);
+    }
+
+    QElapsedTimer frame;
+    frame.start();
+    QElapsedTimer run;
+    run.start();
+    for (double g = 0; g < generationsToRun; ++g) {
+        w.form().Timer1_Timer();
+        if (frame.elapsed() >= 16) {
+            w.ops().flushIfDue();
+            QCoreApplication::processEvents();
+            frame.start();
+        }
+    }
+    w.flushDisplay();
+    runFor(500);
+    const ga::History& h = w.form().history();
+    std::printf("history: %.0f generations in %.1f s; resident memory %.1f MB, of which the "
+                "history holds %.1f MB (limits %.0f MB)\n",
+                generationsToRun, static_cast<double>(run.elapsed()) / 1000,
+                static_cast<double>(residentKiB()) / 1024,
+                static_cast<double>(h.bytes()) / (1024.0 * 1024.0),
+                static_cast<double>(h.limits().detailBytes + h.limits().summaryBytes) /
+                    (1024.0 * 1024.0));
+
+    std::mt19937_64 pick(7);
+    std::uniform_int_distribution<std::uint64_t> index(h.firstOpenable(), h.size() - 1);
+    constexpr int kPicks = 50;
+    double sum = 0;
+    double worst = 0;
+    QElapsedTimer clock;
+    for (int k = 0; k < kPicks; ++k) {
+        const double number = h.generationNumber(index(pick));
+        clock.start();
+        history->spinBox()->setValue(static_cast<int>(number));
+        history->repaint();
+        const double ms = milliseconds(clock);
+        sum += ms;
+        worst = std::max(worst, ms);
+    }
+    std::printf("history of %llu generations, a generation chosen anywhere and painted: %.2f ms "
+                "mean, %.2f ms worst\n",
+                static_cast<unsigned long long>(h.size()), sum / kPicks, worst);
+    clock.start();
+    history->chart()->historyChanged();
+    history->chart()->repaint();
+    std::printf("history chart of %llu generations computed and painted: %.2f ms\n",
+                static_cast<unsigned long long>(h.size()), milliseconds(clock));
+}
+
 double argument(int argc, char** argv, const char* name, double fallback) {
     for (int i = 1; i + 1 < argc; ++i) {
         if (std::strcmp(argv[i], name) == 0) {
@@ -188,6 +282,15 @@ double argument(int argc, char** argv, const char* name, double fallback) {
         }
     }
     return fallback;
+}
+
+bool flag(int argc, char** argv, const char* name) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], name) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -198,6 +301,8 @@ int main(int argc, char** argv) {
     const double seconds = argument(argc, argv, "--seconds", 60);
     const double targetGenerations = argument(argc, argv, "--generations", 100000);
     const double idleSeconds = argument(argc, argv, "--idle-seconds", 20);
+    const bool withHistory = flag(argc, argv, "--history");
+    const double historyGenerations = argument(argc, argv, "--history-generations", 0);
 
     QApplication app(argc, argv);
     ga::qt::installFontSubstitutions();
@@ -211,6 +316,11 @@ int main(int argc, char** argv) {
     std::printf("start to first painted window: %.0f ms since the process started "
                 "(%.0f ms since main)\n",
                 firstPaint.seconds * 1000, firstPaint.sinceMain * 1000);
+
+    if (withHistory) {
+        window.showHistory();
+        std::printf("with the history window open\n");
+    }
 
     // Full speed, a target the default function never reaches.
     type(window, Control::Text1, QStringLiteral("100000"));
@@ -270,5 +380,9 @@ int main(int argc, char** argv) {
     press(window, Control::Command1);
     press(window, Control::Command2);
     std::printf("CPU at the default speed 8: %.1f %% of one core\n", idleCpu(idleSeconds) * 100);
+
+    if (historyGenerations > 0) {
+        historyAtScale(window, historyGenerations);
+    }
     return 0;
 }

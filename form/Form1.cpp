@@ -115,6 +115,7 @@ void Form1::Command1_Click() {
     }
 
     prepare(population, module1, objective_, t, random_, preparation_);
+    history_.start(preparation_, module1);
     renderPreparation();
 
     setStart(true);
@@ -135,6 +136,7 @@ void Form1::Timer1_Timer() {
     // The target of the re-evaluation is Text1 as it reads during this tick.
     const double mutationPercent = Val(ops_.text(Control::Text3));
     generation(population, module1, objective_, mutationPercent, target(), random_, generation_);
+    history_.append(generation_);
     renderGeneration();
     show();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Generation.h"
+#include "engine/History.h"
 #include "engine/Model.h"
 #include "engine/Objective.h"
 #include "form/Batch.h"
@@ -68,6 +69,14 @@ class Form1 {
     // The last generation and preparation, as the engine recorded them.
     [[nodiscard]] const GenerationRecord& lastGeneration() const { return generation_; }
     [[nodiscard]] const PreparationRecord& lastPreparation() const { return preparation_; }
+    // Everything since the last "Hazırla": started by it, cleared by "Sıfırla", one
+    // generation longer after every tick.
+    [[nodiscard]] const History& history() const { return history_; }
+    // The memory the history may take (its defaults otherwise); clears it, so it applies
+    // from the next "Hazırla".
+    void setHistoryLimits(const HistoryLimits& limits) { history_ = History(limits); }
+    // The decimal separator the lists are written with.
+    [[nodiscard]] const std::string& decimalSeparator() const { return decimalSeparator_; }
 
     Population population;
     Module1 module1;
@@ -113,6 +122,7 @@ class Form1 {
     Objective objective_;
     GenerationRecord generation_;
     PreparationRecord preparation_;
+    History history_;
     Batch batch_;
     bool startEnabled_ = false;
     bool timerEnabled_ = false;

@@ -68,6 +68,7 @@ void Form1::Command4_Click() {
 
     startupSequence();
     chartErase();
+    history_.clear();
 
     for (int item = 0; item <= 1; ++item) {
         for (int position = 1; position <= 5; ++position) {

@@ -7,7 +7,9 @@
 #include "qt/ColourSquare.h"
 #include "qt/ExperimentWindow.h"
 #include "qt/FrameBox.h"
+#include "qt/HistoryWindow.h"
 #include "qt/LineDelegate.h"
+#include "qt/Placement.h"
 #include "qt/ReportLog.h"
 #include "qt/SeedDialog.h"
 #include "qt/ShortcutPriority.h"
@@ -288,6 +290,7 @@ void MainWindow::buildMenu() {
     connect(quit_, &QAction::triggered, this, [this] { handle(&Form1::cs_Click); });
 
     buildRunMenu();
+    buildToolsMenu();
     buildLanguageMenu();
 }
 
@@ -369,6 +372,7 @@ void MainWindow::retranslate() {
     stopAction_->setText(tr("&Durdur"));
     seedAction_->setText(tr("&Tohum…"));
     tools_->setTitle(tr("&Araçlar"));
+    historyAction_->setText(tr("&Geçmiş…"));
     languages_->setTitle(tr("&Dil"));
     if (experimentAction_ != nullptr) {
         experimentAction_->setText(tr("D&eney…"));
@@ -401,6 +405,25 @@ void MainWindow::retranslate() {
             chart->setDescription(chartDescription(row.id));
         }
     }
+}
+
+void MainWindow::buildToolsMenu() {
+    historyAction_ = toolsMenu()->addAction(QString());
+    historyAction_->setObjectName(QStringLiteral("historyAction"));
+    historyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    connect(historyAction_, &QAction::triggered, this, &MainWindow::showHistory);
+    toolsMenu()->addSeparator();
+}
+
+void MainWindow::showHistory() {
+    if (history_ == nullptr) {
+        // Owned by this window, but a window of its own: it stays beside, not on top.
+        history_ = new HistoryWindow(*form_, this);
+        placeBeside(*history_, *this);
+    }
+    history_->show();
+    history_->raise();
+    history_->activateWindow();
 }
 
 QMenu* MainWindow::toolsMenu() {

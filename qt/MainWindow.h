@@ -26,6 +26,7 @@ class Form1;
 namespace ga::qt {
 
 class ExperimentWindow;
+class HistoryWindow;
 
 // The program's one window: the controls built from the control table, the menu, the
 // timer, and the logic (Form1) that every click, menu item and tick is handed to.
@@ -48,6 +49,9 @@ class MainWindow : public QMainWindow {
     [[nodiscard]] TickTimer* timer() const { return timer_; }
     [[nodiscard]] Form1& form() const { return *form_; }
     [[nodiscard]] QtWindowOps& ops() const { return *ops_; }
+    // "Araçlar" → "Geçmiş…": opens the history window beside this one, or brings it up.
+    void showHistory();
+    [[nodiscard]] HistoryWindow* historyWindow() const { return history_; }
 
     // Shows at once what the last tick changed; ticks show their changes once a frame.
     // Clicks and menu items show theirs before they return.
@@ -64,6 +68,7 @@ class MainWindow : public QMainWindow {
     void buildControls(QWidget* clientArea);
     void buildMenu();
     void buildRunMenu();
+    void buildToolsMenu();
     void buildLanguageMenu();
     // The texts of the menus and of the controls in the language in use.
     void retranslate();
@@ -93,6 +98,8 @@ class MainWindow : public QMainWindow {
     QAction* quit_ = nullptr;
     QMenu* run_ = nullptr;
     QMenu* tools_ = nullptr;
+    HistoryWindow* history_ = nullptr;
+    QAction* historyAction_ = nullptr;
     QMenu* languages_ = nullptr;
     QActionGroup* languageGroup_ = nullptr;
     QAction* turkish_ = nullptr;

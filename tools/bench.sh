@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks and prints every performance figure: the tick without a window,
-# then the live window under a virtual X server (as a person would run it, not offscreen).
-# Takes about two and a half minutes, most of it the window's 60-second run and idle
-# measurements.
+# then the live window under a virtual X server (as a person would run it, not offscreen),
+# then the same with the history window open and a million generations kept. Takes about
+# four minutes, most of it the window's runs and idle measurements.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/.."
 # shellcheck source=tools/deps.sh
@@ -23,3 +23,7 @@ echo
 echo "==> experiments: the standard sweep on one and two threads, a cancel, and the window"
 build/bench/experiment_benchmark --repeat 5
 xvfb-run -a -s "-screen 0 1024x768x24" build/bench/experiment_benchmark --window
+echo
+echo "==> the history: the live window with the history window open, then a million generations"
+xvfb-run -a -s "-screen 0 1600x1000x24" build/bench/window_benchmark --history \
+    --seconds 30 --generations 0 --idle-seconds 10 --history-generations 1000000

@@ -85,6 +85,10 @@
         <translation>A list (1, 5, 10) or a range START:END:STEP (0:100:5); the decimal separator is the point.</translation>
     </message>
     <message>
+        <source>A&amp;yar başına çalıştırma:</source>
+        <translation>R&amp;uns per setting:</translation>
+    </message>
+    <message>
         <source>&amp;Nesil sınırı:</source>
         <translation>&amp;Generation limit:</translation>
     </message>
@@ -105,6 +109,10 @@
         <translation>&amp;Start</translation>
     </message>
     <message>
+        <source>&amp;İptal</source>
+        <translation>Ca&amp;ncel</translation>
+    </message>
+    <message>
         <source>İlerleme</source>
         <translation>Progress</translation>
     </message>
@@ -121,6 +129,10 @@
         <translation>&amp;Logarithmic generation axis</translation>
     </message>
     <message>
+        <source>Ö&amp;zet</source>
+        <translation>Summ&amp;ary</translation>
+    </message>
+    <message>
         <source>Çalıştı&amp;rmalar</source>
         <translation>&amp;Runs</translation>
     </message>
@@ -131,6 +143,10 @@
     <message>
         <source>Çalıştırmaları &amp;kaydet (CSV)…</source>
         <translation>Save runs t&amp;o CSV…</translation>
+    </message>
+    <message>
+        <source>Özeti kaydet (CS&amp;V)…</source>
+        <translation>Save summar&amp;y to CSV…</translation>
     </message>
     <message>
         <source>Tamam</source>
@@ -188,21 +204,245 @@
         <source>Kaydedildi: %1</source>
         <translation>Saved: %1</translation>
     </message>
+</context>
+<context>
+    <name>ga::qt::FamilyTreeDrawing</name>
     <message>
-        <source>A&amp;yar başına çalıştırma:</source>
-        <translation>R&amp;uns per setting:</translation>
+        <source>(ortak ata)</source>
+        <translation>(shared ancestor)</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::FamilyTreeWindow</name>
+    <message>
+        <source>Soy Ağacı</source>
+        <translation>Family Tree</translation>
     </message>
     <message>
-        <source>&amp;İptal</source>
-        <translation>Ca&amp;ncel</translation>
+        <source>Derinlik</source>
+        <translation>Depth</translation>
     </message>
     <message>
-        <source>Ö&amp;zet</source>
-        <translation>Summ&amp;ary</translation>
+        <source>Seçilen bireyden geriye kaç ebeveyn kuşağı gösterilir</source>
+        <translation>How many generations of parents are shown back from the chosen individual</translation>
     </message>
     <message>
-        <source>Özeti kaydet (CS&amp;V)…</source>
-        <translation>Save summar&amp;y to CSV…</translation>
+        <source>&amp;Derinlik (ebeveyn kuşağı):</source>
+        <translation>&amp;Depth (parent generations):</translation>
+    </message>
+    <message>
+        <source>Soy ağacı çizimi</source>
+        <translation>Family tree drawing</translation>
+    </message>
+    <message>
+        <source>Soy ağacı</source>
+        <translation>Family tree</translation>
+    </message>
+    <message>
+        <source>Seçilen birey ve ebeveynleri; ok tuşlarıyla gezilir, sağ ok açar, sol ok kapatır.</source>
+        <translation>The chosen individual and its parents; the arrow keys walk it, Right opens and Left closes an item.</translation>
+    </message>
+    <message>
+        <source>Kırmızı çizgi: ebeveynin bir basamağı o çiftleşmede mutasyona uğradı; turuncu: aynı nesilde daha önceki bir çiftleşmede. Kalın çerçeve: birden çok yoldan ulaşılan ortak ata, bir kez çizilir. Yeşil: "Hazırla"nın ürettiği birey; kesikli çerçeve: ayrıntısı bellek sınırı yüzünden silinmiş.</source>
+        <translation>Red line: a digit of the parent mutated in that very mating; orange: in an earlier mating of the same generation. Thick frame: a shared ancestor reached along more than one line, drawn once. Green: an individual "Prepare" made; dashed frame: its detail was dropped for the memory limit.</translation>
+    </message>
+    <message>
+        <source>"Hazırla" üretti (nesil %1, %2. sıra)</source>
+        <translation>made by "Prepare" (generation %1, position %2)</translation>
+    </message>
+    <message>
+        <source>nesil %1 ya da öncesinde doğdu (ayrıntısı silindi)</source>
+        <translation>born in generation %1 or earlier (detail dropped)</translation>
+    </message>
+    <message>
+        <source>doğum: nesil %1, %2. sıra</source>
+        <translation>born: generation %1, position %2</translation>
+    </message>
+    <message>
+        <source>%1. basamak %2: %3 → %4</source>
+        <translation>digit %1 %2: %3 → %4</translation>
+    </message>
+    <message>
+        <source> (aynı nesilde, %1. çiftleşmede)</source>
+        <translation> (same generation, mating %1)</translation>
+    </message>
+    <message>
+        <source>, bu basamak çocuğa geçmedi</source>
+        <translation>, a digit the child did not take</translation>
+    </message>
+    <message>
+        <source>Bu ağacın çalıştırması artık yok ("Sıfırla" ya da yeni bir "Hazırla"). Geçmiş penceresinden yeni bir birey seçiniz.</source>
+        <translation>The run of this tree is gone ("Reset" or a new "Prepare"). Choose an individual again in the history window.</translation>
+    </message>
+    <message>
+        <source>Bu nesil artık açılamaz: ayrıntısı bellek sınırı yüzünden silindi.</source>
+        <translation>This generation can no longer be opened: its detail was dropped for the memory limit.</translation>
+    </message>
+    <message>
+        <source>F = %1</source>
+        <translation>F = %1</translation>
+    </message>
+    <message>
+        <source>%1 birey ve %2 çizgi; %3 çizgide mutasyon var. Aynı bilgiler yandaki ağaç görünümünde.</source>
+        <translation>%1 individuals and %2 lines; %3 lines carry a mutation. The same is listed in the tree view beside.</translation>
+    </message>
+    <message>
+        <source>Nesil %1, %2. sıradaki birey, gen %3</source>
+        <translation>Generation %1, individual at position %2, gene %3</translation>
+    </message>
+    <message>
+        <source>%1 (%2). Ağaçta %3 birey ve %4 çizgi var; %5 çizgide mutasyon.</source>
+        <translation>%1 (%2). The tree holds %3 individuals and %4 lines; %5 lines carry a mutation.</translation>
+    </message>
+    <message>
+        <source> — ebeveynleri derinlik sınırının ötesinde</source>
+        <translation> — its parents lie beyond the depth</translation>
+    </message>
+    <message>
+        <source>Seçilen birey: %1</source>
+        <translation>Chosen individual: %1</translation>
+    </message>
+    <message>
+        <source>1. ebeveyn (x, y basamakları)</source>
+        <translation>1st parent (digits x, y)</translation>
+    </message>
+    <message>
+        <source>2. ebeveyn (z, k, c basamakları)</source>
+        <translation>2nd parent (digits z, k, c)</translation>
+    </message>
+    <message>
+        <source>mutasyon: %1</source>
+        <translation>mutation: %1</translation>
+    </message>
+    <message>
+        <source> — ortak ata, yukarıda gösterildi</source>
+        <translation> — shared ancestor, shown above</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::HistoryChartWidget</name>
+    <message>
+        <source>En iyi uyum</source>
+        <translation>Best fitness</translation>
+    </message>
+    <message>
+        <source>Ortalama uyum</source>
+        <translation>Mean fitness</translation>
+    </message>
+    <message>
+        <source>En kötü uyum</source>
+        <translation>Worst fitness</translation>
+    </message>
+    <message>
+        <source>Farklı gen sayısı (sağ eksen)</source>
+        <translation>Distinct genes (right axis)</translation>
+    </message>
+    <message>
+        <source>Henüz geçmiş yok. "Hazırla" ile başlayan çalıştırmanın bütün nesilleri burada görünür.</source>
+        <translation>No history yet. Every generation of a run that "Prepare" starts shows here.</translation>
+    </message>
+    <message>
+        <source>Nesil</source>
+        <translation>Generation</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::HistoryWindow</name>
+    <message>
+        <source>Çalışma Geçmişi</source>
+        <translation>Run History</translation>
+    </message>
+    <message>
+        <source>Çalışma geçmişi grafiği</source>
+        <translation>Run history chart</translation>
+    </message>
+    <message>
+        <source>&amp;Logaritmik uyum ekseni</source>
+        <translation>&amp;Logarithmic fitness axis</translation>
+    </message>
+    <message>
+        <source>Nesil seçici</source>
+        <translation>Generation selector</translation>
+    </message>
+    <message>
+        <source>Nesil</source>
+        <translation>Generation</translation>
+    </message>
+    <message>
+        <source>&amp;Nesil:</source>
+        <translation>&amp;Generation:</translation>
+    </message>
+    <message>
+        <source>Seçili nesil</source>
+        <translation>Selected generation</translation>
+    </message>
+    <message>
+        <source>Popülasyon</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>Seçili neslin bireyleri: sıra, gen, F ve uyum. Bir bireyin soy ağacı için Enter.</source>
+        <translation>The selected generation's individuals: position, gene, F and fitness. Enter opens an individual's family tree.</translation>
+    </message>
+    <message>
+        <source>&amp;Popülasyon (Enter ya da çift tıklama: soy ağacı)</source>
+        <translation>&amp;Population (Enter or double click: family tree)</translation>
+    </message>
+    <message>
+        <source>Rapor satırları</source>
+        <translation>Report lines</translation>
+    </message>
+    <message>
+        <source>&amp;Rapor satırları</source>
+        <translation>&amp;Report lines</translation>
+    </message>
+    <message>
+        <source>Geçmiş boş: "Hazırla" ile bir çalıştırma başlayınca her nesli burada izlenir.</source>
+        <translation>The history is empty: once "Prepare" starts a run, every generation of it can be followed here.</translation>
+    </message>
+    <message>
+        <source>Bu geçmiş, "Sıfırla" olmadan basılan "Hazırla" ile başladı: ilk nesli %1, yeni hazırlanan popülasyondur.</source>
+        <translation>This history began with "Prepare" pressed without "Reset": its first generation, %1, is the newly prepared population.</translation>
+    </message>
+    <message>
+        <source>Bellek sınırı (%1 MB) yüzünden nesil %2 – %3 ayrıntısı silindi: bu nesiller açılamaz, grafikteki özetleri duruyor.</source>
+        <translation>The detail of generations %2 – %3 was dropped for the memory limit (%1 MB): they can no longer be opened; their summaries stay in the chart.</translation>
+    </message>
+    <message>
+        <source>Grafik, her %1 neslin en küçük ve en büyük değerlerini birlikte tutuyor.</source>
+        <translation>The chart now keeps the smallest and largest values of every %1 generations together.</translation>
+    </message>
+    <message>
+        <source>Bellek: %1 MB (sınır %2 MB).</source>
+        <translation>Memory: %1 MB (limit %2 MB).</translation>
+    </message>
+    <message>
+        <source>Henüz nesil yok.</source>
+        <translation>No generation yet.</translation>
+    </message>
+    <message>
+        <source>Geçmiş boş.</source>
+        <translation>The history is empty.</translation>
+    </message>
+    <message>
+        <source>%1 neslin en iyi, ortalama ve en kötü uyumu ile farklı gen sayısı; seçili nesil %2.</source>
+        <translation>Best, mean and worst fitness and the number of distinct genes of %1 generations; selected generation %2.</translation>
+    </message>
+    <message>
+        <source>Nesil %1 artık açılamaz: ayrıntısı bellek sınırı yüzünden silindi. Grafikteki özeti duruyor.</source>
+        <translation>Generation %1 can no longer be opened: its detail was dropped for the memory limit. Its summary stays in the chart.</translation>
+    </message>
+    <message>
+        <source>en iyi uyum %1, ortalama %2, en kötü %3, %4 farklı gen</source>
+        <translation>best fitness %1, mean %2, worst %3, %4 distinct genes</translation>
+    </message>
+    <message>
+        <source>Nesil %1: "Hazırla"nın ürettiği popülasyon; %2.</source>
+        <translation>Generation %1: the population "Prepare" made; %2.</translation>
+    </message>
+    <message>
+        <source>Nesil %1: %2.</source>
+        <translation>Generation %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -256,8 +496,47 @@
         <translation>&amp;Language</translation>
     </message>
     <message>
+        <source>&amp;Geçmiş…</source>
+        <translation>&amp;History…</translation>
+    </message>
+    <message>
         <source>D&amp;eney…</source>
         <translation>E&amp;xperiment…</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::PopulationModel</name>
+    <message>
+        <source>hazırlandı</source>
+        <translation>prepared</translation>
+    </message>
+    <message>
+        <source>hayatta kaldı</source>
+        <translation>survived</translation>
+    </message>
+    <message>
+        <source>yeni doğdu</source>
+        <translation>newborn</translation>
+    </message>
+    <message>
+        <source>Sıra</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Gen</source>
+        <translation>Gene</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Uyum</source>
+        <translation>Fitness</translation>
+    </message>
+    <message>
+        <source>Durum</source>
+        <translation>Status</translation>
     </message>
 </context>
 <context>
@@ -292,7 +571,7 @@
     </message>
     <message>
         <source>Nesil</source>
-        <translation>Generations</translation>
+        <translation>Generation</translation>
     </message>
     <message>
         <source>Hedefe ulaştı</source>
@@ -354,7 +633,7 @@
     </message>
     <message>
         <source>Nesil</source>
-        <translation>Generations</translation>
+        <translation>Generation</translation>
     </message>
     <message>
         <source>Ulaşan</source>
