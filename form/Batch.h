@@ -14,6 +14,8 @@ namespace ga {
 
 // A colour as the program computes it: 0x00BBGGRR.
 using Colour = std::uint32_t;
+// A colour square with no colour of its own, as the window opens.
+inline constexpr Colour kNoColour = 0xFF000000U;
 
 // Lines of text whose buffers are kept from one batch to the next, so that a tick at the
 // fastest speed does not allocate its seventy-odd lines anew.

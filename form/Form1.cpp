@@ -1,6 +1,7 @@
 #include "form/Form1.h"
 
 #include "engine/QuietRun.h"
+#include "form/ControlTable.h"
 #include "form/Messages.h"
 #include "form/Narration.h"
 #include "runtime/Convert.h"
@@ -24,7 +25,8 @@ int timerPeriodFor(double speed) {
 }
 
 Form1::Form1(WindowOps& ops, RandomSource& random, std::string decimalSeparator)
-    : ops_(ops), random_(random), decimalSeparator_(std::move(decimalSeparator)) {}
+    : ops_(ops), random_(random), decimalSeparator_(std::move(decimalSeparator)),
+      interval_(kTimerStartInterval) {}
 
 double Form1::target() const {
     const std::string text = ops_.text(Control::Text1);
@@ -91,7 +93,8 @@ void Form1::retranslate() {
 }
 
 void Form1::Command1_Click() {
-    batch_.interval = timerPeriodFor(Val(ops_.text(Control::Text4)));
+    interval_ = timerPeriodFor(Val(ops_.text(Control::Text4)));
+    batch_.interval = interval_;
 
     const double t = target();
     if (!acceptableTarget(t)) {

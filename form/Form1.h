@@ -5,6 +5,7 @@
 #include "engine/Model.h"
 #include "engine/Objective.h"
 #include "form/Batch.h"
+#include "form/FormState.h"
 #include "form/WindowOps.h"
 #include "runtime/Random.h"
 
@@ -75,6 +76,15 @@ class Form1 {
     // The memory the history may take (its defaults otherwise); clears it, so it applies
     // from the next "Hazırla".
     void setHistoryLimits(const HistoryLimits& limits) { history_ = History(limits); }
+    // Everything the window holds that a saved run needs to go on exactly, but the report
+    // log, which the window keeps (the caller adds its lines).
+    [[nodiscard]] FormState capture() const;
+    // Shows a saved state as one batch: the boxes as typed, the lists, panel, squares,
+    // charts, status line and log, with the arrays, seed, generator and history it holds.
+    // The timer stays off: a state saved while running comes back stopped ("Durduruldu"),
+    // and "Başlat" goes on with the very generation that would have come next.
+    void restore(CheckedState checked);
+
     // The decimal separator the lists are written with.
     [[nodiscard]] const std::string& decimalSeparator() const { return decimalSeparator_; }
 
@@ -82,8 +92,7 @@ class Form1 {
     Module1 module1;
 
   private:
-    // What the status line says, so that it can be said again in another language.
-    enum class Status : std::uint8_t { Waiting, Prepared, Started, Stopped, Reset, Reached };
+    using Status = RunStatus;
 
     // Rendering of the records.
     void renderPreparation();
@@ -103,6 +112,13 @@ class Form1 {
     void chartRunScales();
     void chartErase();
     void chartStep(int i);
+    // A Scale (and ScaleTop) on a picture box, kept as the box's system in force.
+    void chartScale(Control picture, double x1, double y1, double x2, double y2);
+    void chartScaleTop(Control picture, double top);
+    // Keeps a circle just drawn if it can still be seen, so a saved chart shows it again.
+    void keepCircle(std::size_t chart, float x, float y, Colour colour);
+    void renderChart(Control picture, const ChartState& chart);
+    void renderPanel();
 
     // The start-up sequence shared by the load handler and "Sıfırla".
     void startupSequence();
@@ -127,6 +143,12 @@ class Form1 {
     bool startEnabled_ = false;
     bool timerEnabled_ = false;
     Status status_ = Status::Waiting;
+    PanelState panel_ = PanelState::Design;
+    int interval_;
+    // Picture1 and Picture2 as they can be drawn again; a drawing is begun anew when a
+    // circle comes after the system changed.
+    std::array<ChartState, 2> charts_;
+    std::array<bool, 2> systemChanged_{};
     // The numbers the population lists show, in the order shown.
     std::array<std::vector<double>, 3> listValues_;
     std::uint32_t seed_ = 0;

@@ -14,6 +14,7 @@ Colour digitColour(double digit) {
 } // namespace
 
 void Form1::metinler() {
+    panel_ = PanelState::Shown;
     batch_.setText(Control::tmut, Str(module1.mutasyonSayisi));
     batch_.setText(Control::nesil, Str(module1.nesilSayisi));
     batch_.setText(Control::tenk, CStr(module1.enKotuGen, decimalSeparator_));

@@ -76,6 +76,7 @@ void Form1::Command4_Click() {
         }
     }
 
+    panel_ = PanelState::Cleared;
     setStart(false);
     setStatus(Status::Reset);
     show();

@@ -23,6 +23,11 @@ class RandomSource {
     virtual void fill(std::span<float> out);
     // Starts the sequence that belongs to this seed.
     virtual void seed(std::uint32_t seed) = 0;
+    // Where the sequence stands, as text, so that a saved run goes on with the very numbers
+    // it would have drawn; setState refuses a text that is not such a state and then
+    // changes nothing.
+    [[nodiscard]] virtual std::string state() const = 0;
+    virtual bool setState(std::string_view text) = 0;
 };
 
 // The program's generator. A seed fixes the whole sequence on every machine and in every
@@ -35,10 +40,9 @@ class Random final : public RandomSource {
     void fill(std::span<float> out) override;
     void seed(std::uint32_t seed) override;
 
-    // The generator's whole state as text (decimal numbers separated by blanks), and back;
-    // setState refuses a text that is not such a state and then changes nothing.
-    [[nodiscard]] std::string state() const;
-    bool setState(std::string_view text);
+    // The whole state as decimal numbers separated by blanks.
+    [[nodiscard]] std::string state() const override;
+    bool setState(std::string_view text) override;
 
   private:
     MersenneTwister64 engine_{0};

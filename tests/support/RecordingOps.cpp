@@ -58,7 +58,8 @@ void RecordingOps::apply(const Batch& batch) {
         texts[at(change.control)] = change.text;
     }
     for (const SquareChange& change : batch.squares) {
-        backColors[at(change.square)] = change.colour;
+        backColors[at(change.square)] =
+            change.colour == kNoColour ? std::nullopt : std::optional<Colour>(change.colour);
         squareDigits[at(change.square)] = change.digit;
     }
     for (const ChartCommand& c : batch.chart) {

@@ -13,6 +13,7 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ga::test {
@@ -81,6 +82,10 @@ class ScriptedRandom : public RandomSource {
   public:
     float rnd() override;
     void seed(std::uint32_t seed) override;
+    // The generator's state behind the script; scripted values still waiting are not part
+    // of it.
+    [[nodiscard]] std::string state() const override { return fallback_.state(); }
+    bool setState(std::string_view text) override { return fallback_.setState(text); }
 
     void script(std::initializer_list<float> values);
     void script(const std::vector<float>& values);

@@ -1,0 +1,204 @@
+#include "form/FormState.h"
+
+#include "engine/Generation.h"
+#include "engine/Objective.h"
+#include "runtime/Random.h"
+
+#include <cmath>
+#include <string_view>
+
+namespace ga {
+
+namespace {
+
+constexpr int kLongestPeriod = 86'400'000;
+
+// Whether the text is well-formed UTF-8 (no overlong forms, no surrogates, nothing above
+// U+10FFFF), as every text the window shows must be.
+bool validUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        std::size_t extra = 0;
+        char32_t min = 0;
+        char32_t code = 0;
+        if (c < 0x80U) {
+            ++i;
+            continue;
+        }
+        if ((c & 0xE0U) == 0xC0U) {
+            extra = 1;
+            min = 0x80;
+            code = c & 0x1FU;
+        } else if ((c & 0xF0U) == 0xE0U) {
+            extra = 2;
+            min = 0x800;
+            code = c & 0x0FU;
+        } else if ((c & 0xF8U) == 0xF0U) {
+            extra = 3;
+            min = 0x10000;
+            code = c & 0x07U;
+        } else {
+            return false;
+        }
+        if (text.size() - i <= extra) {
+            return false;
+        }
+        for (std::size_t k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0U) != 0x80U) {
+                return false;
+            }
+            code = (code << 6U) | (next & 0x3FU);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            return false;
+        }
+        i += extra + 1;
+    }
+    return true;
+}
+
+bool oneLine(std::string_view text, std::size_t maxBytes) {
+    return text.size() <= maxBytes && text.find_first_of("\r\n") == std::string_view::npos &&
+           validUtf8(text);
+}
+
+bool sameValue(double a, double b) {
+    return a == b ? std::signbit(a) == std::signbit(b) : std::isnan(a) && std::isnan(b);
+}
+
+bool validCharts(const std::array<ChartState, 2>& charts) {
+    std::size_t circles = 0;
+    for (const ChartState& chart : charts) {
+        for (const ChartDrawing& drawing : chart.drawings) {
+            // A drawing exists only because something was drawn in it.
+            if (drawing.circles.empty()) {
+                return false;
+            }
+            circles += drawing.circles.size();
+            for (const ChartCircle& c : drawing.circles) {
+                if (!std::isfinite(c.x) || !std::isfinite(c.y) || c.colour > 0xFFFFFFU) {
+                    return false;
+                }
+            }
+        }
+    }
+    return circles <= kMaxChartCircles;
+}
+
+// The arrays and run-wide values after the history's last generation, replayed, must be
+// what the state holds: otherwise the run would go on from a population the history does
+// not know. On success the state takes the replayed values, bit for bit.
+bool matchesHistory(FormState& state, const History& history) {
+    const std::uint64_t last = history.size() - 1;
+    Population p;
+    Module1 m;
+    Objective f;
+    GenerationRecord g;
+    if (!history.enter(History::checkpointBefore(last), p, m, f)) {
+        return false;
+    }
+    for (std::uint64_t i = History::checkpointBefore(last) + 1; i <= last; ++i) {
+        const auto lineage = history.lineage(i);
+        if (!lineage) {
+            return false;
+        }
+        replayGeneration(p, m, f, history.mutationPercentOf(i), history.targetOf(i),
+                         lineage->matings, g);
+    }
+    const Population& s = state.population;
+    for (std::size_t i = 1; i <= kPopulation; ++i) {
+        if (!sameValue(s.genler[i], p.genler[i]) || !sameValue(s.sonuclar[i], p.sonuclar[i]) ||
+            !sameValue(s.uyumlar[i], p.uyumlar[i])) {
+            return false;
+        }
+        for (std::size_t d = 1; d <= 5; ++d) {
+            if (!sameValue(s.basamaklar[i][d], p.basamaklar[i][d])) {
+                return false;
+            }
+        }
+    }
+    const Module1& sm = state.module1;
+    const bool same = sameValue(sm.nesilSayisi, history.generationNumber(last)) &&
+                      sameValue(sm.mutasyonSayisi, m.mutasyonSayisi) &&
+                      sameValue(sm.enIyiGen, m.enIyiGen) && sameValue(sm.enIyiUyum, m.enIyiUyum) &&
+                      sameValue(sm.enKotuGen, m.enKotuGen) &&
+                      sameValue(sm.enKotuUyum, m.enKotuUyum);
+    for (std::size_t j = 1; j <= 5; ++j) {
+        if (!sameValue(sm.katsayilar[j], history.katsayilar()[j]) ||
+            !sameValue(sm.usler[j], history.usler()[j])) {
+            return false;
+        }
+    }
+    if (!same) {
+        return false;
+    }
+    for (std::size_t i = 1; i <= kPopulation; ++i) {
+        state.population.genler[i] = p.genler[i];
+        state.population.sonuclar[i] = p.sonuclar[i];
+        state.population.uyumlar[i] = p.uyumlar[i];
+        state.population.basamaklar[i] = p.basamaklar[i];
+    }
+    state.module1.mutasyonSayisi = m.mutasyonSayisi;
+    state.module1.enIyiGen = m.enIyiGen;
+    state.module1.enIyiUyum = m.enIyiUyum;
+    state.module1.enKotuGen = m.enKotuGen;
+    state.module1.enKotuUyum = m.enKotuUyum;
+    return true;
+}
+
+} // namespace
+
+std::optional<CheckedState> checkState(FormState state, StateError& error,
+                                       HistoryError& historyError, HistoryLimits limits) {
+    historyError = HistoryError::None;
+    const auto fail = [&error](StateError e) {
+        error = e;
+        return std::optional<CheckedState>{};
+    };
+    for (const std::string& box : state.boxes) {
+        if (!oneLine(box, kMaxBoxBytes)) {
+            return fail(StateError::Box);
+        }
+    }
+    if (Random probe; !probe.setState(state.randomState)) {
+        return fail(StateError::Generator);
+    }
+    if (state.interval < 1 || state.interval > kLongestPeriod) {
+        return fail(StateError::Interval);
+    }
+    for (const std::vector<double>& list : state.lists) {
+        if (list.size() > kMaxListLines) {
+            return fail(StateError::Lists);
+        }
+    }
+    if (!validCharts(state.charts)) {
+        return fail(StateError::Chart);
+    }
+    if (state.log.size() > kMaxLogLines) {
+        return fail(StateError::Log);
+    }
+    for (const std::string& line : state.log) {
+        if (!oneLine(line, kMaxLineBytes)) {
+            return fail(StateError::Log);
+        }
+    }
+    auto history = History::restore(state.history, historyError, limits);
+    if (!history) {
+        return fail(StateError::History);
+    }
+    // The rebuilt history holds it all now; the window needs no second copy.
+    state.history = HistoryData{};
+    // "Hazırla" starts a history and makes "Başlat" usable; "Sıfırla" ends both.
+    if (state.startEnabled == history->empty()) {
+        return fail(StateError::Run);
+    }
+    if (!history->empty() && !matchesHistory(state, *history)) {
+        return fail(StateError::Population);
+    }
+    error = StateError::None;
+    return CheckedState(std::move(state), std::move(*history));
+}
+
+} // namespace ga
