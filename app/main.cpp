@@ -1,5 +1,6 @@
 #include "form/Messages.h"
 #include "qt/CommandLine.h"
+#include "qt/FileMenu.h"
 #include "qt/HeadlessExperiment.h"
 #include "qt/MainWindow.h"
 #include "qt/Startup.h"
@@ -72,5 +73,10 @@ int main(int argc, char** argv) {
     ga::qt::MainWindow window(separator, command.seed,
                               command.language.value_or(ga::qt::Translations::remembered()));
     window.show();
+    if (!command.session.isEmpty()) {
+        // Opened over the window as it starts: a file that cannot be opened leaves it so and
+        // says why in a message box.
+        window.files().openSession(command.session);
+    }
     return QApplication::exec();
 }

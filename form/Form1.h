@@ -85,6 +85,11 @@ class Form1 {
     // and "Başlat" goes on with the very generation that would have come next.
     void restore(CheckedState checked);
 
+    // The numbers the population lists show (Gen, Sonuc, uyl), in the order shown.
+    [[nodiscard]] const std::array<std::vector<double>, 3>& listValues() const {
+        return listValues_;
+    }
+
     // The decimal separator the lists are written with.
     [[nodiscard]] const std::string& decimalSeparator() const { return decimalSeparator_; }
 

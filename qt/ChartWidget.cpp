@@ -157,6 +157,11 @@ QRect ChartWidget::drawInto(QImage& image, std::size_t first) const {
         return {};
     }
     QPainter painter(&image);
+    const QRectF bounds = drawCircles(painter, first);
+    return bounds.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft());
+}
+
+QRectF ChartWidget::drawCircles(QPainter& painter, std::size_t first) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
     QPen pen(Qt::black, kPenWidth);
@@ -173,7 +178,22 @@ QRect ChartWidget::drawInto(QImage& image, std::size_t first) const {
         const double reach = c.radius + kPenWidth;
         bounds |= QRectF(c.cx - reach, c.cy - reach, 2 * reach, 2 * reach);
     }
-    return bounds.toAlignedRect().adjusted(-1, -1, 1, 1).translated(contentsRect().topLeft());
+    return bounds;
+}
+
+QImage ChartWidget::image() {
+    drawPlaced();
+    ensureImage();
+    return image_;
+}
+
+void ChartWidget::paintDrawing(QPainter& painter) const {
+    const QSize surface = surfaceSize();
+    painter.save();
+    painter.setClipRect(QRect(QPoint(0, 0), surface));
+    painter.fillRect(QRect(QPoint(0, 0), surface), Qt::white);
+    drawCircles(painter, 0);
+    painter.restore();
 }
 
 void ChartWidget::updateDescription() {

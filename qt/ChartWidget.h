@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 #include <vector>
@@ -43,6 +44,12 @@ class ChartWidget : public QFrame {
     // How many circles touch the surface since the last Cls.
     [[nodiscard]] int pointCount() const { return static_cast<int>(circles_.size()); }
 
+    // The drawing as it is shown: the backing image at the screen's pixel ratio.
+    [[nodiscard]] QImage image();
+    // The same drawing as vectors, the surface's top-left corner at the painter's origin:
+    // the white surface and every circle on it.
+    void paintDrawing(QPainter& painter) const;
+
     // What the chart shows, for screen readers; the point count is appended to it.
     void setDescription(const QString& description);
 
@@ -63,6 +70,7 @@ class ChartWidget : public QFrame {
     // Draws circles_ from `first` on into the image with one painter; returns the area
     // they cover in widget coordinates.
     QRect drawInto(QImage& image, std::size_t first) const;
+    QRectF drawCircles(QPainter& painter, std::size_t first) const;
     // Draws the circles placed since the last drawing and shows them.
     void drawPlaced();
     void updateDescription();

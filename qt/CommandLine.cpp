@@ -307,6 +307,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.addOption(lang);
     const ExperimentOptions experimentOptions;
     experimentOptions.addTo(parser);
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("A saved session (*.genetik) to open in the window. One that cannot be "
+                       "opened leaves the window as it starts and says why in a message box."),
+        QStringLiteral("[FILE]"));
     allowQtOptions(parser);
 
     // The program's name stands where Qt would need a running application to find it.
@@ -325,11 +330,21 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.action = CommandLine::Action::Version;
         return result;
     }
-    if (!parser.positionalArguments().isEmpty()) {
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
         result.action = CommandLine::Action::Error;
-        result.error =
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().front());
+        result.error = QStringLiteral("Only one session file can be opened, not '%1' as well.")
+                           .arg(files.at(1));
         return result;
+    }
+    if (!files.isEmpty()) {
+        // A session opens in the window; an experiment has no window to open it in.
+        if (parser.isSet(experimentOptions.experiment)) {
+            result.action = CommandLine::Action::Error;
+            result.error = QStringLiteral("A session file cannot be opened with --experiment.");
+            return result;
+        }
+        result.session = files.front();
     }
     if (parser.isSet(lang)) {
         result.language = Translations::fromCode(parser.value(lang));

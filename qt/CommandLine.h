@@ -23,6 +23,8 @@ struct CommandLine {
     std::optional<std::uint32_t> seed;
     // --lang: the language for this start, over the one remembered.
     std::optional<Language> language;
+    // FILE: a session to open in the window once it shows.
+    QString session;
 
     // --experiment: the experiment to run without a window (Action::Experiment), with --seed
     // as its base seed.

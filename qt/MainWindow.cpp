@@ -6,6 +6,7 @@
 #include "qt/ChartWidget.h"
 #include "qt/ColourSquare.h"
 #include "qt/ExperimentWindow.h"
+#include "qt/FileMenu.h"
 #include "qt/FrameBox.h"
 #include "qt/HistoryWindow.h"
 #include "qt/LineDelegate.h"
@@ -18,11 +19,14 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 
@@ -32,8 +36,6 @@
 namespace ga::qt {
 
 namespace {
-
-const QString kCaption = QStringLiteral("Genetik Algoritma - Ravik");
 
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -163,8 +165,9 @@ MainWindow::MainWindow(const std::string& decimalSeparator, std::optional<std::u
     translations_->use(language);
     installFontSubstitutions();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kCaption);
+    setWindowTitle(QString::fromUtf8(kCaption));
     setWindowIcon(QIcon::fromTheme(QLatin1String(kApplicationId)));
+    setAcceptDrops(true);
     setFont(regularFont());
 
     auto* clientArea = new QWidget(this);
@@ -245,6 +248,38 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+namespace {
+
+// The one local session file a drag carries, or nothing.
+QString droppedSession(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
+        return {};
+    }
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile() ||
+        !url.fileName().endsWith(QLatin1String(".genetik"), Qt::CaseInsensitive)) {
+        return {};
+    }
+    return url.toLocalFile();
+}
+
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedSession(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedSession(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    files_->openSession(path);
+}
+
 void MainWindow::buildControls(QWidget* clientArea) {
     for (const ControlRow& row : controlTable()) {
         if (row.kind == ControlKind::Timer) {
@@ -288,6 +323,9 @@ void MainWindow::buildMenu() {
     quit_ = menu_->addAction(QString());
     quit_->setObjectName(QStringLiteral("cs"));
     connect(quit_, &QAction::triggered, this, [this] { handle(&Form1::cs_Click); });
+
+    // "Dosya" stands between "Menü" and "Çalışma".
+    files_ = new FileMenu(*this, *menuBar()->addMenu(QString()));
 
     buildRunMenu();
     buildToolsMenu();
@@ -364,6 +402,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::retranslate() {
     menu_->setTitle(tr("&Menü"));
+    files_->retranslate();
     about_->setText(tr("&Hakkında"));
     quit_->setText(tr("Çı&kış"));
     run_->setTitle(tr("Ça&lışma"));

@@ -26,6 +26,7 @@ class Form1;
 namespace ga::qt {
 
 class ExperimentWindow;
+class FileMenu;
 class HistoryWindow;
 
 // The program's one window: the controls built from the control table, the menu, the
@@ -60,9 +61,19 @@ class MainWindow : public QMainWindow {
     // Switches the program to another language at once, and remembers the choice.
     void switchLanguage(Language language);
 
+    // "Dosya": sessions and exports.
+    [[nodiscard]] FileMenu& files() const { return *files_; }
+
+    // The commands of the menus follow the run: "Başlat" as its button, "Bir nesil
+    // ilerlet" while "Başlat" is usable and the timer is off.
+    void updateCommands();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // A session file dropped on the window opens.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void buildControls(QWidget* clientArea);
@@ -78,9 +89,6 @@ class MainWindow : public QMainWindow {
     void connectHandlers();
     // Runs a handler of the logic and shows its effect at once.
     void handle(void (Form1::*handler)());
-    // The commands of the menus follow the run: "Başlat" as its button, "Bir nesil
-    // ilerlet" while "Başlat" is usable and the timer is off.
-    void updateCommands();
     void stepOnce();
     void chooseSeed();
     // "Araçlar" -> "Deney…": the experiment window, made on first use beside this one.
@@ -97,6 +105,7 @@ class MainWindow : public QMainWindow {
     QAction* about_ = nullptr;
     QAction* quit_ = nullptr;
     QMenu* run_ = nullptr;
+    FileMenu* files_ = nullptr;
     QMenu* tools_ = nullptr;
     HistoryWindow* history_ = nullptr;
     QAction* historyAction_ = nullptr;

@@ -3,6 +3,7 @@
 #include "qt/ChartWidget.h"
 #include "qt/ColourSquare.h"
 #include "qt/ReportLog.h"
+#include "qt/Startup.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -227,7 +228,7 @@ void QtWindowOps::flushDisplay() {
 }
 
 void QtWindowOps::showMessage(const std::string& text) {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, window_.windowTitle(), fromUtf8(text),
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromUtf8(kCaption), fromUtf8(text),
                                 QMessageBox::Ok, &window_);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);

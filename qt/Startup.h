@@ -8,6 +8,10 @@ namespace ga::qt {
 // theme for it and a Wayland desktop matches the window to its launcher by it.
 inline constexpr char kApplicationId[] = "io.github.genetikalgoritma.GenetikAlgoritma";
 
+// The window's caption, which also titles every message box, whatever the window's title
+// says besides it.
+inline constexpr char kCaption[] = "Genetik Algoritma - Ravik";
+
 // The layout was designed for "MS Sans Serif"; it is asked for by name and stands in
 // for Liberation Sans, which has every Turkish letter and the same metrics class, with
 // DejaVu Sans as the last resort. Safe to call more than once.

@@ -19,6 +19,7 @@ GA_RUN_PACKAGES=(
     libvulkan-dev
     qt6-translations-l10n
     libqt6svg6
+    qt6-svg-dev
     fonts-liberation2
     fonts-dejavu-core
 )

@@ -93,10 +93,10 @@ class HistoryWindowTest : public ga::test::WindowFixture {
 // with every control named and reachable by Tab.
 void HistoryWindowTest::opensBesideFromTheToolsMenu() {
     const QList<QAction*> menus = window->menuBar()->actions();
-    QVERIFY(menus.size() >= 3);
-    QCOMPARE(menus[1]->text().remove(QLatin1Char('&')), QStringLiteral("Çalışma"));
-    QCOMPARE(menus[2]->text().remove(QLatin1Char('&')), QStringLiteral("Araçlar"));
-    QAction* item = menus[2]->menu()->actions().value(0);
+    QVERIFY(menus.size() >= 4);
+    QCOMPARE(menus[2]->text().remove(QLatin1Char('&')), QStringLiteral("Çalışma"));
+    QCOMPARE(menus[3]->text().remove(QLatin1Char('&')), QStringLiteral("Araçlar"));
+    QAction* item = menus[3]->menu()->actions().value(0);
     QVERIFY(item != nullptr);
     QCOMPARE(item->text().remove(QLatin1Char('&')), QStringLiteral("Geçmiş…"));
     QCOMPARE(item->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));

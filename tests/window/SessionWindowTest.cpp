@@ -1,0 +1,376 @@
+#include "form/Form1.h"
+#include "qt/ChartWidget.h"
+#include "qt/FileMenu.h"
+#include "qt/ReportLog.h"
+#include "qt/Startup.h"
+#include "tests/window/WindowFixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include <cmath>
+#include <csignal>
+#include <cstring>
+#include <limits>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using ga::Control;
+using ga::qt::FileMenu;
+
+// Sessions from the real window: what a saved run opens to, that it goes on exactly, that a
+// failed save keeps the old file and that no hostile file changes anything in the window.
+class SessionWindowTest : public ga::test::WindowFixture {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        QVERIFY(openWindow());
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+    }
+    void cleanup() {
+        closeWindow();
+        other_.reset();
+    }
+
+    void fileMenuAndTitle();
+    void savedRunGoesOnInAnotherWindow();
+    void failedSaveKeepsTheOldFile();
+    void hostileFilesChangeNothing();
+    void droppedSessionOpens();
+    void exportsWhatTheWindowShows();
+    void numbersReadBackBitForBit();
+
+  private:
+    // Everything the main window shows of a run.
+    struct Shown {
+        QStringList genes, values, fitness, log;
+        QStringList panel;
+        QString status;
+        bool start = false;
+        friend bool operator==(const Shown&, const Shown&) = default;
+    };
+    static Shown shown(ga::qt::MainWindow& w) {
+        w.flushDisplay();
+        Shown s;
+        s.genes = lines(w.control<QListWidget>(Control::Gen));
+        s.values = lines(w.control<QListWidget>(Control::Sonuc));
+        s.fitness = lines(w.control<QListWidget>(Control::uyl));
+        const ga::qt::LogModel& log = *w.control<ga::qt::ReportLog>(Control::List1)->logModel();
+        for (int row = 0; row < log.rowCount(); ++row) {
+            s.log << log.line(row);
+        }
+        for (Control c : {Control::nesil, Control::tmut, Control::teni, Control::teni2,
+                          Control::tenk, Control::tenk2, Control::Text1, Control::Text3}) {
+            s.panel << w.control<QLineEdit>(c)->text();
+        }
+        s.status = w.control<QLabel>(Control::status)->text();
+        s.start = w.control<QWidget>(Control::Command2)->isEnabled();
+        return s;
+    }
+    // A run stepped with F10 from a fixed seed, so that it is the same every time.
+    void stepRun(int generations) {
+        window->form().useSeed(1234567U);
+        type(Control::Text1, QStringLiteral("100000"));
+        press(Control::Command1);
+        for (int i = 0; i < generations; ++i) {
+            window->form().stepOnce();
+        }
+    }
+    QString path(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
+    static QByteArray contents(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // The one message box a failure shows: its title is the caption and it names the file.
+    static void expectProblem(const QString& fileName, const QString& reason = {}) {
+        QTRY_COMPARE(openBoxes().size(), 1);
+        QMessageBox* box = openBoxes().front();
+        QCOMPARE(box->windowTitle(), QString::fromUtf8(ga::qt::kCaption));
+        QVERIFY2(box->text().contains(fileName), qPrintable(box->text()));
+        QVERIFY2(box->text().contains(reason), qPrintable(box->text()));
+        box->close();
+    }
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<ga::qt::MainWindow> other_;
+};
+
+// "Dosya" stands between "Menü" and "Çalışma" with its commands and their keys; the title
+// names the open session after the caption.
+void SessionWindowTest::fileMenuAndTitle() {
+    const QList<QAction*> menus = window->menuBar()->actions();
+    QCOMPARE(menus[1]->text(), QStringLiteral("&Dosya"));
+    QStringList items;
+    for (QAction* a : menus[1]->menu()->actions()) {
+        if (!a->isSeparator()) {
+            items << a->text().remove(QLatin1Char('&')) + QLatin1Char(' ') +
+                         a->shortcut().toString(QKeySequence::PortableText);
+        }
+    }
+    QCOMPARE(items, QStringList({QStringLiteral("Oturumu aç… Ctrl+O"),
+                                 QStringLiteral("Oturumu kaydet Ctrl+S"),
+                                 QStringLiteral("Farklı kaydet… Ctrl+Shift+S"),
+                                 QStringLiteral("Son oturumlar "), QStringLiteral("Dışa aktar ")}));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Genetik Algoritma - Ravik"));
+    QVERIFY(window->files().saveSession(path("ders.genetik")));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Genetik Algoritma - Ravik — ders.genetik"));
+    QCOMPARE(FileMenu::recentSessions().value(0), path("ders.genetik"));
+}
+
+// A run saved while the timer runs opens in another window stopped, showing exactly what the
+// first showed; both then go on for the same generations and still show the same.
+void SessionWindowTest::savedRunGoesOnInAnotherWindow() {
+    stepRun(30);
+    press(Control::Command2);
+    QVERIFY(window->timer()->isActive());
+    QVERIFY(window->files().saveSession(path("run.genetik")));
+    press(Control::Command3); // nothing ran between the save and the stop
+    const Shown saved = shown(*window);
+
+    other_ = std::make_unique<ga::qt::MainWindow>(".");
+    other_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(other_.get()));
+    QVERIFY(other_->files().openSession(path("run.genetik")));
+    QVERIFY(!other_->timer()->isActive());
+    QCOMPARE(shown(*other_), saved);
+    QCOMPARE(other_->windowTitle(), QStringLiteral("Genetik Algoritma - Ravik — run.genetik"));
+    QCOMPARE(other_->control<ga::qt::ChartWidget>(Control::Picture1)->pointCount(),
+             window->control<ga::qt::ChartWidget>(Control::Picture1)->pointCount());
+
+    for (ga::qt::MainWindow* w : {window.get(), other_.get()}) {
+        for (int i = 0; i < 25; ++i) {
+            w->form().stepOnce();
+        }
+    }
+    QCOMPARE(shown(*other_), shown(*window));
+    QCOMPARE(other_->control<ga::qt::ChartWidget>(Control::Picture2)->image(),
+             window->control<ga::qt::ChartWidget>(Control::Picture2)->image());
+}
+
+// A save that fails leaves the file that was there byte for byte, says why naming the file,
+// and leaves the run alone: a missing folder, a folder in the file's place, and a disk that
+// fills up on the way (a file size limit, which holds for root too).
+void SessionWindowTest::failedSaveKeepsTheOldFile() {
+    stepRun(5);
+    const QString file = path("keep.genetik");
+    QVERIFY(window->files().saveSession(file));
+    const QByteArray before = contents(file);
+    window->form().stepOnce();
+    const Shown running = shown(*window);
+
+    QVERIFY(!window->files().saveSession(path("no/such/folder/x.genetik")));
+    expectProblem(QStringLiteral("x.genetik"));
+    QVERIFY(QDir(dir_->path()).mkdir(QStringLiteral("taken.genetik")));
+    QVERIFY(!window->files().saveSession(path("taken.genetik")));
+    expectProblem(QStringLiteral("taken.genetik"));
+
+    rlimit old{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = static_cast<rlim_t>(before.size() / 2);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = window->files().saveSession(file);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(!saved);
+    expectProblem(QStringLiteral("keep.genetik"));
+    QCOMPARE(contents(file), before);
+    QCOMPARE(QDir(dir_->path()).entryList(QDir::Files),
+             QStringList({QStringLiteral("keep.genetik")}));
+    QCOMPARE(shown(*window), running);
+}
+
+// Files that are no session, or a session broken, cut short, from a newer program or huge,
+// are refused with a message naming the file and the reason; the window stays as it was.
+void SessionWindowTest::hostileFilesChangeNothing() {
+    stepRun(12);
+    QVERIFY(window->files().saveSession(path("good.genetik")));
+    const QByteArray good = contents(path("good.genetik"));
+    window->form().stepOnce();
+    const Shown before = shown(*window);
+    const QString title = window->windowTitle();
+
+    const auto write = [this](const char* name, const QByteArray& bytes) {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    QByteArray newer = good;
+    newer.replace("\"formatVersion\": 1", "\"formatVersion\": 2");
+    QByteArray wrongKind = good;
+    wrongKind.replace("\"timerInterval\": ", "\"timerInterval\": \"x\", \"old\": ");
+    // Well-formed, but the first gene is no longer the one the history ends with.
+    QByteArray spoilt = good;
+    qsizetype at = spoilt.indexOf("\"genler\": [");
+    while (at < spoilt.size() && (spoilt[at] < '0' || spoilt[at] > '9')) {
+        ++at;
+    }
+    spoilt.insert(at, "1");
+
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QString reason;
+    };
+    const QList<Case> cases{
+        {"empty.genetik", {}, QStringLiteral("bozuk")},
+        {"cut.genetik", good.left(good.size() / 2), QStringLiteral("yarıda kesilmiş")},
+        {"image.genetik", QByteArray("\x89PNG\r\n\x1a\n", 8), QStringLiteral("bozuk")},
+        {"list.genetik", "[1, 2, 3]", QStringLiteral("oturum değil")},
+        {"newer.genetik", newer, QStringLiteral("daha yeni")},
+        {"kind.genetik", wrongKind, QStringLiteral("timerInterval")},
+        {"spoilt.genetik", spoilt, QStringLiteral("son nesliyle")},
+        {"deep.genetik", QByteArray(100000, '['), QStringLiteral("bozuk")},
+    };
+    for (const Case& c : cases) {
+        write(c.name, c.bytes);
+        QVERIFY2(!window->files().openSession(path(c.name)), c.name);
+        expectProblem(QString::fromLatin1(c.name), c.reason);
+    }
+    // A file over the size limit is refused before it is read; a pipe is never read at all.
+    {
+        QFile huge(path("huge.genetik"));
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(ga::session::kMaxFileBytes + 1));
+    }
+    QVERIFY(!window->files().openSession(path("huge.genetik")));
+    expectProblem(QStringLiteral("huge.genetik"), QStringLiteral("büyük"));
+    QCOMPARE(mkfifo(path("pipe.genetik").toLocal8Bit().constData(), 0600), 0);
+    QVERIFY(!window->files().openSession(path("pipe.genetik")));
+    expectProblem(QStringLiteral("pipe.genetik"), QStringLiteral("dosya değil"));
+    QVERIFY(!window->files().openSession(path("gone.genetik")));
+    expectProblem(QStringLiteral("gone.genetik"), QStringLiteral("bulunamadı"));
+
+    QCOMPARE(shown(*window), before);
+    QCOMPARE(window->windowTitle(), title);
+    // The run goes on as if nothing had been tried.
+    window->form().stepOnce();
+    QCOMPARE(window->form().module1.nesilSayisi, 15.0);
+}
+
+// A session file dropped on the window opens; other files are not taken.
+void SessionWindowTest::droppedSessionOpens() {
+    stepRun(3);
+    QVERIFY(window->files().saveSession(path("drop.genetik")));
+    const Shown saved = shown(*window);
+    press(Control::Command4);
+    QVERIFY(shown(*window) != saved);
+
+    const auto drop = [this](const QString& file) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &enter);
+        if (!enter.isAccepted()) {
+            return false;
+        }
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &dropped);
+        return true;
+    };
+    QVERIFY(!drop(path("notes.txt")));
+    QVERIFY(drop(path("drop.genetik")));
+    QCOMPARE(shown(*window), saved);
+}
+
+// The report as UTF-8 text, the run as CSV, and the three charts as PNG at the screen's pixel
+// ratio and as SVG, one file per chart named after the one chosen.
+void SessionWindowTest::exportsWhatTheWindowShows() {
+    stepRun(4);
+    FileMenu& files = window->files();
+    QVERIFY(files.exportReport(path("rapor.txt")));
+    const Shown now = shown(*window);
+    QCOMPARE(QString::fromUtf8(contents(path("rapor.txt"))),
+             now.log.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+
+    QVERIFY(files.exportRunCsv(path("run.csv")));
+    const QList<QByteArray> rows = contents(path("run.csv")).split('\n');
+    QVERIFY(rows[0].startsWith("kind,generation,position,gene,value,fitness,"));
+    // A header, twenty listed individuals, five generations (the prepared one and four),
+    // each line ended by CR LF.
+    QCOMPARE(rows.size(), 1 + 20 + 5 + 1);
+    QVERIFY(rows[1].startsWith("population,5,1," + now.genes[0].toUtf8() + ","));
+    QVERIFY(rows[25].startsWith("generation,5,,,,,"));
+    QVERIFY(rows[25].endsWith(",1\r"));
+
+    QVERIFY(files.exportCharts(path("grafik.png"), FileMenu::ChartFormat::Png));
+    const QStringList pngs = FileMenu::chartPaths(path("grafik.png"), FileMenu::ChartFormat::Png);
+    QCOMPARE(pngs.value(0), path("grafik-uyum.png"));
+    auto* picture = window->control<ga::qt::ChartWidget>(Control::Picture1);
+    const QImage fitness(pngs[0]);
+    QCOMPARE(fitness.size(), picture->surfaceSize() * window->devicePixelRatioF());
+    QCOMPARE(fitness.convertToFormat(QImage::Format_RGB32),
+             picture->image().convertToFormat(QImage::Format_RGB32));
+    QVERIFY(!QImage(pngs[2]).isNull());
+
+    QVERIFY(files.exportCharts(path("grafik"), FileMenu::ChartFormat::Svg));
+    for (const QString& svg : FileMenu::chartPaths(path("grafik"), FileMenu::ChartFormat::Svg)) {
+        const QByteArray text = contents(svg);
+        QVERIFY2(text.contains("<svg") && text.contains("</svg>"), qPrintable(svg));
+    }
+    // Every circle drawn, as a vector.
+    QCOMPARE(contents(path("grafik-uyum.svg")).count("<circle"), picture->pointCount());
+}
+
+// Every number a session holds reads back bit for bit, also where JSON has no number for it
+// (infinities, NaN, minus zero) and where a short decimal form is easy to get wrong.
+void SessionWindowTest::numbersReadBackBitForBit() {
+    stepRun(2);
+    ga::FormState state = window->form().capture();
+    const std::vector<double> tricky{0.1,
+                                     1.0 / 3,
+                                     -0.0,
+                                     0.0,
+                                     1e21,
+                                     1e-320,
+                                     5e-324,
+                                     9007199254740993.0,
+                                     9007199254740992.0,
+                                     -1.7976931348623157e308,
+                                     std::numeric_limits<double>::infinity(),
+                                     -std::numeric_limits<double>::infinity(),
+                                     std::numeric_limits<double>::quiet_NaN(),
+                                     123456789012345680000.0,
+                                     2.5e-7,
+                                     99999};
+    state.lists[1] = tricky;
+    state.module1.noktaSayisi = 1e300;
+    state.boxes[0] = "ğüşıöç İĞÜŞÖÇ \"quoted\" \\ \t";
+    const QByteArray json = ga::session::toJson(state, QStringLiteral("1.0.0"));
+    ga::session::ReadResult back = ga::session::fromJson(json);
+    QVERIFY(back.state.has_value());
+    const ga::FormState& read = back.state->state();
+    QCOMPARE(read.lists[1].size(), tricky.size());
+    for (std::size_t i = 0; i < tricky.size(); ++i) {
+        QVERIFY2(std::memcmp(&read.lists[1][i], &tricky[i], sizeof(double)) == 0 ||
+                     (std::isnan(tricky[i]) && std::isnan(read.lists[1][i])),
+                 qPrintable(QString::number(tricky[i], 'g', 17)));
+    }
+    QCOMPARE(read.module1.noktaSayisi, 1e300);
+    QCOMPARE(read.boxes[0], state.boxes[0]);
+    QCOMPARE(read.randomState, state.randomState);
+    QCOMPARE(read.charts, state.charts);
+    // Written again, the document is the same.
+    ga::FormState again = read;
+    again.history = window->form().history().data();
+    QCOMPARE(ga::session::toJson(again, QStringLiteral("1.0.0")), json);
+}
+
+QTEST_MAIN(SessionWindowTest)
+#include "SessionWindowTest.moc"
