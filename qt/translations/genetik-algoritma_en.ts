@@ -320,6 +320,257 @@
     </message>
 </context>
 <context>
+    <name>ga::qt::FileMenu</name>
+    <message>
+        <source>Raporu dışa aktar</source>
+        <translation>Export the report</translation>
+    </message>
+    <message>
+        <source>Metin dosyaları (*.txt)</source>
+        <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>rapor.txt</source>
+        <translation>report.txt</translation>
+    </message>
+    <message>
+        <source>Popülasyonu ve geçmişi dışa aktar</source>
+        <translation>Export the population and history</translation>
+    </message>
+    <message>
+        <source>CSV dosyaları (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>calisma.csv</source>
+        <translation>run.csv</translation>
+    </message>
+    <message>
+        <source>&amp;Dosya</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Oturumu &amp;aç…</source>
+        <translation>&amp;Open session…</translation>
+    </message>
+    <message>
+        <source>Oturumu &amp;kaydet</source>
+        <translation>&amp;Save session</translation>
+    </message>
+    <message>
+        <source>&amp;Farklı kaydet…</source>
+        <translation>Save &amp;as…</translation>
+    </message>
+    <message>
+        <source>&amp;Son oturumlar</source>
+        <translation>&amp;Recent sessions</translation>
+    </message>
+    <message>
+        <source>Dışa akta&amp;r</source>
+        <translation>&amp;Export</translation>
+    </message>
+    <message>
+        <source>&amp;Rapor (metin)…</source>
+        <translation>&amp;Report (text)…</translation>
+    </message>
+    <message>
+        <source>&amp;Popülasyon ve geçmiş (CSV)…</source>
+        <translation>&amp;Population and history (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Grafikler (PNG)…</source>
+        <translation>&amp;Charts (PNG)…</translation>
+    </message>
+    <message>
+        <source>Grafikler (&amp;SVG)…</source>
+        <translation>Charts (&amp;SVG)…</translation>
+    </message>
+    <message>
+        <source>Dosya bulunamadı.</source>
+        <translation>The file was not found.</translation>
+    </message>
+    <message>
+        <source>Bu bir dosya değil.</source>
+        <translation>This is not a file.</translation>
+    </message>
+    <message>
+        <source>Dosya, bir oturum için fazla büyük (en çok %1 MB).</source>
+        <translation>The file is too large for a session (at most %1 MB).</translation>
+    </message>
+    <message>
+        <source>Dosya okunamadı: %1</source>
+        <translation>The file could not be read: %1</translation>
+    </message>
+    <message>
+        <source>Dosya bozuk ya da yarıda kesilmiş: %1. baytta geçerli bir JSON belgesi olmaktan çıkıyor.</source>
+        <translation>The file is damaged or cut short: it stops being a valid JSON document at byte %1.</translation>
+    </message>
+    <message>
+        <source>Dosya bu programın kaydettiği bir oturum değil.</source>
+        <translation>The file is not a session saved by this program.</translation>
+    </message>
+    <message>
+        <source>Dosya, programın daha yeni bir sürümüyle kaydedilmiş (biçim sürümü %1; bu sürüm en çok %2 okuyabilir). Açmak için programın yeni sürümünü kurun.</source>
+        <translation>The file was saved by a newer version of the program (format version %1; this version reads up to %2). Install the newer version to open it.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki “%1” alanı eksik ya da geçersiz.</source>
+        <translation>The field “%1” in the file is missing or invalid.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki bir kutu metni çok uzun ya da satır sonu içeriyor.</source>
+        <translation>A box's text in the file is too long or holds a line break.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki rastgele sayı üretecinin durumu geçersiz.</source>
+        <translation>The random generator's state in the file is invalid.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki zamanlayıcı aralığı geçersiz.</source>
+        <translation>The timer interval in the file is invalid.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki popülasyon listeleri çok uzun.</source>
+        <translation>The population lists in the file are too long.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki grafik çizimleri geçersiz.</source>
+        <translation>The chart drawings in the file are invalid.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki rapor satırları geçersiz.</source>
+        <translation>The report lines in the file are invalid.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki çalışma geçmişi kendi içinde tutarsız.</source>
+        <translation>The run history in the file does not hold together.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki popülasyon, çalışma geçmişinin son nesliyle aynı değil.</source>
+        <translation>The population in the file is not the last generation of its run history.</translation>
+    </message>
+    <message>
+        <source>Dosyadaki “Başlat” düğmesinin durumu çalışma geçmişiyle uyuşmuyor.</source>
+        <translation>Whether “Başlat” is usable does not match the run history in the file.</translation>
+    </message>
+    <message>
+        <source>Dosya okunamadı.</source>
+        <translation>The file could not be read.</translation>
+    </message>
+    <message>
+        <source>“%1” oturumu açılamadı.
+
+%2
+
+Penceredeki çalışma değişmedi.</source>
+        <translation>The session “%1” could not be opened.
+
+%2
+
+The run in the window is unchanged.</translation>
+    </message>
+    <message>
+        <source>“%1” oturumu kaydedilemedi.</source>
+        <translation>The session “%1” could not be saved.</translation>
+    </message>
+    <message>
+        <source>Oturumu aç</source>
+        <translation>Open session</translation>
+    </message>
+    <message>
+        <source>Genetik Algoritma oturumları (*.genetik);;Bütün dosyalar (*)</source>
+        <translation>Genetik Algoritma sessions (*.genetik);;All files (*)</translation>
+    </message>
+    <message>
+        <source>oturum.genetik</source>
+        <translation>session.genetik</translation>
+    </message>
+    <message>
+        <source>Oturumu kaydet</source>
+        <translation>Save session</translation>
+    </message>
+    <message>
+        <source>Genetik Algoritma oturumları (*.genetik)</source>
+        <translation>Genetik Algoritma sessions (*.genetik)</translation>
+    </message>
+    <message>
+        <source>(Henüz oturum yok)</source>
+        <translation>(No sessions yet)</translation>
+    </message>
+    <message>
+        <source>Listeyi &amp;temizle</source>
+        <translation>&amp;Clear the list</translation>
+    </message>
+    <message>
+        <source>Rapor “%1” dosyasına yazılamadı.</source>
+        <translation>The report could not be written to “%1”.</translation>
+    </message>
+    <message>
+        <source>Popülasyon ve geçmiş “%1” dosyasına yazılamadı.</source>
+        <translation>The population and history could not be written to “%1”.</translation>
+    </message>
+    <message>
+        <source>Grafik “%1” dosyasına yazılamadı.</source>
+        <translation>The chart could not be written to “%1”.</translation>
+    </message>
+    <message>
+        <source>Grafikleri PNG olarak dışa aktar</source>
+        <translation>Export the charts as PNG</translation>
+    </message>
+    <message>
+        <source>Grafikleri SVG olarak dışa aktar</source>
+        <translation>Export the charts as SVG</translation>
+    </message>
+    <message>
+        <source>PNG resimleri (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG çizimleri (*.svg)</source>
+        <translation>SVG drawings (*.svg)</translation>
+    </message>
+    <message>
+        <source>grafikler.png</source>
+        <translation>charts.png</translation>
+    </message>
+    <message>
+        <source>grafikler.svg</source>
+        <translation>charts.svg</translation>
+    </message>
+    <message>
+        <source>Şu dosyalar zaten var:
+%1
+
+Üzerlerine yazılsın mı?</source>
+        <translation>These files already exist:
+%1
+
+Replace them?</translation>
+    </message>
+    <message>
+        <source>Üzerine yaz</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Vazgeç</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1
+(%2)
+
+Varsa önceki dosya olduğu gibi duruyor; penceredeki çalışma değişmedi.</source>
+        <translation>%1
+(%2)
+
+The previous file, if there was one, is as it was; the run in the window is unchanged.</translation>
+    </message>
+    <message>
+        <source>Tamam</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>ga::qt::HistoryChartWidget</name>
     <message>
         <source>En iyi uyum</source>

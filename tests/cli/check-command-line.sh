@@ -32,7 +32,8 @@ else
     fail "--version exited with $?"
 fi
 
-for bad in "--bogus" "--seed" "--seed abc" "--seed -1" "--seed 4294967296" "--seed 1.5" "stray"; do
+for bad in "--bogus" "--seed" "--seed abc" "--seed -1" "--seed 4294967296" "--seed 1.5" \
+    "one.genetik two.genetik" "--experiment --vary mutation --values 1 run.genetik"; do
     # shellcheck disable=SC2086 # the case is split into its words on purpose
     if run $bad; then
         fail "'$bad' was accepted"
@@ -46,14 +47,18 @@ for bad in "--bogus" "--seed" "--seed abc" "--seed -1" "--seed 4294967296" "--se
     [[ ! -s out.txt ]] || fail "'$bad' wrote to standard output"
 done
 
-# A good seed without a display gets as far as the display and says so.
-if run --seed 4294967295; then
-    fail "--seed without a display opened something"
-else
-    code=$?
-    [[ $code -eq 1 ]] || fail "no display: exit $code, not 1"
-    grep -q 'no display' err.txt || fail "no display: $(cat err.txt)"
-fi
+# A good seed, or a session file to open, without a display gets as far as the display and
+# says so; the file is not read before the window is there to show it.
+for good in "--seed 4294967295" "missing.genetik"; do
+    # shellcheck disable=SC2086 # the case is split into its words on purpose
+    if run $good; then
+        fail "'$good' without a display opened something"
+    else
+        code=$?
+        [[ $code -eq 1 ]] || fail "'$good' without a display: exit $code, not 1"
+        grep -q 'no display' err.txt || fail "'$good' without a display: $(cat err.txt)"
+    fi
+done
 # --- Experiments without a display -------------------------------------------------------
 
 # A refused experiment says why in one line, exits with status 2, and runs nothing.
