@@ -186,8 +186,9 @@ bool FileMenu::openSession(const QString& path) {
         if (result.error == session::ReadError::Missing) {
             forget(absolute);
         }
-        showProblem(tr("“%1” oturumu açılamadı.\n\n%2\n\nPenceredeki çalışma değişmedi.")
-                        .arg(displayName(absolute), readProblem(result)));
+        showProblem(tr("“%1” oturumu açılamadı.").arg(displayName(absolute)) +
+                    QStringLiteral("\n\n") + readProblem(result) + QStringLiteral("\n\n") +
+                    tr("Penceredeki çalışma değişmedi."));
         return false;
     }
     window_.form().restore(std::move(*result.state));
@@ -424,8 +425,9 @@ void FileMenu::askCharts(ChartFormat format) {
     }
     if (!existing.isEmpty()) {
         QMessageBox ask(QMessageBox::Question, QString::fromUtf8(kCaption),
-                        tr("Şu dosyalar zaten var:\n%1\n\nÜzerlerine yazılsın mı?")
-                            .arg(existing.join(QLatin1Char('\n'))),
+                        tr("Şu dosyalar zaten var:") + QLatin1Char('\n') +
+                            existing.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                            tr("Üzerlerine yazılsın mı?"),
                         QMessageBox::Yes | QMessageBox::No, &window_);
         ask.setDefaultButton(QMessageBox::No);
         ask.button(QMessageBox::Yes)->setText(tr("Üzerine yaz"));
@@ -439,7 +441,7 @@ void FileMenu::askCharts(ChartFormat format) {
 
 QString FileMenu::askSaveName(const QString& title, const QString& filter, const QString& suggested,
                               bool confirmOverwrite) {
-    const QString path = QFileDialog::getSaveFileName(
+    QString path = QFileDialog::getSaveFileName(
         &window_, title, QDir(lastFolder()).filePath(suggested), filter, nullptr,
         confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
     if (!path.isEmpty()) {
@@ -460,10 +462,9 @@ bool FileMenu::write(const QString& path, const QByteArray& bytes, const QString
     if (reason.isEmpty()) {
         return true;
     }
-    showProblem(what.arg(displayName(path)) + QStringLiteral("\n\n") +
-                tr("%1\n(%2)\n\nVarsa önceki dosya olduğu gibi duruyor; penceredeki çalışma "
-                   "değişmedi.")
-                    .arg(reason, QDir::toNativeSeparators(path)));
+    showProblem(what.arg(displayName(path)) + QStringLiteral("\n\n") + reason +
+                QStringLiteral("\n(") + QDir::toNativeSeparators(path) + QStringLiteral(")\n\n") +
+                tr("Varsa önceki dosya olduğu gibi duruyor; penceredeki çalışma değişmedi."));
     return false;
 }
 

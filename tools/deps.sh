@@ -5,8 +5,9 @@
 # What building and opening the window needs (qt6-tools-dev and qt6-l10n-tools build the
 # English translation into the program). qt6-base-dev already pulls in the GL and
 # Vulkan headers that Qt's CMake files look for; they are listed so that the list says
-# what the build relies on; qt6-svg-dev builds the charts' SVG export. qt6-qpa-plugins holds the xcb and Wayland platform plugins:
-# without it the program cannot open a window at all.
+# what the build relies on. qt6-svg-dev builds the charts' SVG export. qt6-qpa-plugins
+# holds the xcb and Wayland platform plugins: without it the program cannot open a window
+# at all.
 GA_RUN_PACKAGES=(
     g++
     cmake

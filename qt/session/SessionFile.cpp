@@ -50,7 +50,7 @@ QString writeFile(const QString& path, const QByteArray& bytes) {
         return file.errorString();
     }
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        QString reason = file.errorString();
         file.cancelWriting();
         return reason;
     }

@@ -131,7 +131,8 @@ QJsonObject historyObject(const HistoryData& h) {
                             {QStringLiteral("worstFitness"), number(p.worstFitness)}});
         }
         QByteArray packed;
-        packed.reserve(static_cast<qsizetype>(c.generations.size() * kPackedBytes));
+        packed.reserve(static_cast<qsizetype>(c.generations.size()) *
+                       static_cast<qsizetype>(kPackedBytes));
         for (const PackedGeneration& g : c.generations) {
             for (std::uint64_t word : g) {
                 putWord(packed, word);

@@ -458,18 +458,6 @@
         <translation>The file could not be read.</translation>
     </message>
     <message>
-        <source>“%1” oturumu açılamadı.
-
-%2
-
-Penceredeki çalışma değişmedi.</source>
-        <translation>The session “%1” could not be opened.
-
-%2
-
-The run in the window is unchanged.</translation>
-    </message>
-    <message>
         <source>“%1” oturumu kaydedilemedi.</source>
         <translation>The session “%1” could not be saved.</translation>
     </message>
@@ -538,16 +526,6 @@ The run in the window is unchanged.</translation>
         <translation>charts.svg</translation>
     </message>
     <message>
-        <source>Şu dosyalar zaten var:
-%1
-
-Üzerlerine yazılsın mı?</source>
-        <translation>These files already exist:
-%1
-
-Replace them?</translation>
-    </message>
-    <message>
         <source>Üzerine yaz</source>
         <translation>Replace</translation>
     </message>
@@ -556,18 +534,28 @@ Replace them?</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>%1
-(%2)
-
-Varsa önceki dosya olduğu gibi duruyor; penceredeki çalışma değişmedi.</source>
-        <translation>%1
-(%2)
-
-The previous file, if there was one, is as it was; the run in the window is unchanged.</translation>
-    </message>
-    <message>
         <source>Tamam</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>“%1” oturumu açılamadı.</source>
+        <translation>The session “%1” could not be opened.</translation>
+    </message>
+    <message>
+        <source>Penceredeki çalışma değişmedi.</source>
+        <translation>The run in the window is unchanged.</translation>
+    </message>
+    <message>
+        <source>Şu dosyalar zaten var:</source>
+        <translation>These files already exist:</translation>
+    </message>
+    <message>
+        <source>Üzerlerine yazılsın mı?</source>
+        <translation>Replace them?</translation>
+    </message>
+    <message>
+        <source>Varsa önceki dosya olduğu gibi duruyor; penceredeki çalışma değişmedi.</source>
+        <translation>The previous file, if there was one, is as it was; the run in the window is unchanged.</translation>
     </message>
 </context>
 <context>
