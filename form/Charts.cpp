@@ -2,6 +2,8 @@
 #include "form/Form1.h"
 #include "runtime/Convert.h"
 
+#include <array>
+
 namespace ga {
 
 namespace {
@@ -17,15 +19,15 @@ std::size_t chartIndex(Control picture) {
     return picture == Control::Picture1 ? 0 : 1;
 }
 
-// Whether a circle at x can leave a trace on a box whose system spans x1..x2: a generous
-// margin (twice the radius and a twentieth of the width) covers its outline and pen on any
-// box wider than twenty pixels. x only grows between two Cls, so what is kept stays within
-// a few thousand circles however long the run.
-bool mayShow(const ChartSystem& s, double x) {
+// Where circles can leave a trace on a box whose system spans x1..x2: a generous margin
+// (twice the radius and a twentieth of the width) covers an outline and its pen on any box
+// wider than twenty pixels. x only grows between two Cls, so what is kept stays within a
+// few thousand circles however long the run.
+std::array<double, 2> reach(const ChartSystem& s) {
     const double lo = s.x1 < s.x2 ? s.x1 : s.x2;
     const double hi = s.x1 < s.x2 ? s.x2 : s.x1;
     const double margin = 2 * kCircleRadius + (hi - lo) / 20;
-    return x >= lo - margin && x <= hi + margin;
+    return {lo - margin, hi + margin};
 }
 
 } // namespace
@@ -37,6 +39,7 @@ void Form1::chartScale(Control picture, double x1, double y1, double x2, double 
     if (!(charts_[k].system == system)) {
         charts_[k].system = system;
         systemChanged_[k] = true;
+        reach_[k] = reach(system);
     }
 }
 
@@ -50,10 +53,11 @@ void Form1::chartScaleTop(Control picture, double top) {
 }
 
 void Form1::keepCircle(std::size_t chart, float x, float y, Colour colour) {
-    ChartState& c = charts_[chart];
-    if (!mayShow(c.system, x)) {
+    // Every tick comes here forty times: one comparison for a circle past the right edge.
+    if (x > reach_[chart][1] || x < reach_[chart][0]) {
         return;
     }
+    ChartState& c = charts_[chart];
     if (systemChanged_[chart] || c.drawings.empty()) {
         c.drawings.push_back({c.system, {}});
         systemChanged_[chart] = false;
@@ -103,6 +107,7 @@ void Form1::renderChart(Control picture, const ChartState& chart) {
     const std::size_t k = chartIndex(picture);
     charts_[k] = chart;
     systemChanged_[k] = chart.drawings.empty() || !(chart.drawings.back().system == chart.system);
+    reach_[k] = reach(chart.system);
 }
 
 void Form1::chartStep(int i) {

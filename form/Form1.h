@@ -154,6 +154,8 @@ class Form1 {
     // circle comes after the system changed.
     std::array<ChartState, 2> charts_;
     std::array<bool, 2> systemChanged_{};
+    // The horizontal span, in user units, where a circle can still be seen on each box.
+    std::array<std::array<double, 2>, 2> reach_{};
     // The numbers the population lists show, in the order shown.
     std::array<std::vector<double>, 3> listValues_;
     std::uint32_t seed_ = 0;

@@ -292,6 +292,7 @@ void FileMenu::fillRecent() {
     }
     if (recent.isEmpty()) {
         QAction* none = recent_->addAction(tr("(Henüz oturum yok)"));
+        none->setObjectName(QStringLiteral("noRecentSessions"));
         none->setEnabled(false);
         return;
     }
