@@ -12,6 +12,7 @@
 #include "session/SessionFile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
@@ -25,6 +26,7 @@
 #include <QSvgGenerator>
 
 #include <memory>
+#include <optional>
 
 namespace ga::qt {
 
@@ -48,6 +50,16 @@ QString displayName(const QString& path) {
 QString withSuffix(const QString& path, const QString& suffix) {
     return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
 }
+
+// A session of a million generations takes a second or two to read or write: the pointer
+// says so meanwhile.
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 QByteArray reportText(const ReportLog& log) {
     QByteArray text;
@@ -181,7 +193,9 @@ QString FileMenu::readProblem(const session::ReadResult& result) const {
 
 bool FileMenu::openSession(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    std::optional<WaitCursor> waiting(std::in_place);
     session::ReadResult result = session::readFile(absolute, window_.form().history().limits());
+    waiting.reset();
     if (!result.state) {
         if (result.error == session::ReadError::Missing) {
             forget(absolute);
@@ -201,6 +215,7 @@ bool FileMenu::openSession(const QString& path) {
 
 bool FileMenu::saveSession(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
+    std::optional<WaitCursor> waiting(std::in_place);
     // The log's newest lines may still wait for the next frame.
     window_.flushDisplay();
     FormState state = window_.form().capture();
@@ -210,6 +225,8 @@ bool FileMenu::saveSession(const QString& path) {
         state.log.push_back(log.utf8(row));
     }
     const QByteArray json = session::toJson(state, fromUtf8(programVersion()));
+    state = FormState{};
+    waiting.reset();
     if (!write(absolute, json, tr("“%1” oturumu kaydedilemedi."))) {
         return false;
     }
