@@ -256,16 +256,7 @@ TEST(ExperimentTest, ARunsSeedReplaysItInTheWindow) {
             const RunResult& r = results[i];
             const RunInputs in = inputsFor(*settings, i / settings->runsPerSetting);
             FormHarness h;
-            h.ops.setText(Control::Text1, in.target);
-            h.ops.setText(Control::Text3, in.mutation);
-            const Control coefficients[] = {Control::ta, Control::tb, Control::tc, Control::td,
-                                            Control::te};
-            const Control exponents[] = {Control::pa, Control::pb, Control::pc, Control::pd,
-                                         Control::pe};
-            for (std::size_t j = 0; j < 5; ++j) {
-                h.ops.setText(coefficients[j], in.coefficients[j]);
-                h.ops.setText(exponents[j], in.exponents[j]);
-            }
+            h.typeInputs(in);
             h.form.fixSeed(r.seed);
             h.form.Form_Load();
             h.form.Command1_Click();

@@ -2,6 +2,7 @@
 
 #include "engine/Model.h"
 #include "engine/Objective.h"
+#include "engine/QuietRun.h"
 #include "form/Form1.h"
 #include "runtime/Convert.h"
 #include "tests/support/RecordingOps.h"
@@ -47,6 +48,20 @@ struct FormHarness {
         test::place(form.population, form.module1, i, gene, Val(ops.text(Control::Text1)));
     }
     [[nodiscard]] const std::vector<std::string>& log() const { return ops.list(Control::List1); }
+
+    // Types a run's inputs into the boxes they are read from.
+    void typeInputs(const RunInputs& in) {
+        ops.setText(Control::Text1, in.target);
+        ops.setText(Control::Text3, in.mutation);
+        const Control coefficients[] = {Control::ta, Control::tb, Control::tc, Control::td,
+                                        Control::te};
+        const Control exponents[] = {Control::pa, Control::pb, Control::pc, Control::pd,
+                                     Control::pe};
+        for (std::size_t j = 0; j < 5; ++j) {
+            ops.setText(coefficients[j], in.coefficients[j]);
+            ops.setText(exponents[j], in.exponents[j]);
+        }
+    }
 
     RecordingOps ops;
     ScriptedRandom random;

@@ -1,6 +1,7 @@
 #include "engine/QuietRun.h"
 #include "runtime/Random.h"
 #include "tests/unit/FormHarness.h"
+#include "tests/unit/SameBits.h"
 
 #include <gtest/gtest.h>
 
@@ -11,56 +12,6 @@
 
 namespace ga::test {
 namespace {
-
-// Bit for bit: NaN equals NaN, and 0 differs from -0.
-bool same(double a, double b) {
-    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
-}
-
-template <std::size_t N> bool same(const std::array<double, N>& a, const std::array<double, N>& b) {
-    for (std::size_t i = 0; i < N; ++i) {
-        if (!same(a[i], b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool same(const Population& a, const Population& b) {
-    for (std::size_t i = 0; i < a.basamaklar.size(); ++i) {
-        if (!same(a.basamaklar[i], b.basamaklar[i])) {
-            return false;
-        }
-    }
-    return same(a.genler, b.genler) && same(a.yeniGenler, b.yeniGenler) &&
-           same(a.sonuclar, b.sonuclar) && same(a.uyumlar, b.uyumlar) &&
-           same(a.mutantGenler, b.mutantGenler);
-}
-
-// Everything but the chart position, which only the window draws.
-bool same(const Module1& a, const Module1& b) {
-    return same(a.nesilSayisi, b.nesilSayisi) && same(a.mutasyonSayisi, b.mutasyonSayisi) &&
-           same(a.enKotuGen, b.enKotuGen) && same(a.enIyiGen, b.enIyiGen) &&
-           same(a.enKotuUyum, b.enKotuUyum) && same(a.enIyiUyum, b.enIyiUyum) &&
-           same(a.katsayilar, b.katsayilar) && same(a.usler, b.usler);
-}
-
-bool same(const GenerationRecord& a, const GenerationRecord& b) {
-    bool deaths = true;
-    for (std::size_t k = 0; k < a.deaths.size(); ++k) {
-        deaths = deaths && same(a.deaths[k].gene, b.deaths[k].gene) &&
-                 a.deaths[k].oldAge == b.deaths[k].oldAge;
-    }
-    return deaths && same(a.generation, b.generation) &&
-           same(a.mutationPercent, b.mutationPercent) && same(a.target, b.target) &&
-           a.order == b.order && same(a.rankedGenes, b.rankedGenes) &&
-           same(a.rankedFitness, b.rankedFitness) && a.matings == b.matings &&
-           same(a.mutants, b.mutants) && same(a.bestGene, b.bestGene) &&
-           same(a.bestFitness, b.bestFitness) && same(a.worstGene, b.worstGene) &&
-           same(a.worstFitness, b.worstFitness) && same(a.mutations, b.mutations) &&
-           same(a.genes, b.genes) && same(a.values, b.values) && same(a.fitness, b.fitness) &&
-           a.reached == b.reached;
-}
 
 struct Setting {
     const char* name;
@@ -93,16 +44,7 @@ TEST(QuietRunTest, EqualsTheRenderedRunGenerationForGeneration) {
             SCOPED_TRACE(::testing::Message() << s.name << ", clock " << k);
             FormHarness h;
             const RunInputs& in = s.inputs;
-            h.ops.setText(Control::Text1, in.target);
-            h.ops.setText(Control::Text3, in.mutation);
-            const Control coefficients[] = {Control::ta, Control::tb, Control::tc, Control::td,
-                                            Control::te};
-            const Control exponents[] = {Control::pa, Control::pb, Control::pc, Control::pd,
-                                         Control::pe};
-            for (std::size_t j = 0; j < 5; ++j) {
-                h.ops.setText(coefficients[j], in.coefficients[j]);
-                h.ops.setText(exponents[j], in.exponents[j]);
-            }
+            h.typeInputs(in);
             h.ops.clock = static_cast<float>(k) * 1000.25F;
             h.form.Form_Load();
             h.form.Command1_Click();
@@ -110,15 +52,16 @@ TEST(QuietRunTest, EqualsTheRenderedRunGenerationForGeneration) {
 
             QuietRun quiet(in, clockSeed(h.ops.clock));
             ASSERT_TRUE(quiet.prepare());
-            ASSERT_TRUE(same(quiet.preparation().values, h.form.lastPreparation().values));
-            ASSERT_TRUE(same(quiet.population(), h.form.population));
+            ASSERT_TRUE(sameBits(quiet.preparation().values, h.form.lastPreparation().values));
+            ASSERT_TRUE(sameBits(quiet.population(), h.form.population));
 
             for (int g = 0; g < kGenerations && h.form.timerEnabled(); ++g) {
                 h.form.Timer1_Timer();
                 quiet.tick();
-                ASSERT_TRUE(same(quiet.record(), h.form.lastGeneration())) << "generation " << g;
-                ASSERT_TRUE(same(quiet.population(), h.form.population)) << "generation " << g;
-                ASSERT_TRUE(same(quiet.module1(), h.form.module1)) << "generation " << g;
+                ASSERT_TRUE(sameBits(quiet.record(), h.form.lastGeneration()))
+                    << "generation " << g;
+                ASSERT_TRUE(sameBits(quiet.population(), h.form.population)) << "generation " << g;
+                ASSERT_TRUE(sameBits(quiet.module1(), h.form.module1)) << "generation " << g;
                 ASSERT_EQ(quiet.record().reached, !h.form.timerEnabled());
             }
             if (std::string(s.name) == "leading digit up") {

@@ -2,6 +2,7 @@
 
 #include "engine/Generation.h"
 #include "engine/HistoryReplay.h"
+#include "engine/Model.h"
 
 #include <array>
 #include <bit>
@@ -44,6 +45,25 @@ inline bool sameBits(const GenerationRecord& a, const GenerationRecord& b) {
 inline bool sameBits(const ListedPopulation& a, const ListedPopulation& b) {
     return sameBits(a.genes, b.genes) && sameBits(a.values, b.values) &&
            sameBits(a.fitness, b.fitness);
+}
+
+inline bool sameBits(const Population& a, const Population& b) {
+    for (std::size_t i = 0; i < a.basamaklar.size(); ++i) {
+        if (!sameBits(a.basamaklar[i], b.basamaklar[i])) {
+            return false;
+        }
+    }
+    return sameBits(a.genler, b.genler) && sameBits(a.yeniGenler, b.yeniGenler) &&
+           sameBits(a.sonuclar, b.sonuclar) && sameBits(a.uyumlar, b.uyumlar) &&
+           sameBits(a.mutantGenler, b.mutantGenler);
+}
+
+// Everything but the chart position, which only the window draws.
+inline bool sameBits(const Module1& a, const Module1& b) {
+    return sameBits(a.nesilSayisi, b.nesilSayisi) && sameBits(a.mutasyonSayisi, b.mutasyonSayisi) &&
+           sameBits(a.enKotuGen, b.enKotuGen) && sameBits(a.enIyiGen, b.enIyiGen) &&
+           sameBits(a.enKotuUyum, b.enKotuUyum) && sameBits(a.enIyiUyum, b.enIyiUyum) &&
+           sameBits(a.katsayilar, b.katsayilar) && sameBits(a.usler, b.usler);
 }
 
 } // namespace ga::test

@@ -118,8 +118,8 @@ void HostileInputTest::functionsWithNoFiniteValue() {
     QFETCH(QString, text2);
     QFETCH(double, gene);
     QFETCH(QString, shown);
-    type(box, text);
-    type(box2, text2);
+    paste(box, text);
+    paste(box2, text2);
     press(Control::Command1);
     QCOMPARE(openBoxes().size(), 0);
     verifyDefinedTexts(false); // the result boxes still show their "-" until a tick
