@@ -195,6 +195,7 @@ bool FileMenu::openSession(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     std::optional<WaitCursor> waiting(std::in_place);
     session::ReadResult result = session::readFile(absolute, window_.form().history().limits());
+    session::releaseFreedMemory();
     waiting.reset();
     if (!result.state) {
         if (result.error == session::ReadError::Missing) {
@@ -226,6 +227,7 @@ bool FileMenu::saveSession(const QString& path) {
     }
     const QByteArray json = session::toJson(state, fromUtf8(programVersion()));
     state = FormState{};
+    session::releaseFreedMemory();
     waiting.reset();
     if (!write(absolute, json, tr("“%1” oturumu kaydedilemedi."))) {
         return false;

@@ -4,6 +4,10 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace ga::session {
 
 ReadResult readFile(const QString& path, HistoryLimits limits) {
@@ -58,6 +62,12 @@ QString writeFile(const QString& path, const QByteArray& bytes) {
         return file.errorString();
     }
     return {};
+}
+
+void releaseFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }
 
 } // namespace ga::session

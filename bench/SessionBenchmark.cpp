@@ -1,0 +1,140 @@
+// Saving and opening a long run: the window's logic runs a number of generations (a million
+// by default) with a report log as full as the window keeps it, then the session is written
+// to a file and read back as "Oturumu kaydet" and "Oturumu aç" do, the reading replaying
+// every generation of the history. Prints the file's size, each step's time and the resident
+// memory.
+//
+//   session_benchmark [--generations N] [--file PATH]
+
+#include "form/Batch.h"
+#include "form/ControlTable.h"
+#include "form/Form1.h"
+#include "form/WindowOps.h"
+#include "runtime/Random.h"
+#include "session/SessionFile.h"
+#include "session/SessionJson.h"
+#include "tests/support/ResidentMemory.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <array>
+#include <chrono>
+#include <cstdio>
+#include <deque>
+#include <string>
+
+namespace {
+
+// The boxes' texts and a log bounded as the window's report log is.
+class BoundedOps final : public ga::WindowOps {
+  public:
+    static constexpr std::size_t kLogLines = 100000;
+
+    BoundedOps() {
+        for (const ga::ControlRow& row : ga::controlTable()) {
+            texts_[static_cast<std::size_t>(row.id)] = row.text;
+        }
+    }
+    void setText(ga::Control box, std::string text) {
+        texts_[static_cast<std::size_t>(box)] = std::move(text);
+    }
+    [[nodiscard]] std::string text(ga::Control box) const override {
+        return texts_[static_cast<std::size_t>(box)];
+    }
+    void apply(const ga::Batch& batch) override {
+        for (const ga::TextChange& change : batch.texts) {
+            texts_[static_cast<std::size_t>(change.control)] = change.text;
+        }
+        if (batch.logCleared) {
+            log.clear();
+        }
+        for (const std::string& line : batch.log) {
+            log.push_back(line);
+            if (log.size() > kLogLines) {
+                log.pop_front();
+            }
+        }
+    }
+    float secondsSinceMidnight() override { return 1.5F; }
+
+    std::deque<std::string> log;
+
+  private:
+    std::array<std::string, ga::kControlCount> texts_;
+};
+
+double secondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QCoreApplication app(argc, argv);
+    long generations = 1000000;
+    QString file = QDir::temp().filePath(QStringLiteral("session-benchmark.genetik"));
+    const QStringList args = QCoreApplication::arguments();
+    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--generations")) {
+            generations = args[i + 1].toLong();
+        } else if (args[i] == QLatin1String("--file")) {
+            file = args[i + 1];
+        } else {
+            std::fprintf(stderr, "usage: session_benchmark [--generations N] [--file PATH]\n");
+            return 2;
+        }
+    }
+
+    BoundedOps ops;
+    ga::Random random;
+    ga::Form1 form(ops, random);
+    form.Form_Load();
+    form.useSeed(1234567U);
+    // A target no gene reaches, so that the run goes the whole way.
+    ops.setText(ga::Control::Text1, "100000");
+    form.Command1_Click();
+    auto start = std::chrono::steady_clock::now();
+    for (long i = 0; i < generations; ++i) {
+        form.stepOnce();
+    }
+    std::printf("%ld generations run in %.2f s, resident memory %.1f MB\n", generations,
+                secondsSince(start), static_cast<double>(ga::test::residentKiB()) / 1024);
+
+    start = std::chrono::steady_clock::now();
+    ga::FormState state = form.capture();
+    state.log.assign(ops.log.begin(), ops.log.end());
+    const QByteArray json = ga::session::toJson(state, QStringLiteral("benchmark"));
+    state = ga::FormState{};
+    ga::session::releaseFreedMemory();
+    const double toJson = secondsSince(start);
+    start = std::chrono::steady_clock::now();
+    const QString problem = ga::session::writeFile(file, json);
+    const double written = secondsSince(start);
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "cannot write %s: %s\n", qPrintable(file), qPrintable(problem));
+        return 1;
+    }
+    std::printf("saved: %.1f MB, %.2f s to JSON + %.2f s to the file, resident memory %.1f MB\n",
+                static_cast<double>(QFileInfo(file).size()) / 1e6, toJson, written,
+                static_cast<double>(ga::test::residentKiB()) / 1024);
+
+    start = std::chrono::steady_clock::now();
+    ga::session::ReadResult read = ga::session::readFile(file);
+    ga::session::releaseFreedMemory();
+    const double readTime = secondsSince(start);
+    if (!read.state) {
+        std::fprintf(stderr, "the session was refused: %s\n", qPrintable(read.detail));
+        return 1;
+    }
+    start = std::chrono::steady_clock::now();
+    form.restore(std::move(*read.state));
+    std::printf("opened: %.2f s to read and check (the history replayed), %.3f s to restore\n",
+                readTime, secondsSince(start));
+    std::printf("resident memory: %.1f MB\n", static_cast<double>(ga::test::residentKiB()) / 1024);
+    QFile::remove(file);
+    return 0;
+}
