@@ -105,8 +105,8 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     // be widened to by dragging the header.
     const QFontMetrics metrics = table_->fontMetrics();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    table_->setColumnWidth(PopulationModel::Position,
-                           metrics.horizontalAdvance(QStringLiteral("Sıra")) + 14);
+    // The position column is as wide as its heading in the language in use.
+    table_->resizeColumnToContents(PopulationModel::Position);
     table_->setColumnWidth(PopulationModel::Gene,
                            metrics.horizontalAdvance(QStringLiteral("9999999")) + 14);
     for (int c : {PopulationModel::Value, PopulationModel::Fitness}) {
@@ -234,6 +234,7 @@ void HistoryWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange && spinLabel_ != nullptr) {
         retranslate();
         population_->retranslate();
+        table_->resizeColumnToContents(PopulationModel::Position);
         chart_->update();
         updateNotes();
         // The report lines are written again, in the language now in use.

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -413,6 +414,11 @@ void HistoryWindowTest::speaksTheLanguageChosen() {
     QCOMPARE(history->chart()->accessibleName(), QStringLiteral("Run history chart"));
     const QAbstractItemModel* table = history->table()->model();
     QCOMPARE(table->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Gene"));
+    const QHeaderView* header = history->table()->horizontalHeader();
+    for (int c = 0; c < table->columnCount(); ++c) {
+        QVERIFY2(header->sectionSize(c) >= header->sectionSizeHint(c),
+                 qPrintable(table->headerData(c, Qt::Horizontal).toString()));
+    }
     QCOMPARE(table->index(0, 4).data().toString(), QStringLiteral("survived"));
     QVERIFY(column(history->report()->model(), 0).last().endsWith(QStringLiteral(" was born.")));
     QCOMPARE(tree->windowTitle(), QStringLiteral("Family Tree"));
