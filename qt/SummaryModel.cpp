@@ -101,7 +101,7 @@ QVariant SummaryModel::headerData(int section, Qt::Orientation orientation, int 
     case Value:
         return varied_ == VariedSetting::Target ? tr("Ulaşılacak sayı") : tr("Mutasyon yüzdesi");
     case Runs:
-        return tr("Çalıştırma");
+        return tr("Çalıştırma sayısı");
     case Reached:
         return tr("Hedefe ulaşan");
     case ReachedPercent:

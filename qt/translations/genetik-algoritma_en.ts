@@ -962,10 +962,6 @@
         <translation>Mutation percentage</translation>
     </message>
     <message>
-        <source>Çalıştırma</source>
-        <translation>Run</translation>
-    </message>
-    <message>
         <source>Hedefe ulaşan</source>
         <translation>Reached the target</translation>
     </message>
@@ -996,6 +992,10 @@
     <message>
         <source>En çok nesil</source>
         <translation>Most generations</translation>
+    </message>
+    <message>
+        <source>Çalıştırma sayısı</source>
+        <translation>Runs</translation>
     </message>
 </context>
 </TS>
