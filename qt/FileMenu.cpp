@@ -25,6 +25,7 @@
 #include <QSettings>
 #include <QSvgGenerator>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -368,6 +369,11 @@ bool FileMenu::exportCharts(const QString& path, ChartFormat format) {
         own->setHistory(&window_.form().history());
         own->resize(kHistoryChartSize);
         own->historyChanged();
+        // The cursor where the history window would put it when it follows the run: at the
+        // newest generation.
+        if (const std::uint64_t kept = window_.form().history().size(); kept > 0) {
+            own->setSelected(kept - 1);
+        }
         history = own.get();
     }
     const qreal ratio = window_.devicePixelRatioF();
