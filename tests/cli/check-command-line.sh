@@ -32,20 +32,27 @@ else
     fail "--version exited with $?"
 fi
 
-for bad in "--bogus" "--seed" "--seed abc" "--seed -1" "--seed 4294967296" "--seed 1.5" \
-    "one.genetik two.genetik" "--experiment --vary mutation --values 1 run.genetik"; do
-    # shellcheck disable=SC2086 # the case is split into its words on purpose
-    if run $bad; then
-        fail "'$bad' was accepted"
-        continue
-    else
-        code=$?
-    fi
-    [[ $code -eq 2 ]] || fail "'$bad' exited with $code, not 2"
-    [[ $(wc -l <err.txt) -eq 1 ]] || fail "'$bad' wrote $(wc -l <err.txt) lines: $(cat err.txt)"
-    grep -q '^genetik-algoritma: ' err.txt || fail "'$bad': $(cat err.txt)"
-    [[ ! -s out.txt ]] || fail "'$bad' wrote to standard output"
-done
+# Each command line given is refused: one line on standard error, nothing on standard
+# output, status 2.
+expect_refused() {
+    local bad
+    for bad in "$@"; do
+        # shellcheck disable=SC2086 # the case is split into its words on purpose
+        if run $bad; then
+            fail "'$bad' was accepted"
+            continue
+        else
+            code=$?
+        fi
+        [[ $code -eq 2 ]] || fail "'$bad' exited with $code, not 2"
+        [[ $(wc -l <err.txt) -eq 1 ]] || fail "'$bad' wrote $(wc -l <err.txt) lines: $(cat err.txt)"
+        grep -q '^genetik-algoritma: ' err.txt || fail "'$bad': $(cat err.txt)"
+        [[ ! -s out.txt ]] || fail "'$bad' wrote to standard output"
+    done
+}
+
+expect_refused "--bogus" "--seed" "--seed abc" "--seed -1" "--seed 4294967296" "--seed 1.5" \
+    "one.genetik two.genetik" "--experiment --vary mutation --values 1 run.genetik"
 
 # A good seed, or a session file to open, without a display gets as far as the display and
 # says so; the file is not read before the window is there to show it.
@@ -85,19 +92,7 @@ bad_experiments=(
     "--experiment --vary target --values 1 --target 5"
     "--experiment --vary mutation --values 1 --seed -1"
 )
-for bad in "${bad_experiments[@]}"; do
-    # shellcheck disable=SC2086 # the case is split into its words on purpose
-    if run $bad; then
-        fail "'$bad' was accepted"
-        continue
-    else
-        code=$?
-    fi
-    [[ $code -eq 2 ]] || fail "'$bad' exited with $code, not 2"
-    [[ $(wc -l <err.txt) -eq 1 ]] || fail "'$bad' wrote $(wc -l <err.txt) lines: $(cat err.txt)"
-    grep -q '^genetik-algoritma: ' err.txt || fail "'$bad': $(cat err.txt)"
-    [[ ! -s out.txt ]] || fail "'$bad' wrote to standard output"
-done
+expect_refused "${bad_experiments[@]}"
 
 # A small sweep: the per-run CSV on standard output, the same for one thread and two, the
 # summary on standard error and no progress line there (it is not a terminal).
