@@ -6,7 +6,7 @@ cd "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")"
 source tools/deps.sh
 
 ga_ensure_packages "${GA_RUN_PACKAGES[@]}"
-ga_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ga_configure build "${GA_PLAIN_BUILD_OPTIONS[@]}"
 cmake --build build --target genetik-algoritma --parallel "$(nproc)"
 
 if [[ -z ${DISPLAY:-} && -z ${WAYLAND_DISPLAY:-} ]]; then

@@ -6,6 +6,7 @@
 #include "qt/RunsModel.h"
 #include "qt/SpreadChart.h"
 #include "qt/SummaryModel.h"
+#include "qt/Utf8.h"
 #include "runtime/Convert.h"
 #include "runtime/Random.h"
 
@@ -45,10 +46,6 @@ namespace {
 constexpr int kFrameMs = 33;
 const QString kMutationValues = QStringLiteral("0:100:5");
 const QString kTargetValues = QStringLiteral("100:1000:100");
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLineEdit* lineEdit(const QString& name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);

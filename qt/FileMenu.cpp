@@ -9,6 +9,7 @@
 #include "qt/MainWindow.h"
 #include "qt/ReportLog.h"
 #include "qt/Startup.h"
+#include "qt/Utf8.h"
 #include "session/SessionFile.h"
 
 #include <QAction>
@@ -38,10 +39,6 @@ const QString kFolderKey = QStringLiteral("lastFolder");
 const QString kSessionSuffix = QStringLiteral("genetik");
 // The history chart's size when the history window has not shown it, in logical pixels.
 const QSize kHistoryChartSize(800, 450);
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString displayName(const QString& path) {
     return QFileInfo(path).fileName();

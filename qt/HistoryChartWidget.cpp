@@ -1,4 +1,5 @@
 #include "qt/HistoryChartWidget.h"
+#include "qt/Utf8.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -33,10 +34,6 @@ const Series kSeries[] = {
 };
 
 constexpr int kGap = 6;
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::pair<double, double> range(const SummarySpan& s, int series) {
     switch (series) {

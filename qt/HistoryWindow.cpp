@@ -9,6 +9,7 @@
 #include "qt/Placement.h"
 #include "qt/PopulationModel.h"
 #include "qt/QtWindowOps.h"
+#include "qt/Utf8.h"
 #include "runtime/Convert.h"
 
 #include <QCheckBox>
@@ -32,10 +33,6 @@
 namespace ga::qt {
 
 namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A generation number as the spin box holds it.
 int boxNumber(double number) {

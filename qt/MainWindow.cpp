@@ -15,6 +15,7 @@
 #include "qt/SeedDialog.h"
 #include "qt/ShortcutPriority.h"
 #include "qt/Startup.h"
+#include "qt/Utf8.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -36,10 +37,6 @@
 namespace ga::qt {
 
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFont fontFor(const ControlRow& row) {
     if ((row.flags & kFormula) != 0) {

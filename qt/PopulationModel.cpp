@@ -1,16 +1,9 @@
 #include "qt/PopulationModel.h"
+#include "qt/Utf8.h"
 
 #include <utility>
 
 namespace ga::qt {
-
-namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 PopulationModel::PopulationModel(QObject* parent) : QAbstractTableModel(parent) {}
 

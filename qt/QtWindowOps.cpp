@@ -4,6 +4,7 @@
 #include "qt/ColourSquare.h"
 #include "qt/ReportLog.h"
 #include "qt/Startup.h"
+#include "qt/Utf8.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>
@@ -20,10 +21,6 @@
 namespace ga::qt {
 
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The logic's colours are 0x00BBGGRR.
 QColor toQColor(Colour colour) {

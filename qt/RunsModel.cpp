@@ -1,19 +1,12 @@
 #include "qt/RunsModel.h"
 
 #include "form/SpreadLayout.h"
+#include "qt/Utf8.h"
 #include "runtime/Convert.h"
 
 #include <utility>
 
 namespace ga::qt {
-
-namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 RunsModel::RunsModel(std::string decimalSeparator, QObject* parent)
     : QAbstractTableModel(parent), separator_(std::move(decimalSeparator)) {}

@@ -1,6 +1,7 @@
 #include "qt/SpreadChart.h"
 
 #include "form/SpreadLayout.h"
+#include "qt/Utf8.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -29,10 +30,6 @@ constexpr double kMinColumn = 8;
 // Settings described to screen readers one by one; beyond this the description says how
 // many more there are.
 constexpr std::size_t kDescribedSettings = 60;
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void diamond(QPainter& painter, QPointF centre, double r) {
     QPainterPath path;

@@ -1,18 +1,11 @@
 #include "qt/SummaryModel.h"
 
 #include "form/SpreadLayout.h"
+#include "qt/Utf8.h"
 
 #include <utility>
 
 namespace ga::qt {
-
-namespace {
-
-QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 SummaryModel::SummaryModel(std::string decimalSeparator, QObject* parent)
     : QAbstractTableModel(parent), separator_(std::move(decimalSeparator)) {}

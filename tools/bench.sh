@@ -10,7 +10,7 @@ cd "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/.."
 source tools/deps.sh
 
 ga_ensure_packages "${GA_TEST_PACKAGES[@]}"
-ga_configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ga_configure build "${GA_PLAIN_BUILD_OPTIONS[@]}"
 cmake --build build --parallel "$(nproc)" --target generation_benchmark window_benchmark \
     experiment_benchmark session_benchmark
 

@@ -103,19 +103,27 @@ ga_ensure_packages() {
     fi
 }
 
-# Configures build directory $1 with Ninja unless it is already configured, so that an
-# unchanged tree builds incrementally; the remaining arguments are CMake options used
-# only for that first configuration.
+# The options of the plain build (build/): the one run.sh opens and test.sh tests first.
+GA_PLAIN_BUILD_OPTIONS=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+
+# Configures build directory $1 with Ninja and the CMake options that follow. A folder
+# configured before with the very same options is left to Ninja, which configures again by
+# itself when a CMakeLists.txt changes; one configured with other options (or by an older
+# script) is configured afresh with these, so a folder never keeps flags nobody asked for.
 ga_configure() {
     local dir=$1
     shift
-    if [[ -f $dir/CMakeCache.txt && (-f $dir/build.ninja || -f $dir/Makefile) ]]; then
+    local wanted stamp=$dir/ga-configure-options.txt
+    printf -v wanted '%s\n' "$@"
+    if [[ -f $dir/CMakeCache.txt && -f $dir/build.ninja && -f $stamp &&
+        $(<"$stamp")$'\n' == "$wanted" ]]; then
         return 0
     fi
-    local -a generator=(-G Ninja)
-    # A cache left by an earlier, failed configuration keeps its generator.
+    local -a fresh=()
     if [[ -f $dir/CMakeCache.txt ]]; then
-        generator=()
+        echo "deps: $dir was configured with other options; configuring it afresh"
+        fresh=(--fresh)
     fi
-    cmake -S . -B "$dir" "${generator[@]}" "$@"
+    cmake -S . -B "$dir" -G Ninja "${fresh[@]}" "$@"
+    printf '%s' "$wanted" >"$stamp"
 }

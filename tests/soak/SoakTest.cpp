@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
         std::printf("soak: the run stopped or the log is not full\n");
         return 1;
     }
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(GA_SANITIZED)
     // AddressSanitizer holds freed memory back in a quarantine of its own, so resident
     // memory says nothing here; its leak check at exit is the test.
     return 0;

@@ -237,7 +237,7 @@ class Sequence {
 // Thousands of random sequences of the real commands, with hostile typing, keep every
 // promise the window makes after every step; a failure names its seed to replay it.
 TEST(CommandSequenceTest, RandomSequencesKeepThePromises) {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(GA_SANITIZED)
     // Under the sanitizers a tenth of the sequences: they look for memory faults, which
     // the same steps reach long before the last sequence.
     constexpr unsigned kSequences = 1000;

@@ -1,3 +1,4 @@
+#include "tests/window/WindowTestMain.h"
 #include "form/Form1.h"
 #include "runtime/Digits.h"
 #include "tests/window/WindowFixture.h"
@@ -130,5 +131,5 @@ void AccessibilityTest::statusChartsAndSquaresDescribeTheRun() {
              QStringLiteral("En iyi gen, 1. basamak"));
 }
 
-QTEST_MAIN(AccessibilityTest)
+GA_WINDOW_TEST(AccessibilityTest)
 #include "AccessibilityTest.moc"

@@ -1,3 +1,4 @@
+#include "tests/window/WindowTestMain.h"
 #include "qt/ChartWidget.h"
 
 #include <QImage>
@@ -215,5 +216,5 @@ void ChartWidgetTest::circlesOutsideAreNotKept() {
     QVERIFY(chart.accessibleDescription().contains(QLatin1String(": 1.")));
 }
 
-QTEST_MAIN(ChartWidgetTest)
+GA_WINDOW_TEST(ChartWidgetTest)
 #include "ChartWidgetTest.moc"

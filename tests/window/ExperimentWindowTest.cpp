@@ -1,3 +1,4 @@
+#include "tests/window/WindowTestMain.h"
 #include "qt/ExperimentWindow.h"
 #include "engine/Experiment.h"
 #include "form/ExperimentCsv.h"
@@ -371,5 +372,5 @@ void ExperimentWindowTest::followsTheLanguageOfTheProgram() {
     QCOMPARE(cell(runs, 0, 4), reached);
 }
 
-QTEST_MAIN(ExperimentWindowTest)
+GA_WINDOW_TEST(ExperimentWindowTest)
 #include "ExperimentWindowTest.moc"

@@ -1,3 +1,4 @@
+#include "tests/window/WindowTestMain.h"
 #include "qt/HistoryWindow.h"
 #include "engine/HistoryReplay.h"
 #include "form/Form1.h"
@@ -432,5 +433,5 @@ void HistoryWindowTest::speaksTheLanguageChosen() {
     QCOMPARE(tree->windowTitle(), QStringLiteral("Soy Ağacı"));
 }
 
-QTEST_MAIN(HistoryWindowTest)
+GA_WINDOW_TEST(HistoryWindowTest)
 #include "HistoryWindowTest.moc"

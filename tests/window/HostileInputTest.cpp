@@ -1,3 +1,4 @@
+#include "tests/window/WindowTestMain.h"
 #include "engine/Objective.h"
 #include "form/Form1.h"
 #include "runtime/Convert.h"
@@ -202,5 +203,5 @@ void HostileInputTest::targets() {
     }
 }
 
-QTEST_MAIN(HostileInputTest)
+GA_WINDOW_TEST(HostileInputTest)
 #include "HostileInputTest.moc"

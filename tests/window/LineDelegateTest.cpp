@@ -1,3 +1,4 @@
+#include "tests/window/WindowTestMain.h"
 #include "qt/LineDelegate.h"
 #include "qt/ReportLog.h"
 #include "qt/Startup.h"
@@ -118,5 +119,5 @@ void LineDelegateTest::logRowsLookAsTheStylePaintsThem() {
     QCOMPARE(shown(quick), shown(styled));
 }
 
-QTEST_MAIN(LineDelegateTest)
+GA_WINDOW_TEST(LineDelegateTest)
 #include "LineDelegateTest.moc"

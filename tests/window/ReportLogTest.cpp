@@ -1,3 +1,4 @@
+#include "tests/window/WindowTestMain.h"
 #include "qt/ReportLog.h"
 
 #include <QApplication>
@@ -263,5 +264,5 @@ void ReportLogTest::scrollsFarEnoughForTheWidestLine() {
     QVERIFY(row.right() <= log.viewport()->width() + 1);
 }
 
-QTEST_MAIN(ReportLogTest)
+GA_WINDOW_TEST(ReportLogTest)
 #include "ReportLogTest.moc"

@@ -1,3 +1,4 @@
+#include "tests/window/WindowTestMain.h"
 #include "form/Form1.h"
 #include "qt/ChartWidget.h"
 #include "qt/ColourSquare.h"
@@ -240,5 +241,5 @@ void RunFromWindowTest::keyboardAloneRunsTheProgram() {
     QTest::keyClick(window->findChild<QMenu*>(QStringLiteral("m")), Qt::Key_Escape);
 }
 
-QTEST_MAIN(RunFromWindowTest)
+GA_WINDOW_TEST(RunFromWindowTest)
 #include "RunFromWindowTest.moc"

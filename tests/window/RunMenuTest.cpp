@@ -1,3 +1,4 @@
+#include "tests/window/WindowTestMain.h"
 #include "form/ControlTable.h"
 #include "form/Form1.h"
 #include "qt/SeedDialog.h"
@@ -193,5 +194,5 @@ void RunMenuTest::languageSwitchKeepsTheRun() {
     QCOMPARE(window->menuBar()->actions()[0]->text(), QStringLiteral("&Menü"));
 }
 
-QTEST_MAIN(RunMenuTest)
+GA_WINDOW_TEST(RunMenuTest)
 #include "RunMenuTest.moc"

@@ -1,3 +1,4 @@
+#include "tests/window/WindowTestMain.h"
 #include "form/Form1.h"
 #include "qt/ChartWidget.h"
 #include "qt/FileMenu.h"
@@ -372,5 +373,5 @@ void SessionWindowTest::numbersReadBackBitForBit() {
     QCOMPARE(ga::session::toJson(again, QStringLiteral("1.0.0")), json);
 }
 
-QTEST_MAIN(SessionWindowTest)
+GA_WINDOW_TEST(SessionWindowTest)
 #include "SessionWindowTest.moc"

@@ -1,3 +1,4 @@
+#include "tests/window/WindowTestMain.h"
 #include "qt/TickTimer.h"
 
 #include <QCoreApplication>
@@ -183,5 +184,5 @@ void TickTimerTest::zeroIntervalStillTicks() {
     QTRY_VERIFY(counting.ticks >= 2);
 }
 
-QTEST_MAIN(TickTimerTest)
+GA_WINDOW_TEST(TickTimerTest)
 #include "TickTimerTest.moc"

@@ -1,3 +1,4 @@
+#include "tests/window/WindowTestMain.h"
 #include "form/ControlTable.h"
 #include "form/Form1.h"
 #include "qt/ChartWidget.h"
@@ -433,5 +434,5 @@ void WindowLayoutTest::backColorConvertsTheProgramsColours() {
     QCOMPARE(get<ColourSquare>(Control::g2_0)->shownColour(), QColor(0x34, 0x56, 0x78));
 }
 
-QTEST_MAIN(WindowLayoutTest)
+GA_WINDOW_TEST(WindowLayoutTest)
 #include "WindowLayoutTest.moc"
