@@ -83,12 +83,18 @@ placeholders=$(
 )
 [[ -z $placeholders ]] || fail "placeholder address in the package: $placeholders"
 
-# Debian 12's lintian must find no error and no warning.
-if lintian --fail-on error,warning "$deb" >"$out/lintian.log" 2>&1; then
+# Debian 12's lintian must find no error and no warning, and, with its informational and
+# pedantic tags shown, no missing hardening (fortify, stack protector, RELRO, bindnow).
+if lintian -I --pedantic --fail-on error,warning "$deb" >"$out/lintian.log" 2>&1; then
     echo "lintian: no errors, no warnings"
 else
     grep -v '^running with root privileges' "$out/lintian.log" >&2 || true
     fail "lintian reports errors or warnings"
+fi
+if grep -E ' hardening-' "$out/lintian.log" >&2; then
+    fail "lintian finds the program built without Debian's hardening flags"
+else
+    echo "lintian: hardened"
 fi
 
 if ((status == 0)); then

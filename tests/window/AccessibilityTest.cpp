@@ -1,7 +1,7 @@
-#include "tests/window/WindowTestMain.h"
 #include "form/Form1.h"
 #include "runtime/Digits.h"
 #include "tests/window/WindowFixture.h"
+#include "tests/window/WindowTestMain.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>

@@ -1,5 +1,5 @@
-#include "tests/window/WindowTestMain.h"
 #include "qt/ChartWidget.h"
+#include "tests/window/WindowTestMain.h"
 
 #include <QImage>
 #include <QPixmap>

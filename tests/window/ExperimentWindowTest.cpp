@@ -1,4 +1,3 @@
-#include "tests/window/WindowTestMain.h"
 #include "qt/ExperimentWindow.h"
 #include "engine/Experiment.h"
 #include "form/ExperimentCsv.h"
@@ -7,6 +6,7 @@
 #include "qt/ShortcutPriority.h"
 #include "qt/SummaryModel.h"
 #include "tests/window/WindowFixture.h"
+#include "tests/window/WindowTestMain.h"
 
 #include <QAbstractItemModel>
 #include <QAction>

@@ -1,4 +1,3 @@
-#include "tests/window/WindowTestMain.h"
 #include "qt/HistoryWindow.h"
 #include "engine/HistoryReplay.h"
 #include "form/Form1.h"
@@ -8,6 +7,7 @@
 #include "qt/ReportLog.h"
 #include "runtime/Convert.h"
 #include "tests/window/WindowFixture.h"
+#include "tests/window/WindowTestMain.h"
 
 #include <QAbstractItemModel>
 #include <QAction>

@@ -1,8 +1,8 @@
-#include "tests/window/WindowTestMain.h"
 #include "engine/Objective.h"
 #include "form/Form1.h"
 #include "runtime/Convert.h"
 #include "tests/window/WindowFixture.h"
+#include "tests/window/WindowTestMain.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "tests/window/WindowTestMain.h"
 #include "qt/LineDelegate.h"
 #include "qt/ReportLog.h"
 #include "qt/Startup.h"
+#include "tests/window/WindowTestMain.h"
 
 #include <QApplication>
 #include <QListWidget>

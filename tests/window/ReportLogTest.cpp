@@ -1,5 +1,5 @@
-#include "tests/window/WindowTestMain.h"
 #include "qt/ReportLog.h"
+#include "tests/window/WindowTestMain.h"
 
 #include <QApplication>
 #include <QListWidget>

@@ -1,9 +1,9 @@
-#include "tests/window/WindowTestMain.h"
 #include "form/Form1.h"
 #include "qt/ChartWidget.h"
 #include "qt/ColourSquare.h"
 #include "qt/ReportLog.h"
 #include "tests/window/WindowFixture.h"
+#include "tests/window/WindowTestMain.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,8 +1,8 @@
-#include "tests/window/WindowTestMain.h"
 #include "form/ControlTable.h"
 #include "form/Form1.h"
 #include "qt/SeedDialog.h"
 #include "tests/window/WindowFixture.h"
+#include "tests/window/WindowTestMain.h"
 
 #include <QAction>
 #include <QApplication>

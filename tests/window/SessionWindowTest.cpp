@@ -1,10 +1,10 @@
-#include "tests/window/WindowTestMain.h"
 #include "form/Form1.h"
 #include "qt/ChartWidget.h"
 #include "qt/FileMenu.h"
 #include "qt/ReportLog.h"
 #include "qt/Startup.h"
 #include "tests/window/WindowFixture.h"
+#include "tests/window/WindowTestMain.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "tests/window/WindowTestMain.h"
 #include "qt/TickTimer.h"
+#include "tests/window/WindowTestMain.h"
 
 #include <QCoreApplication>
 #include <QTest>

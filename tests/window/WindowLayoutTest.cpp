@@ -1,10 +1,10 @@
-#include "tests/window/WindowTestMain.h"
 #include "form/ControlTable.h"
 #include "form/Form1.h"
 #include "qt/ChartWidget.h"
 #include "qt/ColourSquare.h"
 #include "qt/ReportLog.h"
 #include "tests/window/WindowFixture.h"
+#include "tests/window/WindowTestMain.h"
 
 #include <QAccessible>
 #include <QAction>
