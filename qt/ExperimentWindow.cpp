@@ -523,7 +523,7 @@ void ExperimentWindow::setRunning(bool running) {
 void ExperimentWindow::updateOpenInMain() {
     const bool chosen = runsView_->selectionModel()->hasSelection();
     const bool enable = chosen && !running() && experiment_ != nullptr;
-    // The focus leaves a button that goes out of use for the table it belongs to.
+    // A button going out of use hands the keyboard focus to the table it acts on.
     if (!enable && openInMain_->hasFocus()) {
         runsView_->setFocus();
     }

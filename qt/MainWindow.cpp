@@ -545,6 +545,9 @@ void MainWindow::openRun(const RunInputs& inputs, std::uint32_t seed) {
     // "Sıfırla" reseeds from the fixed seed and starts the best record from the target now
     // in the box, as the experiment's run started.
     handle(&Form1::Command4_Click);
+    if (isMinimized()) {
+        showNormal();
+    }
     raise();
     activateWindow();
     control(Control::Command1)->setFocus();
