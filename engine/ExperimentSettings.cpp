@@ -200,7 +200,12 @@ ValueList parseValues(std::string_view text, std::uint64_t maxCount) {
 
 std::string numberText(double value) {
     char buffer[64];
-    const auto written = std::to_chars(std::begin(buffer), std::end(buffer), value);
+    // The shortest form would write 100000 as "1e+05"; a person reads genes and counts as
+    // the lists show them, which is in full up to 15 digits.
+    const bool whole = std::abs(value) < 1e15 && std::trunc(value) == value;
+    const auto written =
+        whole ? std::to_chars(std::begin(buffer), std::end(buffer), value, std::chars_format::fixed)
+              : std::to_chars(std::begin(buffer), std::end(buffer), value);
     return {std::begin(buffer), written.ptr};
 }
 

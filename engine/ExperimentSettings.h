@@ -80,7 +80,8 @@ std::optional<std::string> numberAsTyped(std::string_view text);
 ValueList parseValues(std::string_view text, std::uint64_t maxCount = kMaxRuns);
 
 // The shortest text that Val and parseNumber read back as exactly `value` ("5", "0.1",
-// "1e+20"); how a number is handed to a run and written to a file.
+// "1e+20"), but a whole number of up to 15 digits in full ("100000", not "1e+05"), as the
+// lists write it; how a number is handed to a run and written to a file.
 std::string numberText(double value);
 
 // Whether the settings can run; the first problem found otherwise. Every setting's target,

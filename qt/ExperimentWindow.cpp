@@ -55,9 +55,9 @@ QLineEdit* lineEdit(const QString& name, QWidget* parent) {
 
 } // namespace
 
-ExperimentWindow::ExperimentWindow(std::function<RunInputs()> mainInputs,
+ExperimentWindow::ExperimentWindow(std::function<RunInputs()> mainInputs, OpenRun openRun,
                                    std::string decimalSeparator, QWidget* parent)
-    : QWidget(parent, Qt::Window), mainInputs_(std::move(mainInputs)),
+    : QWidget(parent, Qt::Window), mainInputs_(std::move(mainInputs)), openRun_(std::move(openRun)),
       separator_(std::move(decimalSeparator)) {
     setObjectName(QStringLiteral("experimentWindow"));
     buildForm();
@@ -165,6 +165,14 @@ void ExperimentWindow::buildForm() {
     runsView_ = new QTableView(tabs_);
     runsView_->setObjectName(QStringLiteral("runsTable"));
     runsView_->setModel(runsModel_);
+    // A run is chosen as a whole row; Enter or a double click on it opens it in the main
+    // window, as the button does.
+    runsView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    runsView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(runsView_, &QTableView::activated, this,
+            [this](const QModelIndex& index) { openRun(index.row()); });
+    connect(runsView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ExperimentWindow::updateOpenInMain);
     for (QTableView* view : {summaryView_, runsView_}) {
         view->setTabKeyNavigation(false);
         view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -191,6 +199,14 @@ void ExperimentWindow::buildForm() {
     exportSummary_ = new QPushButton(this);
     exportSummary_->setObjectName(QStringLiteral("exportSummary"));
     connect(exportSummary_, &QPushButton::clicked, this, [this] { chooseFile(false); });
+    openInMain_ = new QPushButton(this);
+    openInMain_->setObjectName(QStringLiteral("openInMainWindow"));
+    connect(openInMain_, &QPushButton::clicked, this, [this] {
+        const QModelIndexList rows = runsView_->selectionModel()->selectedRows();
+        if (!rows.isEmpty()) {
+            openRun(rows.front().row());
+        }
+    });
 
     auto* top = new QHBoxLayout;
     top->addWidget(functionBox_);
@@ -201,6 +217,7 @@ void ExperimentWindow::buildForm() {
     commands->addWidget(cancel_);
     commands->addWidget(progress_, 1);
     auto* exports = new QHBoxLayout;
+    exports->addWidget(openInMain_);
     exports->addStretch(1);
     exports->addWidget(exportRuns_);
     exports->addWidget(exportSummary_);
@@ -225,7 +242,8 @@ void ExperimentWindow::buildForm() {
                         cancel_,          tabs_,
                         summaryView_,     runsView_,
                         chart_,           logarithmic_,
-                        exportRuns_,      exportSummary_};
+                        openInMain_,      exportRuns_,
+                        exportSummary_};
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
     }
@@ -287,6 +305,11 @@ void ExperimentWindow::retranslate() {
     tabs_->setTabText(2, tr("&Grafik"));
     exportRuns_->setText(tr("Çalıştırmaları &kaydet (CSV)…"));
     exportSummary_->setText(tr("Özeti kaydet (CS&V)…"));
+    openInMain_->setText(tr("Ana pencerede a&ç"));
+    openInMain_->setToolTip(tr("Seçilen çalıştırmanın girdilerini ana pencerenin kutularına "
+                               "yazar, tohumunu sabitler ve ana pencereyi sıfırlar: ardından "
+                               "“Hazırla” ve “Başlat” o çalıştırmayı aynen yeniden oynatır."));
+    openInMain_->setAccessibleDescription(openInMain_->toolTip());
     summaryModel_->retranslate();
     runsModel_->retranslate();
     if (status_) {
@@ -488,9 +511,30 @@ void ExperimentWindow::setRunning(bool running) {
     const bool results = !running && experiment_ != nullptr;
     exportRuns_->setEnabled(results);
     exportSummary_->setEnabled(results);
+    updateOpenInMain();
     if (!running && cancel_->hasFocus()) {
         start_->setFocus();
     }
+}
+
+void ExperimentWindow::updateOpenInMain() {
+    const bool chosen = runsView_->selectionModel()->hasSelection();
+    const bool enable = chosen && !running() && experiment_ != nullptr;
+    // A button going out of use hands the keyboard focus to the table it acts on.
+    if (!enable && openInMain_->hasFocus()) {
+        runsView_->setFocus();
+    }
+    openInMain_->setEnabled(enable);
+}
+
+void ExperimentWindow::openRun(int row) {
+    // The table shows the last experiment only once it has ended, so its results are whole.
+    if (running() || experiment_ == nullptr || row < 0 || row >= runsModel_->rowCount()) {
+        return;
+    }
+    const auto i = static_cast<std::size_t>(row);
+    const ExperimentSettings& s = experiment_->settings();
+    openRun_(inputsFor(s, i / s.runsPerSetting), experiment_->results()[i].seed);
 }
 
 void ExperimentWindow::chooseFile(bool runs) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -37,10 +38,14 @@ class ExperimentWindow : public QWidget {
     Q_OBJECT
 
   public:
+    // Loads a run into the main window so that it replays there: its inputs and its seed.
+    using OpenRun = std::function<void(const RunInputs& inputs, std::uint32_t seed)>;
+
     // `mainInputs` reads the main window's boxes: the starting point, and what "Ana
-    // pencereden al" takes again.
-    ExperimentWindow(std::function<RunInputs()> mainInputs, std::string decimalSeparator,
-                     QWidget* parent = nullptr);
+    // pencereden al" takes again. `openRun` is what "Ana pencerede aç" does with the run
+    // chosen in the runs table.
+    ExperimentWindow(std::function<RunInputs()> mainInputs, OpenRun openRun,
+                     std::string decimalSeparator, QWidget* parent = nullptr);
     ~ExperimentWindow() override;
 
     // The commands, as the buttons give them.
@@ -77,8 +82,13 @@ class ExperimentWindow : public QWidget {
     bool writeCsv(const QString& path, bool runs);
     void showMessage(const QString& text);
     void setRunning(bool running);
+    // "Ana pencerede aç" is usable while a run is chosen and no experiment runs.
+    void updateOpenInMain();
+    // Hands run `row` of the runs table to the main window.
+    void openRun(int row);
 
     std::function<RunInputs()> mainInputs_;
+    OpenRun openRun_;
     std::string separator_;
 
     QGroupBox* functionBox_ = nullptr;
@@ -109,6 +119,7 @@ class ExperimentWindow : public QWidget {
     QCheckBox* logarithmic_ = nullptr;
     QPushButton* exportRuns_ = nullptr;
     QPushButton* exportSummary_ = nullptr;
+    QPushButton* openInMain_ = nullptr;
     SummaryModel* summaryModel_ = nullptr;
     RunsModel* runsModel_ = nullptr;
     QTimer* clock_ = nullptr;

@@ -481,6 +481,15 @@ void MainWindow::addExperimentTool() {
     }
 }
 
+namespace {
+
+constexpr Control kCoefficientBoxes[] = {Control::ta, Control::tb, Control::tc, Control::td,
+                                         Control::te};
+constexpr Control kExponentBoxes[] = {Control::pa, Control::pb, Control::pc, Control::pd,
+                                      Control::pe};
+
+} // namespace
+
 void MainWindow::openExperiment() {
     if (experiment_ == nullptr) {
         // The experiment starts from what the boxes hold when it is asked for.
@@ -491,17 +500,16 @@ void MainWindow::openExperiment() {
             };
             in.target = typed(Control::Text1);
             in.mutation = typed(Control::Text3);
-            const Control coefficients[] = {Control::ta, Control::tb, Control::tc, Control::td,
-                                            Control::te};
-            const Control exponents[] = {Control::pa, Control::pb, Control::pc, Control::pd,
-                                         Control::pe};
             for (std::size_t j = 0; j < 5; ++j) {
-                in.coefficients[j] = typed(coefficients[j]);
-                in.exponents[j] = typed(exponents[j]);
+                in.coefficients[j] = typed(kCoefficientBoxes[j]);
+                in.exponents[j] = typed(kExponentBoxes[j]);
             }
             return in;
         };
-        experiment_ = new ExperimentWindow(inputs, decimalSeparator_, this);
+        const auto openRun = [this](const RunInputs& in, std::uint32_t seed) {
+            this->openRun(in, seed);
+        };
+        experiment_ = new ExperimentWindow(inputs, openRun, decimalSeparator_, this);
         experiment_->resize(experiment_->sizeHint().expandedTo(QSize(820, 640)));
         // Beside the main window where the screen has room, otherwise as far right as fits.
         QPoint at = frameGeometry().topRight() + QPoint(8, 0);
@@ -515,6 +523,31 @@ void MainWindow::openExperiment() {
     experiment_->show();
     experiment_->raise();
     experiment_->activateWindow();
+}
+
+void MainWindow::openRun(const RunInputs& inputs, std::uint32_t seed) {
+    // Texts the last ticks left waiting for the next frame would be read before the typed
+    // ones; they go to the boxes first.
+    ops_->flushDisplay();
+    const auto typeInto = [this](Control box, const std::string& text) {
+        control<QLineEdit>(box)->setText(fromUtf8(text));
+    };
+    typeInto(Control::Text1, inputs.target);
+    typeInto(Control::Text3, inputs.mutation);
+    for (std::size_t j = 0; j < 5; ++j) {
+        typeInto(kCoefficientBoxes[j], inputs.coefficients[j]);
+        typeInto(kExponentBoxes[j], inputs.exponents[j]);
+    }
+    form_->useSeed(seed);
+    // "Sıfırla" reseeds from the fixed seed and starts the best record from the target now
+    // in the box, as the experiment's run started.
+    handle(&Form1::Command4_Click);
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+    control(Control::Command1)->setFocus();
 }
 
 void MainWindow::setTabChain() {

@@ -21,7 +21,8 @@ class QMenu;
 
 namespace ga {
 class Form1;
-}
+struct RunInputs;
+} // namespace ga
 
 namespace ga::qt {
 
@@ -94,6 +95,9 @@ class MainWindow : public QMainWindow {
     // "Araçlar" -> "Deney…": the experiment window, made on first use beside this one.
     void addExperimentTool();
     void openExperiment();
+    // "Ana pencerede aç": an experiment's run typed into the boxes, its seed fixed, and the
+    // window reset, so that "Hazırla" and "Başlat" replay it exactly.
+    void openRun(const RunInputs& inputs, std::uint32_t seed);
 
     QtWindowOps::Widgets controls_{};
     TickTimer* timer_ = nullptr;

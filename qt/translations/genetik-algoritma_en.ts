@@ -204,6 +204,14 @@
         <source>Kaydedildi: %1</source>
         <translation>Saved: %1</translation>
     </message>
+    <message>
+        <source>Ana pencerede a&amp;ç</source>
+        <translation>O&amp;pen in main window</translation>
+    </message>
+    <message>
+        <source>Seçilen çalıştırmanın girdilerini ana pencerenin kutularına yazar, tohumunu sabitler ve ana pencereyi sıfırlar: ardından “Hazırla” ve “Başlat” o çalıştırmayı aynen yeniden oynatır.</source>
+        <translation>Types the chosen run's inputs into the main window's boxes, fixes its seed and resets the main window: “Prepare” and “Start” then replay that run exactly.</translation>
+    </message>
 </context>
 <context>
     <name>ga::qt::FamilyTreeDrawing</name>

@@ -26,23 +26,28 @@ RunResult result(RunOutcome outcome, std::uint32_t generations, std::uint32_t se
 }
 
 // The per-run file: a header named after the varied setting, CR LF line ends, runs counted
-// from 1 within their setting, reached as 1 or 0, numbers that read back exactly, and no
-// row for a run a cancel stopped.
+// from 1 within their setting, reached as 1 or 0, numbers that read back exactly, whole
+// numbers in full as the lists write them (up to 15 digits), and no row for a run a cancel
+// stopped.
 TEST(ExperimentCsvTest, OneRowPerRunThatEnded) {
     ExperimentSettings s;
     s.varied = VariedSetting::Target;
-    s.values = {0.1, 1e20};
+    s.values = {0.1, 1e20, 100000};
     s.runsPerSetting = 2;
     const std::vector<RunResult> r{
         result(RunOutcome::Reached, 12, 4294967295U, 53211, 0),
         result(RunOutcome::Limit, 10000, 7, -1234567.5, 1.0 / 3),
         result(RunOutcome::NotRun, 0, 8, 0, 0),
         result(RunOutcome::Limit, 1, 0, 0, 277),
+        result(RunOutcome::Limit, 100000, 1, 100000, 999999999999999),
+        result(RunOutcome::Limit, 1000000, 2, -200000, 1e15),
     };
     EXPECT_EQ(runsText(s, r), "target,run,seed,generations,reached,best_gene,best_fitness\r\n"
                               "0.1,1,4294967295,12,1,53211,0\r\n"
                               "0.1,2,7,10000,0,-1234567.5,0.3333333333333333\r\n"
-                              "1e+20,2,0,1,0,0,277\r\n");
+                              "1e+20,2,0,1,0,0,277\r\n"
+                              "100000,1,1,100000,0,100000,999999999999999\r\n"
+                              "100000,2,2,1000000,0,-200000,1e+15\r\n");
     s.varied = VariedSetting::Mutation;
     EXPECT_EQ(runsText(s, {}).substr(0, 9), "mutation,");
     double back = 0;

@@ -3,12 +3,15 @@
 #include "form/ExperimentCsv.h"
 #include "form/Form1.h"
 #include "form/Messages.h"
+#include "qt/RunsModel.h"
 #include "qt/ShortcutPriority.h"
 #include "qt/SummaryModel.h"
+#include "runtime/Convert.h"
 #include "tests/window/WindowFixture.h"
 #include "tests/window/WindowTestMain.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -21,6 +24,8 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 using ga::Control;
 using ga::qt::ExperimentWindow;
@@ -68,6 +73,7 @@ class ExperimentWindowTest : public ga::test::WindowFixture {
     void cancelKeepsTheFinishedRunsAndTheyCanBeSaved();
     void savingToAPlaceThatCannotBeWrittenSaysWhy();
     void followsTheLanguageOfTheProgram();
+    void aChosenRunReplaysInTheMainWindow();
 
   private:
     ExperimentWindow* experimentWindow() const {
@@ -370,6 +376,72 @@ void ExperimentWindowTest::followsTheLanguageOfTheProgram() {
     QCOMPARE(w->windowTitle(), QStringLiteral("Deney"));
     QCOMPARE(cell(summary, 0, 3), QStringLiteral("%100"));
     QCOMPARE(cell(runs, 0, 4), reached);
+}
+
+// A run chosen in the runs table opens in the main window (by Enter on its row or by "Ana
+// pencerede aç") and replays there: "Hazırla" and "Başlat" stop at its generation, at its
+// limit or by themselves, with its best gene and fitness in the results panel. The main
+// window's best record last started from target 1, below any fitness the target 100000
+// allows, so a replay that kept that start would show another best record. The button is
+// usable only with a run chosen and no experiment running.
+void ExperimentWindowTest::aChosenRunReplaysInTheMainWindow() {
+    type(Control::Text1, QStringLiteral("1"));
+    ga::test::WindowFixture::press(Control::Command4);
+    ExperimentWindow* w = open();
+    QVERIFY(w != nullptr);
+    auto* openButton = field<QPushButton>(w, "openInMainWindow");
+    QCOMPARE(QAccessible::queryAccessibleInterface(openButton)->text(QAccessible::Name),
+             QStringLiteral("Ana pencerede aç"));
+    QVERIFY(!openButton->isEnabled());
+    field<QComboBox>(w, "variedSetting")->setCurrentIndex(1);
+    fill(w, "values", QStringLiteral("500, 100000"));
+    fill(w, "runsPerSetting", QStringLiteral("3"));
+    fill(w, "generationLimit", QStringLiteral("300"));
+    auto* table = field<QTableView>(w, "runsTable");
+    const QAbstractItemModel* runs = table->model();
+    press(w, "start");
+    QVERIFY(!openButton->isEnabled());
+    QTRY_VERIFY(!w->running());
+    QVERIFY(!openButton->isEnabled());
+
+    // A run of target 500 that stopped by itself, opened from the keyboard, and one of target
+    // 100000 (beyond the function's reach) that ran to the limit, opened with the button.
+    const std::vector<ga::RunResult>& results = w->experiment()->results();
+    const auto reached = std::find_if(results.begin(), results.begin() + 3, [](const auto& r) {
+        return r.outcome == ga::RunOutcome::Reached;
+    });
+    QVERIFY(reached != results.begin() + 3);
+    const struct {
+        int row;
+        bool byKeyboard;
+    } opened[] = {{static_cast<int>(reached - results.begin()), true}, {4, false}};
+    for (const auto& [row, byKeyboard] : opened) {
+        const ga::RunResult& run = results[static_cast<std::size_t>(row)];
+        table->setFocus();
+        table->selectRow(row);
+        QVERIFY(openButton->isEnabled());
+        if (byKeyboard) {
+            QTest::keyClick(table, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(openButton, Qt::LeftButton);
+        }
+        QCOMPARE(text(Control::Text1), cell(runs, row, ga::qt::RunsModel::Value));
+        QCOMPARE(window->form().fixedSeed(), run.seed);
+        QVERIFY(!get<QPushButton>(Control::Command2)->isEnabled());
+
+        ga::test::WindowFixture::press(Control::Command1);
+        ga::test::WindowFixture::press(Control::Command2);
+        ga::Form1& form = window->form();
+        // The ticks as the timer gives them, without waiting for it.
+        while (form.timerEnabled() && ga::Val(window->ops().text(Control::nesil)) < 300) {
+            form.Timer1_Timer();
+        }
+        QCOMPARE(form.timerEnabled(), run.outcome == ga::RunOutcome::Limit);
+        ga::test::WindowFixture::press(Control::Command3);
+        QCOMPARE(text(Control::nesil).trimmed(), cell(runs, row, ga::qt::RunsModel::Generations));
+        QCOMPARE(text(Control::teni), cell(runs, row, ga::qt::RunsModel::BestGene));
+        QCOMPARE(text(Control::teni2), cell(runs, row, ga::qt::RunsModel::BestFitness));
+    }
 }
 
 GA_WINDOW_TEST(ExperimentWindowTest)
