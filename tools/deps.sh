@@ -7,7 +7,8 @@
 # Vulkan headers that Qt's CMake files look for; they are listed so that the list says
 # what the build relies on. qt6-svg-dev builds the charts' SVG export. qt6-qpa-plugins
 # holds the xcb and Wayland platform plugins: without it the program cannot open a window
-# at all.
+# at all. libxkbcommon-dev is what Qt's GUI module looks for at every configure; without
+# it CMake prints "Could NOT find XKB", which is harmless but reads like a failure.
 GA_RUN_PACKAGES=(
     g++
     cmake
@@ -18,6 +19,7 @@ GA_RUN_PACKAGES=(
     qt6-qpa-plugins
     libgl-dev
     libvulkan-dev
+    libxkbcommon-dev
     qt6-translations-l10n
     libqt6svg6
     qt6-svg-dev
