@@ -42,7 +42,7 @@ TEST_F(PreparationTest, TimerPeriodFromSpeed) {
 // still changed, and an earlier population, its lists, the status and "Başlat" stay.
 TEST_F(PreparationTest, RejectedTargetLeavesEverythingButThePeriod) {
     press();
-    const auto genes = form.population.genler;
+    const auto genes = form.run().population().genler;
     const auto gen = list(Control::Gen);
     ASSERT_EQ(gen.size(), 20U);
 
@@ -55,7 +55,7 @@ TEST_F(PreparationTest, RejectedTargetLeavesEverythingButThePeriod) {
         ASSERT_EQ(ops.messages.size(), 1U) << target;
         EXPECT_EQ(ops.messages[0], "Girdiğiniz değer çok büyük veya negatif");
         EXPECT_EQ(ops.interval, 250) << target;
-        EXPECT_EQ(form.population.genler, genes) << target;
+        EXPECT_EQ(form.run().population().genler, genes) << target;
         EXPECT_EQ(list(Control::Gen), gen) << target;
         EXPECT_EQ(list(Control::Sonuc).size(), 20U);
         EXPECT_EQ(list(Control::uyl).size(), 20U);
@@ -99,7 +99,7 @@ TEST_F(PreparationTest, GeneRangeEnds) {
     h.random.script(script);
     press();
     for (int i = 1; i <= 20; ++i) {
-        EXPECT_EQ(form.population.genler[i], i % 2 == 1 ? 10000 : 99998) << i;
+        EXPECT_EQ(form.run().population().genler[i], i % 2 == 1 ? 10000 : 99998) << i;
     }
     EXPECT_EQ(list(Control::Gen)[0], "10000");
     EXPECT_EQ(list(Control::Sonuc)[0], "1");
@@ -120,7 +120,7 @@ TEST_F(PreparationTest, TwoPressesAppendFortyLines) {
     EXPECT_EQ(list(Control::uyl).size(), 40U);
     for (int i = 1; i <= 20; ++i) {
         EXPECT_EQ(list(Control::Gen)[static_cast<std::size_t>(19 + i)],
-                  CStr(form.population.genler[i], "."));
+                  CStr(form.run().population().genler[i], "."));
     }
 }
 
@@ -129,7 +129,7 @@ TEST_F(PreparationTest, TwoPressesAppendFortyLines) {
 TEST_F(PreparationTest, PopulationIsConsistent) {
     h.random.seed(12345);
     press();
-    const Population& p = form.population;
+    const Population& p = form.run().population();
     for (int i = 1; i <= 20; ++i) {
         const double g = p.genler[i];
         EXPECT_GE(g, 10000);
@@ -157,9 +157,9 @@ TEST_F(PreparationTest, CoefficientsAndExponentsAsTyped) {
     o.ops.setText(Control::te, "0");
     o.ops.setText(Control::Text1, "1");
     o.form.Command1_Click();
-    EXPECT_EQ(o.form.module1.katsayilar[1], 1.5);
-    EXPECT_EQ(o.form.module1.usler[1], 0);
-    EXPECT_EQ(o.form.module1.usler[2], 2);
+    EXPECT_EQ(o.form.run().module1().katsayilar[1], 1.5);
+    EXPECT_EQ(o.form.run().module1().usler[1], 0);
+    EXPECT_EQ(o.form.run().module1().usler[2], 2);
     EXPECT_EQ(o.ops.list(Control::Sonuc)[0], "1,5");
     EXPECT_EQ(o.ops.list(Control::uyl)[0], "0,5");
 }

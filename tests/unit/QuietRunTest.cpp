@@ -52,23 +52,26 @@ TEST(QuietRunTest, EqualsTheRenderedRunGenerationForGeneration) {
 
             QuietRun quiet(in, clockSeed(h.ops.clock));
             ASSERT_TRUE(quiet.prepare());
-            ASSERT_TRUE(sameBits(quiet.preparation().values, h.form.lastPreparation().values));
-            ASSERT_TRUE(sameBits(quiet.population(), h.form.population));
+            ASSERT_TRUE(
+                sameBits(quiet.run().preparation().values, h.form.run().preparation().values));
+            ASSERT_TRUE(sameBits(quiet.run().population(), h.form.run().population()));
 
             for (int g = 0; g < kGenerations && h.form.timerEnabled(); ++g) {
                 h.form.Timer1_Timer();
                 quiet.tick();
-                ASSERT_TRUE(sameBits(quiet.record(), h.form.lastGeneration()))
+                ASSERT_TRUE(sameBits(quiet.run().record(), h.form.run().record()))
                     << "generation " << g;
-                ASSERT_TRUE(sameBits(quiet.population(), h.form.population)) << "generation " << g;
-                ASSERT_TRUE(sameBits(quiet.module1(), h.form.module1)) << "generation " << g;
-                ASSERT_EQ(quiet.record().reached, !h.form.timerEnabled());
+                ASSERT_TRUE(sameBits(quiet.run().population(), h.form.run().population()))
+                    << "generation " << g;
+                ASSERT_TRUE(sameBits(quiet.run().module1(), h.form.run().module1()))
+                    << "generation " << g;
+                ASSERT_EQ(quiet.run().record().reached, !h.form.timerEnabled());
             }
             if (std::string(s.name) == "leading digit up") {
-                EXPECT_GT(h.form.population.genler[1], 1e6) << "digits carried far out";
+                EXPECT_GT(h.form.run().population().genler[1], 1e6) << "digits carried far out";
             }
             if (std::string(s.name) == "leading digit down") {
-                EXPECT_LT(h.form.population.genler[1], -1e6) << "digits carried far out";
+                EXPECT_LT(h.form.run().population().genler[1], -1e6) << "digits carried far out";
             }
         }
     }
@@ -82,13 +85,13 @@ TEST(QuietRunTest, StopsWhereTheWindowStops) {
         h.form.Form_Load();
         h.form.Command1_Click();
         h.form.Command2_Click();
-        while (h.form.timerEnabled() && h.form.module1.nesilSayisi < 50000) {
+        while (h.form.timerEnabled() && h.form.run().module1().nesilSayisi < 50000) {
             h.form.Timer1_Timer();
         }
         QuietRun quiet(RunInputs{}, seed);
         ASSERT_TRUE(quiet.prepare());
         EXPECT_TRUE(quiet.runUntil(50000)) << seed;
-        EXPECT_EQ(quiet.module1().nesilSayisi, h.form.module1.nesilSayisi) << seed;
+        EXPECT_EQ(quiet.run().module1().nesilSayisi, h.form.run().module1().nesilSayisi) << seed;
     }
     RunInputs refused;
     refused.target = "0";
