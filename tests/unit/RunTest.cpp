@@ -1,4 +1,6 @@
+#include "engine/Run.h"
 #include "engine/QuietRun.h"
+#include "runtime/Convert.h"
 #include "runtime/Random.h"
 #include "tests/unit/FormHarness.h"
 #include "tests/unit/SameBits.h"
@@ -8,6 +10,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace ga::test {
@@ -22,7 +25,9 @@ struct Setting {
 // inputs, go through the same generations bit for bit and stop at the same one, on
 // ordinary and hostile settings alike: negative, fractional and huge coefficients and
 // exponents, mutation 0 and 100, and selection that drives the leading digit far out.
-TEST(QuietRunTest, EqualsTheRenderedRunGenerationForGeneration) {
+// A copy of either run, stepped one generation ahead, makes the generation its original
+// then makes, and leaves the original's untouched (it still equals the other run's).
+TEST(RunTest, QuietRenderedAndCopiedRunsMakeTheSameGenerations) {
     const Setting settings[] = {
         {"default", {}},
         {"mutation 100", {"277", "100", {"1", "1", "1", "1", "1"}, {"3", "2", "2", "1", "1"}}},
@@ -57,10 +62,24 @@ TEST(QuietRunTest, EqualsTheRenderedRunGenerationForGeneration) {
             ASSERT_TRUE(sameBits(quiet.run().population(), h.form.run().population()));
 
             for (int g = 0; g < kGenerations && h.form.timerEnabled(); ++g) {
+                constexpr int kLookAheadEvery = 37;
+                std::optional<ga::Run> windowAhead;
+                std::optional<ga::Run> quietAhead;
+                if (g % kLookAheadEvery == 0) {
+                    windowAhead = h.form.run();
+                    windowAhead->step(Val(in.mutation), Val(in.target));
+                    quietAhead = quiet.run();
+                    quietAhead->step(Val(in.mutation), Val(in.target));
+                }
                 h.form.Timer1_Timer();
                 quiet.tick();
                 ASSERT_TRUE(sameBits(quiet.run().record(), h.form.run().record()))
                     << "generation " << g;
+                if (windowAhead) {
+                    ASSERT_TRUE(sameBits(windowAhead->record(), h.form.run().record())) << g;
+                    ASSERT_TRUE(sameBits(windowAhead->population(), h.form.run().population()));
+                    ASSERT_TRUE(sameBits(quietAhead->record(), quiet.run().record())) << g;
+                }
                 ASSERT_TRUE(sameBits(quiet.run().population(), h.form.run().population()))
                     << "generation " << g;
                 ASSERT_TRUE(sameBits(quiet.run().module1(), h.form.run().module1()))
@@ -78,7 +97,7 @@ TEST(QuietRunTest, EqualsTheRenderedRunGenerationForGeneration) {
 }
 
 // runUntil stops at the automatic stop, at the generation where the window stops.
-TEST(QuietRunTest, StopsWhereTheWindowStops) {
+TEST(RunTest, QuietRunStopsWhereTheWindowStops) {
     for (std::uint32_t seed : {1U, 2U, 77U}) {
         FormHarness h;
         h.ops.clock = std::bit_cast<float>(seed);
