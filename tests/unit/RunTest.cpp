@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <bit>
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -94,27 +92,6 @@ TEST(RunTest, QuietRenderedAndCopiedRunsMakeTheSameGenerations) {
             }
         }
     }
-}
-
-// runUntil stops at the automatic stop, at the generation where the window stops.
-TEST(RunTest, QuietRunStopsWhereTheWindowStops) {
-    for (std::uint32_t seed : {1U, 2U, 77U}) {
-        FormHarness h;
-        h.ops.clock = std::bit_cast<float>(seed);
-        h.form.Form_Load();
-        h.form.Command1_Click();
-        h.form.Command2_Click();
-        while (h.form.timerEnabled() && h.form.run().module1().nesilSayisi < 50000) {
-            h.form.Timer1_Timer();
-        }
-        QuietRun quiet(RunInputs{}, seed);
-        ASSERT_TRUE(quiet.prepare());
-        EXPECT_TRUE(quiet.runUntil(50000)) << seed;
-        EXPECT_EQ(quiet.run().module1().nesilSayisi, h.form.run().module1().nesilSayisi) << seed;
-    }
-    RunInputs refused;
-    refused.target = "0";
-    EXPECT_FALSE(QuietRun(refused, 1).prepare());
 }
 
 } // namespace
