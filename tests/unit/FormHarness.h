@@ -43,16 +43,6 @@ inline void place(Population& p, const Module1& m, int i, double gene, double ta
     f.evaluate(p, i, target);
 }
 
-// Twenty genes with their digits, F and fitness against `target` under the function of `m`.
-inline Population evaluated(const std::array<double, kPopulation>& genes, const Module1& m,
-                            double target) {
-    Population p;
-    for (int i = 1; i <= kPopulation; ++i) {
-        place(p, m, i, genes[static_cast<std::size_t>(i - 1)], target);
-    }
-    return p;
-}
-
 // Form1 on a recording window, with Rnd scripted: what a test drives and reads back.
 struct FormHarness {
     explicit FormHarness(std::string separator = ".") : form(ops, random, std::move(separator)) {}
@@ -78,7 +68,11 @@ struct FormHarness {
     // default function, with the run-wide values of `m` (the default function's when not
     // given one).
     void setGenes(const std::array<double, kPopulation>& genes, Module1 m = defaultModule()) {
-        setRun(evaluated(genes, m, Val(ops.text(Control::Text1))), m);
+        Population p;
+        for (int i = 1; i <= kPopulation; ++i) {
+            place(p, m, i, genes[static_cast<std::size_t>(i - 1)], Val(ops.text(Control::Text1)));
+        }
+        setRun(p, m);
     }
     static Module1 defaultModule() {
         Module1 m;

@@ -39,8 +39,16 @@ TEST_F(PreparationTest, TimerPeriodFromSpeed) {
 }
 
 // Targets outside 0 < t <= 100000 are refused with one message box; the period has
-// still changed, and an earlier population, its lists, the status and "Başlat" stay.
+// still changed, and an earlier population (or none), its lists, the status and "Başlat"
+// stay.
 TEST_F(PreparationTest, RejectedTargetLeavesEverythingButThePeriod) {
+    ops.setText(Control::Text1, "0");
+    press();
+    EXPECT_FALSE(ops.isEnabled(Control::Command2)) << "a refused first Hazırla";
+    EXPECT_TRUE(list(Control::Gen).empty());
+    EXPECT_EQ(ops.text(Control::status), "Bekliyor...");
+
+    ops.setText(Control::Text1, "277");
     press();
     const auto genes = form.run().population().genler;
     const auto gen = list(Control::Gen);
@@ -62,15 +70,6 @@ TEST_F(PreparationTest, RejectedTargetLeavesEverythingButThePeriod) {
         EXPECT_EQ(ops.text(Control::status), "Durduruldu...");
         EXPECT_TRUE(ops.isEnabled(Control::Command2));
     }
-}
-
-// A rejected first "Hazırla" must not enable "Başlat".
-TEST_F(PreparationTest, RejectedTargetKeepsStartDisabled) {
-    ops.setText(Control::Text1, "0");
-    press();
-    EXPECT_FALSE(ops.isEnabled(Control::Command2));
-    EXPECT_TRUE(list(Control::Gen).empty());
-    EXPECT_EQ(ops.text(Control::status), "Bekliyor...");
 }
 
 // The edges of the accepted range and a number followed by text are accepted.
@@ -157,9 +156,6 @@ TEST_F(PreparationTest, CoefficientsAndExponentsAsTyped) {
     o.ops.setText(Control::te, "0");
     o.ops.setText(Control::Text1, "1");
     o.form.Command1_Click();
-    EXPECT_EQ(o.form.run().module1().katsayilar[1], 1.5);
-    EXPECT_EQ(o.form.run().module1().usler[1], 0);
-    EXPECT_EQ(o.form.run().module1().usler[2], 2);
     EXPECT_EQ(o.ops.list(Control::Sonuc)[0], "1,5");
     EXPECT_EQ(o.ops.list(Control::uyl)[0], "0,5");
 }
