@@ -35,14 +35,6 @@ inline void useDefaultFunction(Module1& m) {
     m.usler = {0, 3, 2, 2, 1, 1};
 }
 
-// Puts a gene at position i with its digits, F and fitness against `target`.
-inline void place(Population& p, const Module1& m, int i, double gene, double target) {
-    Objective f;
-    f.use(m);
-    p.genler[static_cast<std::size_t>(i)] = gene;
-    f.evaluate(p, i, target);
-}
-
 // Form1 on a recording window, with Rnd scripted: what a test drives and reads back.
 struct FormHarness {
     explicit FormHarness(std::string separator = ".") : form(ops, random, std::move(separator)) {}
@@ -68,9 +60,12 @@ struct FormHarness {
     // default function, with the run-wide values of `m` (the default function's when not
     // given one).
     void setGenes(const std::array<double, kPopulation>& genes, Module1 m = defaultModule()) {
+        Objective f;
+        f.use(m);
         Population p;
         for (int i = 1; i <= kPopulation; ++i) {
-            place(p, m, i, genes[static_cast<std::size_t>(i - 1)], Val(ops.text(Control::Text1)));
+            p.genler[static_cast<std::size_t>(i)] = genes[static_cast<std::size_t>(i - 1)];
+            f.evaluate(p, i, Val(ops.text(Control::Text1)));
         }
         setRun(p, m);
     }
