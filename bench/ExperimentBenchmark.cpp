@@ -138,19 +138,19 @@ int windowFigures(int argc, char** argv) {
     target->setText(QStringLiteral("100000"));
     QTest::mouseClick(window.control<QPushButton>(ga::Control::Command2), Qt::LeftButton);
     QTest::qWait(1000);
-    const double before = window.form().module1.nesilSayisi;
+    const double before = window.form().run().module1().nesilSayisi;
     QTest::qWait(1000);
-    const double alone = window.form().module1.nesilSayisi - before;
+    const double alone = window.form().run().module1().nesilSayisi - before;
 
     auto* start = experiment->findChild<QPushButton*>(QStringLiteral("start"));
-    const double startGeneration = window.form().module1.nesilSayisi;
+    const double startGeneration = window.form().run().module1().nesilSayisi;
     const auto started = Clock::now();
     QTest::mouseClick(start, Qt::LeftButton);
     while (!start->isEnabled()) {
         QTest::qWait(1);
     }
     const double took = seconds(Clock::now() - started);
-    const double during = (window.form().module1.nesilSayisi - startGeneration) / took;
+    const double during = (window.form().run().module1().nesilSayisi - startGeneration) / took;
     std::printf("standard sweep from the \"Deney\" window: %.2f s; the main window's run meanwhile "
                 "%.0f generations/s (alone %.0f)\n",
                 took, during, alone);

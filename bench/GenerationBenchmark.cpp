@@ -33,7 +33,7 @@ void BM_QuietGeneration(benchmark::State& state) {
     run.prepare();
     for (auto _ : state) {
         run.tick();
-        benchmark::DoNotOptimize(run.record());
+        benchmark::DoNotOptimize(run.run().record());
     }
     state.counters["generations/s"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
@@ -76,10 +76,10 @@ void BM_HistoryAppend(benchmark::State& state) {
     std::vector<ga::GenerationRecord> records(4096);
     for (ga::GenerationRecord& r : records) {
         run.tick();
-        r = run.record();
+        r = run.run().record();
     }
     ga::History history;
-    history.start(run.preparation(), run.module1());
+    history.start(run.run().preparation(), run.run().module1());
     std::size_t k = 0;
     for (auto _ : state) {
         history.append(records[k]);
@@ -92,15 +92,14 @@ BENCHMARK(BM_HistoryAppend);
 // A run of a million generations, kept as the window keeps it.
 const ga::History& millionGenerations() {
     static const ga::History history = [] {
-        ga::QuietRun run(neverEnding(5), 1234);
-        run.prepare();
-        ga::History h;
-        h.start(run.preparation(), run.module1());
+        // The window's run, which keeps its history, with the inputs of neverEnding(5).
+        ga::Run run;
+        run.start(1234, 100000);
+        run.prepare({0, 1, 1, 1, 1, 1}, {0, 3, 2, 2, 1, 1}, 100000);
         for (int g = 0; g < 1'000'000; ++g) {
-            run.tick();
-            h.append(run.record());
+            run.step(5, 100000);
         }
-        return h;
+        return run.history();
     }();
     return history;
 }

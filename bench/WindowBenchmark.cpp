@@ -102,7 +102,7 @@ void runFor(int milliseconds) {
 }
 
 double generations(const ga::qt::MainWindow& w) {
-    return w.form().module1.nesilSayisi;
+    return w.form().run().module1().nesilSayisi;
 }
 
 // Posts a real click on a button, as the window system would, and returns the seconds
@@ -241,7 +241,7 @@ void historyAtScale(ga::qt::MainWindow& w, double generationsToRun) {
     }
     w.flushDisplay();
     runFor(500);
-    const ga::History& h = w.form().history();
+    const ga::History& h = w.form().run().history();
     std::printf("history: %.0f generations in %.1f s; resident memory %.1f MB, of which the "
                 "history holds %.1f MB (limits %.0f MB)\n",
                 generationsToRun, static_cast<double>(run.elapsed()) / 1000,

@@ -17,16 +17,16 @@ RunResult runOnce(const RunInputs& inputs, std::uint32_t seed, std::uint32_t gen
                   const std::stop_token& stop) {
     RunResult result;
     result.seed = seed;
-    QuietRun run(inputs, seed);
-    if (!run.prepare()) {
+    QuietRun quiet(inputs, seed);
+    if (!quiet.prepare()) {
         return result; // a refused target: check() keeps such settings from running
     }
     const double limit = generationLimit;
     for (;;) {
         const double until =
-            std::min(limit, run.module1().nesilSayisi + kGenerationsBetweenStopChecks);
-        const bool reached = run.runUntil(until);
-        if (reached || run.module1().nesilSayisi >= limit) {
+            std::min(limit, quiet.run().module1().nesilSayisi + kGenerationsBetweenStopChecks);
+        const bool reached = quiet.runUntil(until);
+        if (reached || quiet.run().module1().nesilSayisi >= limit) {
             result.outcome = reached ? RunOutcome::Reached : RunOutcome::Limit;
             break;
         }
@@ -34,9 +34,9 @@ RunResult runOnce(const RunInputs& inputs, std::uint32_t seed, std::uint32_t gen
             return result;
         }
     }
-    result.generations = static_cast<std::uint32_t>(run.module1().nesilSayisi);
-    result.bestGene = run.module1().enIyiGen;
-    result.bestFitness = run.module1().enIyiUyum;
+    result.generations = static_cast<std::uint32_t>(quiet.run().module1().nesilSayisi);
+    result.bestGene = quiet.run().module1().enIyiGen;
+    result.bestFitness = quiet.run().module1().enIyiUyum;
     return result;
 }
 

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "engine/Generation.h"
-#include "engine/Model.h"
-#include "engine/Objective.h"
-#include "runtime/Random.h"
+#include "engine/Run.h"
 
 #include <array>
 #include <cstdint>
@@ -19,38 +16,29 @@ struct RunInputs {
     std::array<std::string, 5> exponents{"3", "2", "2", "1", "1"};
 };
 
-// Whether "Hazırla" accepts a target: 0 < t <= 100000.
-bool acceptableTarget(double target);
-
-// A run of the window with nothing rendered: the window loaded with `seed` fixed, then
-// "Hazırla", then ticks. Populations, counters, records and the stop generation are those
-// the window would show, bit for bit.
+// A run of the window with nothing rendered and the boxes never retyped: the window loaded
+// with `seed` fixed, then "Hazırla", then ticks. Populations, counters, records and the
+// stop generation are those the window would show, bit for bit. It keeps no history.
 class QuietRun {
   public:
     QuietRun(const RunInputs& inputs, std::uint32_t seed);
 
     // "Hazırla": false when the target is refused (nothing is prepared then).
     bool prepare();
-    // One tick; the record of what it did is record().
+    // One tick; the record of what it did is run().record().
     void tick();
     // Ticks until ten survivors hit the target or nesilSayisi reaches `lastGeneration`;
     // true when the target was reached.
     bool runUntil(double lastGeneration);
 
-    [[nodiscard]] const Population& population() const { return population_; }
-    [[nodiscard]] const Module1& module1() const { return module1_; }
-    [[nodiscard]] const GenerationRecord& record() const { return record_; }
-    [[nodiscard]] const PreparationRecord& preparation() const { return preparation_; }
+    [[nodiscard]] const Run& run() const { return run_; }
 
   private:
     double target_;
     double mutation_;
-    Population population_;
-    Module1 module1_;
-    Objective objective_;
-    Random random_;
-    GenerationRecord record_;
-    PreparationRecord preparation_;
+    std::array<double, 6> katsayilar_{};
+    std::array<double, 6> usler_{};
+    Run run_;
 };
 
 } // namespace ga

@@ -114,10 +114,9 @@ void Form1::chartStep(int i) {
     // Individual i: the fitness it was ranked with (the generation that entered the tick)
     // and the gene that has just replaced it.
     const auto k = static_cast<std::size_t>(i - 1);
-    const double fitness = generation_.rankedFitness[k];
-    const double gene = generation_.genes[k];
-    module1.noktaSayisi = module1.noktaSayisi + 1;
-    const auto x = toSingle(module1.noktaSayisi);
+    const double fitness = run_.record().rankedFitness[k];
+    const double gene = run_.record().genes[k];
+    const auto x = toSingle(run_.advanceChartPosition());
     if (!x) {
         return;
     }

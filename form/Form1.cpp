@@ -1,6 +1,5 @@
 #include "form/Form1.h"
 
-#include "engine/QuietRun.h"
 #include "form/ControlTable.h"
 #include "form/Messages.h"
 #include "form/Narration.h"
@@ -25,7 +24,7 @@ int timerPeriodFor(double speed) {
 }
 
 Form1::Form1(WindowOps& ops, RandomSource& random, std::string decimalSeparator)
-    : ops_(ops), random_(random), decimalSeparator_(std::move(decimalSeparator)),
+    : ops_(ops), decimalSeparator_(std::move(decimalSeparator)), run_(random),
       interval_(kTimerStartInterval) {}
 
 double Form1::target() const {
@@ -96,8 +95,19 @@ void Form1::Command1_Click() {
     interval_ = timerPeriodFor(Val(ops_.text(Control::Text4)));
     batch_.interval = interval_;
 
-    const double t = target();
-    if (!acceptableTarget(t)) {
+    // The function is read before the target is judged: reading a box shows nothing, and
+    // a refused target leaves the run as it was.
+    constexpr Control coefficients[] = {Control::ta, Control::tb, Control::tc, Control::td,
+                                        Control::te};
+    constexpr Control exponents[] = {Control::pa, Control::pb, Control::pc, Control::pd,
+                                     Control::pe};
+    std::array<double, 6> katsayilar{};
+    std::array<double, 6> usler{};
+    for (int j = 1; j <= 5; ++j) {
+        katsayilar[j] = Val(ops_.text(coefficients[j - 1]));
+        usler[j] = Val(ops_.text(exponents[j - 1]));
+    }
+    if (!run_.prepare(katsayilar, usler, target())) {
         batch_.messages.emplace_back(messages().targetRejected);
         show();
         return;
@@ -105,20 +115,6 @@ void Form1::Command1_Click() {
 
     setStatus(Status::Prepared);
     chartTop();
-
-    constexpr Control coefficients[] = {Control::ta, Control::tb, Control::tc, Control::td,
-                                        Control::te};
-    constexpr Control exponents[] = {Control::pa, Control::pb, Control::pc, Control::pd,
-                                     Control::pe};
-    for (int j = 1; j <= 5; ++j) {
-        module1.katsayilar[j] = Val(ops_.text(coefficients[j - 1]));
-    }
-    for (int j = 1; j <= 5; ++j) {
-        module1.usler[j] = Val(ops_.text(exponents[j - 1]));
-    }
-
-    prepare(population, module1, objective_, t, random_, preparation_);
-    history_.start(preparation_, module1);
     renderPreparation();
 
     setStart(true);
@@ -128,24 +124,24 @@ void Form1::Command1_Click() {
 void Form1::renderPreparation() {
     // The lists are appended to, never cleared here: line n of each belongs to the same
     // individual.
+    const PreparationRecord& prepared = run_.preparation();
     for (std::size_t k = 0; k < kPopulation; ++k) {
-        appendListLine(Control::Gen, preparation_.genes[k]);
-        appendListLine(Control::Sonuc, preparation_.values[k]);
-        appendListLine(Control::uyl, preparation_.fitness[k]);
+        appendListLine(Control::Gen, prepared.genes[k]);
+        appendListLine(Control::Sonuc, prepared.values[k]);
+        appendListLine(Control::uyl, prepared.fitness[k]);
     }
 }
 
 void Form1::Timer1_Timer() {
     // The target of the re-evaluation is Text1 as it reads during this tick.
     const double mutationPercent = Val(ops_.text(Control::Text3));
-    generation(population, module1, objective_, mutationPercent, target(), random_, generation_);
-    history_.append(generation_);
+    run_.step(mutationPercent, target());
     renderGeneration();
     show();
 }
 
 void Form1::renderGeneration() {
-    const GenerationRecord& g = generation_;
+    const GenerationRecord& g = run_.record();
     appendReportLines(g, batch_.log);
 
     for (int i = 1; i <= kPopulation; ++i) {

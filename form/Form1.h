@@ -1,9 +1,7 @@
 #pragma once
 
-#include "engine/Generation.h"
 #include "engine/History.h"
-#include "engine/Model.h"
-#include "engine/Objective.h"
+#include "engine/Run.h"
 #include "form/Batch.h"
 #include "form/FormState.h"
 #include "form/WindowOps.h"
@@ -22,11 +20,11 @@ namespace ga {
 // the recommended speed 8, so a slip of the keyboard never stalls or floods the window.
 int timerPeriodFor(double speed);
 
-// The program's one window as its logic sees it: the population arrays, the run-wide
-// values, every handler and the two procedures of the results panel. The engine does the
-// genetic algorithm and says what happened as a record; Form1 renders the record into
-// list lines, report lines, panel texts, colour squares and chart points, and hands each
-// handler's changes to the window as one batch.
+// The program's one window as its logic sees it: every handler and the two procedures of
+// the results panel, showing one run. The run does the genetic algorithm and says what
+// happened as a record; Form1 reads the boxes when a handler needs them, passes what it
+// read to the run, renders the record into list lines, report lines, panel texts, colour
+// squares and chart points, and hands each handler's changes to the window as one batch.
 class Form1 {
   public:
     // decimalSeparator is the locale's, read once at start-up; list lines use it.
@@ -47,8 +45,8 @@ class Form1 {
     [[nodiscard]] bool startEnabled() const { return startEnabled_; }
     [[nodiscard]] bool timerEnabled() const { return timerEnabled_; }
 
-    // The seed the random generator was last seeded with, from the clock or as fixed.
-    [[nodiscard]] std::uint32_t seed() const { return seed_; }
+    // The run the window shows: its arrays, run-wide values, seed, records and history.
+    [[nodiscard]] const Run& run() const { return run_; }
     // A fixed seed replaces the clock's whenever the generator is reseeded (at load and by
     // "Sıfırla"), so that "Sıfırla", "Hazırla", "Başlat" replays a run.
     [[nodiscard]] std::optional<std::uint32_t> fixedSeed() const { return fixedSeed_; }
@@ -67,15 +65,9 @@ class Form1 {
     // use; the report log keeps the lines it has.
     void retranslate();
 
-    // The last generation and preparation, as the engine recorded them.
-    [[nodiscard]] const GenerationRecord& lastGeneration() const { return generation_; }
-    [[nodiscard]] const PreparationRecord& lastPreparation() const { return preparation_; }
-    // Everything since the last "Hazırla": started by it, cleared by "Sıfırla", one
-    // generation longer after every tick.
-    [[nodiscard]] const History& history() const { return history_; }
-    // The memory the history may take (its defaults otherwise); clears it, so it applies
-    // from the next "Hazırla".
-    void setHistoryLimits(const HistoryLimits& limits) { history_ = History(limits); }
+    // The memory the run's history may take (its defaults otherwise); clears it, so it
+    // applies from the next "Hazırla".
+    void setHistoryLimits(const HistoryLimits& limits) { run_.setHistoryLimits(limits); }
     // Everything the window holds that a saved run needs to go on exactly, but the report
     // log, which the window keeps (the caller adds its lines).
     [[nodiscard]] FormState capture() const;
@@ -92,9 +84,6 @@ class Form1 {
 
     // The decimal separator the lists are written with.
     [[nodiscard]] const std::string& decimalSeparator() const { return decimalSeparator_; }
-
-    Population population;
-    Module1 module1;
 
   private:
     using Status = RunStatus;
@@ -127,7 +116,8 @@ class Form1 {
 
     // The start-up sequence shared by the load handler and "Sıfırla".
     void startupSequence();
-    void reseed();
+    // The seed fixed, or else the clock's now.
+    [[nodiscard]] std::uint32_t startSeed() const;
     void setTimer(bool on);
     void setStart(bool on);
     // Hands the batch to the window and starts an empty one.
@@ -138,12 +128,8 @@ class Form1 {
     [[nodiscard]] double target() const;
 
     WindowOps& ops_;
-    RandomSource& random_;
     std::string decimalSeparator_;
-    Objective objective_;
-    GenerationRecord generation_;
-    PreparationRecord preparation_;
-    History history_;
+    Run run_;
     Batch batch_;
     bool startEnabled_ = false;
     bool timerEnabled_ = false;
@@ -158,7 +144,6 @@ class Form1 {
     std::array<std::array<double, 2>, 2> reach_{};
     // The numbers the population lists show, in the order shown.
     std::array<std::vector<double>, 3> listValues_;
-    std::uint32_t seed_ = 0;
     std::optional<std::uint32_t> fixedSeed_;
     mutable std::string targetText_;
     mutable double targetValue_ = 0;

@@ -16,11 +16,11 @@ FormState Form1::capture() const {
     for (std::size_t i = 0; i < kTypedBoxCount; ++i) {
         s.boxes[i] = ops_.text(kTypedBoxes[i]);
     }
-    s.population = population;
-    s.module1 = module1;
-    s.seed = seed_;
+    s.population = run_.population();
+    s.module1 = run_.module1();
+    s.seed = run_.seed();
     s.fixedSeed = fixedSeed_;
-    s.randomState = random_.state();
+    s.randomState = run_.generatorState();
     s.startEnabled = startEnabled_;
     s.running = timerEnabled_;
     s.status = status_;
@@ -28,7 +28,7 @@ FormState Form1::capture() const {
     s.panel = panel_;
     s.lists = listValues_;
     s.charts = charts_;
-    s.history = history_.data();
+    s.history = run_.history().data();
     return s;
 }
 
@@ -69,13 +69,9 @@ void Form1::restore(CheckedState checked) {
     for (std::size_t i = 0; i < kTypedBoxCount; ++i) {
         batch_.setText(kTypedBoxes[i], s.boxes[i]);
     }
-    population = s.population;
-    module1 = s.module1;
-    seed_ = s.seed;
+    // The window's generator takes the saved one's state with the rest of the run.
+    run_ = std::move(checked.run_);
     fixedSeed_ = s.fixedSeed;
-    // Checked already: a state that passed checkState is always taken.
-    random_.setState(s.randomState);
-    history_ = std::move(checked.history_);
 
     setTimer(false);
     setStart(s.startEnabled);

@@ -1,7 +1,6 @@
 #include "form/FormState.h"
 
-#include "engine/Generation.h"
-#include "engine/Objective.h"
+#include "engine/Run.h"
 #include "runtime/Random.h"
 
 #include <cmath>
@@ -64,10 +63,6 @@ bool oneLine(std::string_view text, std::size_t maxBytes) {
            validUtf8(text);
 }
 
-bool sameValue(double a, double b) {
-    return a == b ? std::signbit(a) == std::signbit(b) : std::isnan(a) && std::isnan(b);
-}
-
 bool validCharts(const std::array<ChartState, 2>& charts) {
     std::size_t circles = 0;
     for (const ChartState& chart : charts) {
@@ -85,67 +80,6 @@ bool validCharts(const std::array<ChartState, 2>& charts) {
         }
     }
     return circles <= kMaxChartCircles;
-}
-
-// The arrays and run-wide values after the history's last generation, replayed, must be
-// what the state holds: otherwise the run would go on from a population the history does
-// not know. On success the state takes the replayed values, bit for bit.
-bool matchesHistory(FormState& state, const History& history) {
-    const std::uint64_t last = history.size() - 1;
-    Population p;
-    Module1 m;
-    Objective f;
-    GenerationRecord g;
-    if (!history.enter(History::checkpointBefore(last), p, m, f)) {
-        return false;
-    }
-    for (std::uint64_t i = History::checkpointBefore(last) + 1; i <= last; ++i) {
-        const auto lineage = history.lineage(i);
-        if (!lineage) {
-            return false;
-        }
-        replayGeneration(p, m, f, history.mutationPercentOf(i), history.targetOf(i),
-                         lineage->matings, g);
-    }
-    const Population& s = state.population;
-    for (std::size_t i = 1; i <= kPopulation; ++i) {
-        if (!sameValue(s.genler[i], p.genler[i]) || !sameValue(s.sonuclar[i], p.sonuclar[i]) ||
-            !sameValue(s.uyumlar[i], p.uyumlar[i])) {
-            return false;
-        }
-        for (std::size_t d = 1; d <= 5; ++d) {
-            if (!sameValue(s.basamaklar[i][d], p.basamaklar[i][d])) {
-                return false;
-            }
-        }
-    }
-    const Module1& sm = state.module1;
-    const bool same = sameValue(sm.nesilSayisi, history.generationNumber(last)) &&
-                      sameValue(sm.mutasyonSayisi, m.mutasyonSayisi) &&
-                      sameValue(sm.enIyiGen, m.enIyiGen) && sameValue(sm.enIyiUyum, m.enIyiUyum) &&
-                      sameValue(sm.enKotuGen, m.enKotuGen) &&
-                      sameValue(sm.enKotuUyum, m.enKotuUyum);
-    for (std::size_t j = 1; j <= 5; ++j) {
-        if (!sameValue(sm.katsayilar[j], history.katsayilar()[j]) ||
-            !sameValue(sm.usler[j], history.usler()[j])) {
-            return false;
-        }
-    }
-    if (!same) {
-        return false;
-    }
-    for (std::size_t i = 1; i <= kPopulation; ++i) {
-        state.population.genler[i] = p.genler[i];
-        state.population.sonuclar[i] = p.sonuclar[i];
-        state.population.uyumlar[i] = p.uyumlar[i];
-        state.population.basamaklar[i] = p.basamaklar[i];
-    }
-    state.module1.mutasyonSayisi = m.mutasyonSayisi;
-    state.module1.enIyiGen = m.enIyiGen;
-    state.module1.enIyiUyum = m.enIyiUyum;
-    state.module1.enKotuGen = m.enKotuGen;
-    state.module1.enKotuUyum = m.enKotuUyum;
-    return true;
 }
 
 } // namespace
@@ -194,11 +128,18 @@ std::optional<CheckedState> checkState(FormState state, StateError& error,
     if (state.startEnabled == history->empty()) {
         return fail(StateError::Run);
     }
-    if (!history->empty() && !matchesHistory(state, *history)) {
-        return fail(StateError::Population);
+    RunError runError = RunError::None;
+    auto run = Run::restore(state.population, state.module1, state.seed, state.randomState,
+                            std::move(*history), runError);
+    if (!run) {
+        return fail(runError == RunError::Generator ? StateError::Generator
+                                                    : StateError::Population);
     }
+    // What the state says of the run is now what the rebuilt run holds, bit for bit.
+    state.population = run->population();
+    state.module1 = run->module1();
     error = StateError::None;
-    return CheckedState(std::move(state), std::move(*history));
+    return CheckedState(std::move(state), std::move(*run));
 }
 
 } // namespace ga

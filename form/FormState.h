@@ -2,6 +2,7 @@
 
 #include "engine/History.h"
 #include "engine/Model.h"
+#include "engine/Run.h"
 #include "form/Batch.h"
 #include "form/Controls.h"
 
@@ -114,7 +115,7 @@ enum class StateError : std::uint8_t {
     Run,        // "Başlat" usable without a history, or the other way round
 };
 
-// A state checked through, with its history rebuilt: the only thing Form1 restores from.
+// A state checked through, with its run rebuilt: the only thing Form1 restores from.
 class CheckedState {
   public:
     [[nodiscard]] const FormState& state() const { return state_; }
@@ -123,15 +124,14 @@ class CheckedState {
     friend std::optional<CheckedState> checkState(FormState state, StateError& error,
                                                   HistoryError& historyError, HistoryLimits limits);
     friend class Form1;
-    CheckedState(FormState state, History history)
-        : state_(std::move(state)), history_(std::move(history)) {}
+    CheckedState(FormState state, Run run) : state_(std::move(state)), run_(std::move(run)) {}
 
     FormState state_;
-    History history_;
+    Run run_;
 };
 
-// Checks every part of a state that was read back, and rebuilds its history by replaying
-// it. Nothing when anything is off, with the reason in `error` (and in `historyError` when
+// Checks every part of a state that was read back, and rebuilds its run, replaying its
+// history. Nothing when anything is off, with the reason in `error` (and in `historyError` when
 // the history is the reason).
 std::optional<CheckedState> checkState(FormState state, StateError& error,
                                        HistoryError& historyError, HistoryLimits limits = {});

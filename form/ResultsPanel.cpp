@@ -15,6 +15,7 @@ Colour digitColour(double digit) {
 
 void Form1::metinler() {
     panel_ = PanelState::Shown;
+    const Module1& module1 = run_.module1();
     batch_.setText(Control::tmut, Str(module1.mutasyonSayisi));
     batch_.setText(Control::nesil, Str(module1.nesilSayisi));
     batch_.setText(Control::tenk, CStr(module1.enKotuGen, decimalSeparator_));
@@ -25,8 +26,8 @@ void Form1::metinler() {
 }
 
 void Form1::renklendir() {
-    colourRow(module1.enIyiGen, 0);
-    colourRow(module1.enKotuGen, 1);
+    colourRow(run_.module1().enIyiGen, 0);
+    colourRow(run_.module1().enKotuGen, 1);
 }
 
 void Form1::colourRow(double gene, int item) {

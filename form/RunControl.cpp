@@ -9,21 +9,19 @@ constexpr Colour kWhite = 0xFFFFFF;
 
 } // namespace
 
-void Form1::reseed() {
-    seed_ = fixedSeed_ ? *fixedSeed_ : clockSeed(ops_.secondsSinceMidnight());
-    random_.seed(seed_);
+std::uint32_t Form1::startSeed() const {
+    return fixedSeed_ ? *fixedSeed_ : clockSeed(ops_.secondsSinceMidnight());
 }
 
 void Form1::startupSequence() {
     chartStartupScales();
-    module1.noktaSayisi = 0;
-    reseed();
-    giveStartValues(module1, target());
+    // The best record starts from the target the box holds now.
+    run_.start(startSeed(), target());
 }
 
 void Form1::useSeed(std::optional<std::uint32_t> fixed) {
     fixedSeed_ = fixed;
-    reseed();
+    run_.reseed(startSeed());
 }
 
 void Form1::stepOnce() {
@@ -68,7 +66,6 @@ void Form1::Command4_Click() {
 
     startupSequence();
     chartErase();
-    history_.clear();
 
     for (int item = 0; item <= 1; ++item) {
         for (int position = 1; position <= 5; ++position) {

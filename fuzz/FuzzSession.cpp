@@ -76,7 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(again.state.has_value(), "a state saved again is taken again",
             written.left(2000).toStdString());
     ga::FormState reread = again.state->state();
-    reread.history = form.history().data();
+    reread.history = form.run().history().data();
     require(ga::session::toJson(reread, QStringLiteral("0")) == written,
             "a state saved again reads back to the same document");
 

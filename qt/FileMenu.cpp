@@ -192,7 +192,8 @@ QString FileMenu::readProblem(const session::ReadResult& result) const {
 bool FileMenu::openSession(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     std::optional<WaitCursor> waiting(std::in_place);
-    session::ReadResult result = session::readFile(absolute, window_.form().history().limits());
+    session::ReadResult result =
+        session::readFile(absolute, window_.form().run().history().limits());
     session::releaseFreedMemory();
     waiting.reset();
     if (!result.state) {
@@ -330,7 +331,7 @@ bool FileMenu::exportReport(const QString& path) {
 bool FileMenu::exportRunCsv(const QString& path) {
     const Form1& form = window_.form();
     QByteArray csv;
-    writeRunCsv(form.listValues(), form.module1.nesilSayisi, form.history(),
+    writeRunCsv(form.listValues(), form.run().module1().nesilSayisi, form.run().history(),
                 [&csv](std::string_view piece) {
                     csv.append(piece.data(), static_cast<qsizetype>(piece.size()));
                 });
@@ -363,12 +364,12 @@ bool FileMenu::exportCharts(const QString& path, ChartFormat format) {
         history = w->chart();
     } else {
         own = std::make_unique<HistoryChartWidget>(window_.form().decimalSeparator());
-        own->setHistory(&window_.form().history());
+        own->setHistory(&window_.form().run().history());
         own->resize(kHistoryChartSize);
         own->historyChanged();
         // The cursor where the history window would put it when it follows the run: at the
         // newest generation.
-        if (const std::uint64_t kept = window_.form().history().size(); kept > 0) {
+        if (const std::uint64_t kept = window_.form().run().history().size(); kept > 0) {
             own->setSelected(kept - 1);
         }
         history = own.get();

@@ -186,14 +186,14 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     setTabOrder(spin_, table_);
     setTabOrder(table_, report_);
 
-    chart_->setHistory(&form_.history());
+    chart_->setHistory(&form_.run().history());
     connect(chart_, &HistoryChartWidget::generationChosen, this,
             [this](quint64 index) { select(index); });
     connect(logarithmic_, &QCheckBox::toggled, chart_, &HistoryChartWidget::setLogarithmic);
     connect(slider_, &QSlider::valueChanged, this,
             [this](int value) { select(static_cast<std::uint64_t>(std::max(0, value))); });
     connect(spin_, &QSpinBox::valueChanged, this, [this](int value) {
-        const double index = value - form_.history().firstGeneration();
+        const double index = value - form_.run().history().firstGeneration();
         select(static_cast<std::uint64_t>(std::max(0.0, index)));
     });
     connect(table_, &QTableView::activated, this,
@@ -251,7 +251,7 @@ void HistoryWindow::hideEvent(QHideEvent* event) {
 }
 
 void HistoryWindow::refresh() {
-    const History& history = form_.history();
+    const History& history = form_.run().history();
     if (history.runId() == runId_ && history.size() == size_) {
         return;
     }
@@ -270,7 +270,7 @@ void HistoryWindow::refresh() {
 }
 
 void HistoryWindow::updateRange() {
-    const History& history = form_.history();
+    const History& history = form_.run().history();
     const QSignalBlocker blockSlider(slider_);
     const QSignalBlocker blockSpin(spin_);
     const bool any = size_ > 0;
@@ -284,7 +284,7 @@ void HistoryWindow::updateRange() {
 }
 
 void HistoryWindow::updateNotes() {
-    const History& history = form_.history();
+    const History& history = form_.run().history();
     const std::string& sep = form_.decimalSeparator();
     QStringList notes;
     if (size_ == 0) {
@@ -331,7 +331,7 @@ void HistoryWindow::select(std::uint64_t index) {
     index = std::min(index, size_ - 1);
     selected_ = index;
     following_ = index == size_ - 1;
-    const History& history = form_.history();
+    const History& history = form_.run().history();
     {
         const QSignalBlocker blockSlider(slider_);
         const QSignalBlocker blockSpin(spin_);
@@ -348,7 +348,7 @@ void HistoryWindow::setTitle(const QString& text) {
 }
 
 void HistoryWindow::showPage(bool opened) {
-    const History& history = form_.history();
+    const History& history = form_.run().history();
     const std::string& sep = form_.decimalSeparator();
     const QString generation = number(history.generationNumber(selected_), sep);
     QString description =
@@ -383,14 +383,14 @@ void HistoryWindow::showPage(bool opened) {
 }
 
 void HistoryWindow::openFamilyTree(int position) {
-    if (size_ == 0 || !form_.history().openable(selected_)) {
+    if (size_ == 0 || !form_.run().history().openable(selected_)) {
         return;
     }
     if (tree_ == nullptr) {
         tree_ = new FamilyTreeWindow(form_.decimalSeparator(), this);
         placeBeside(*tree_, *this);
     }
-    tree_->showTree(form_.history(), selected_, position);
+    tree_->showTree(form_.run().history(), selected_, position);
     tree_->show();
     tree_->raise();
     tree_->activateWindow();

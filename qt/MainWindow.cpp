@@ -228,7 +228,7 @@ void MainWindow::stepOnce() {
 
 void MainWindow::chooseSeed() {
     // Modal to the window without a loop of its own: the run goes on behind it.
-    auto* dialog = new SeedDialog(form_->seed(), form_->fixedSeed(), this);
+    auto* dialog = new SeedDialog(form_->run().seed(), form_->fixedSeed(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog] { form_->useSeed(dialog->chosen()); });
     dialog->open();

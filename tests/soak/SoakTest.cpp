@@ -37,11 +37,11 @@ int main(int argc, char** argv) {
         form.Timer1_Timer();
         if (t == warmUp) {
             before = residentKiB();
-            historyBefore = static_cast<long>(form.history().bytes() / 1024);
+            historyBefore = static_cast<long>(form.run().history().bytes() / 1024);
         }
     }
     const long after = residentKiB();
-    const ga::History& history = form.history();
+    const ga::History& history = form.run().history();
     const long historyGrowth = static_cast<long>(history.bytes() / 1024) - historyBefore;
     std::printf("soak: %ld ticks, log %zu lines, resident %ld KiB after %ld ticks, %ld KiB at "
                 "the end, of which the history grew by %ld KiB (%zu KiB in all)\n",

@@ -158,7 +158,7 @@ class Sequence {
     }
 
     std::string check(const std::string& step) {
-        const auto& m = form_.module1;
+        const auto& m = form_.run().module1();
         if (kStatusTexts.count(ops_.text(Control::status)) == 0) {
             return "status text not the program's own: " + ops_.text(Control::status);
         }
@@ -189,7 +189,7 @@ class Sequence {
             if (m.nesilSayisi != last_.nesilSayisi + 1 || m.noktaSayisi != last_.noktaSayisi + 20) {
                 return "a tick did not advance the generation and chart position by 1 and 20";
             }
-            const Population& p = form_.population;
+            const Population& p = form_.run().population();
             for (int i = 1; i <= 20; ++i) {
                 const auto d = p.basamaklar[i];
                 const double g = 10000 * d[1] + 1000 * d[2] + 100 * d[3] + 10 * d[4] + d[5];

@@ -262,14 +262,14 @@ TEST(ExperimentTest, ARunsSeedReplaysItInTheWindow) {
             h.form.Command1_Click();
             h.form.Command2_Click();
             while (h.form.timerEnabled() &&
-                   h.form.module1.nesilSayisi < settings->generationLimit) {
+                   h.form.run().module1().nesilSayisi < settings->generationLimit) {
                 h.form.Timer1_Timer();
             }
-            EXPECT_EQ(h.form.seed(), r.seed);
-            EXPECT_EQ(h.form.module1.nesilSayisi, r.generations);
+            EXPECT_EQ(h.form.run().seed(), r.seed);
+            EXPECT_EQ(h.form.run().module1().nesilSayisi, r.generations);
             EXPECT_EQ(!h.form.timerEnabled(), r.outcome == RunOutcome::Reached);
-            EXPECT_EQ(h.form.module1.enIyiGen, r.bestGene);
-            EXPECT_EQ(h.form.module1.enIyiUyum, r.bestFitness);
+            EXPECT_EQ(h.form.run().module1().enIyiGen, r.bestGene);
+            EXPECT_EQ(h.form.run().module1().enIyiUyum, r.bestFitness);
             EXPECT_EQ(h.ops.texts[static_cast<std::size_t>(Control::nesil)], Str(r.generations));
         }
     }

@@ -104,7 +104,7 @@ void checkTree(const RecordedRun& run, const FamilyTree& tree, Seen& seen) {
 // on the way, and an individual reached along two lines is one individual.
 TEST(FamilyTreeTest, EveryLineMatchesTheRecordedMatings) {
     const RecordedRun run(1400);
-    const History& history = run.h.form.history();
+    const History& history = run.h.form.run().history();
     Seen seen;
     for (const std::uint64_t index :
          {std::uint64_t{0}, std::uint64_t{1}, std::uint64_t{2}, std::uint64_t{257},
@@ -138,10 +138,10 @@ TEST(FamilyTreeTest, LinesEndWhereTheDetailWasDropped) {
     inputs.mutation = "30";
     QuietRun run(inputs, 8);
     run.prepare();
-    history.start(run.preparation(), run.module1());
+    history.start(run.run().preparation(), run.run().module1());
     for (std::uint64_t g = 1; g <= 2 * History::kChunkGenerations + 40; ++g) {
         run.tick();
-        history.append(run.record());
+        history.append(run.run().record());
     }
     const std::uint64_t first = history.firstOpenable();
     ASSERT_EQ(first, 2 * History::kChunkGenerations + 1);

@@ -4,11 +4,15 @@
 #include "engine/Objective.h"
 #include "engine/QuietRun.h"
 #include "form/Form1.h"
+#include "form/FormState.h"
 #include "runtime/Convert.h"
 #include "tests/support/RecordingOps.h"
 
+#include <array>
 #include <cstddef>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ga::test {
@@ -31,21 +35,44 @@ inline void useDefaultFunction(Module1& m) {
     m.usler = {0, 3, 2, 2, 1, 1};
 }
 
-// Puts a gene at position i with its digits, F and fitness against `target`.
-inline void place(Population& p, const Module1& m, int i, double gene, double target) {
-    Objective f;
-    f.use(m);
-    p.genler[static_cast<std::size_t>(i)] = gene;
-    f.evaluate(p, i, target);
-}
-
 // Form1 on a recording window, with Rnd scripted: what a test drives and reads back.
 struct FormHarness {
     explicit FormHarness(std::string separator = ".") : form(ops, random, std::move(separator)) {}
 
-    // A gene at position i, evaluated against the target Text1 reads now.
-    void place(int i, double gene) {
-        test::place(form.population, form.module1, i, gene, Val(ops.text(Control::Text1)));
+    // The window shows a run that holds these arrays and run-wide values, as a session
+    // saved with no history (after "Sıfırla", say) brings it back: every control keeps
+    // what it showed, and the count of batches starts again from 0.
+    void setRun(const Population& p, const Module1& m) {
+        FormState s = form.capture();
+        s.population = p;
+        s.module1 = m;
+        s.log = log();
+        StateError error = StateError::None;
+        HistoryError historyError = HistoryError::None;
+        auto checked = checkState(std::move(s), error, historyError);
+        if (!checked) {
+            throw std::logic_error("a state with no history is always taken");
+        }
+        form.restore(std::move(*checked));
+        ops.batches = 0;
+    }
+    // The population of `genes`, evaluated against the target Text1 reads now under the
+    // default function, with the run-wide values of `m` (the default function's when not
+    // given one).
+    void setGenes(const std::array<double, kPopulation>& genes, Module1 m = defaultModule()) {
+        Objective f;
+        f.use(m);
+        Population p;
+        for (int i = 1; i <= kPopulation; ++i) {
+            p.genler[static_cast<std::size_t>(i)] = genes[static_cast<std::size_t>(i - 1)];
+            f.evaluate(p, i, Val(ops.text(Control::Text1)));
+        }
+        setRun(p, m);
+    }
+    static Module1 defaultModule() {
+        Module1 m;
+        useDefaultFunction(m);
+        return m;
     }
     [[nodiscard]] const std::vector<std::string>& log() const { return ops.list(Control::List1); }
 

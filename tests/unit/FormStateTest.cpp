@@ -187,7 +187,7 @@ TEST(FormStateTest, SavedRunGoesOnExactly) {
         }
         original.ticks(c.after);
         opened.ticks(c.after);
-        ASSERT_TRUE(sameBits(original.h.form.lastGeneration(), opened.h.form.lastGeneration()));
+        ASSERT_TRUE(sameBits(original.h.form.run().record(), opened.h.form.run().record()));
         expectSameWindow(original, opened, "after going on");
     }
 }

@@ -33,9 +33,10 @@ std::array<std::uint8_t, 20> exchangeAsWritten(std::array<double, 20> u) {
 class GenerationTest : public ::testing::Test {
   protected:
     FormHarness h;
-    Population& pop = h.form.population;
+    // The ranking's own tests work on this population; a tick's on the window's run.
+    Population pop;
 
-    void SetUp() override { useDefaultFunction(h.form.module1); }
+    [[nodiscard]] const Population& shown() const { return h.form.run().population(); }
 
     // Genes 1..20 with fitness values given directly (the ranking looks at nothing else);
     // the genes are distinct and tell where each individual started.
@@ -55,6 +56,7 @@ class GenerationTest : public ::testing::Test {
             basamaklaraAyir(pop, i);
             pop.uyumlar[i] = i;
         }
+        h.setRun(pop, FormHarness::defaultModule());
     }
 
     void scriptMatings(const std::vector<std::vector<float>>& matings) {
@@ -67,45 +69,15 @@ class GenerationTest : public ::testing::Test {
     std::vector<std::string> matingLines() const { return {h.log().begin() + 10, h.log().end()}; }
 };
 
-// The ranking sorts ascending and moves individuals whole; equal values end in the order
-// the exchange procedure leaves, which is not always their earlier one.
-TEST_F(GenerationTest, RankingMovesIndividualsWhole) {
-    struct Case {
-        const char* name;
-        std::array<double, 20> fitness;
-        std::array<int, 20> from; // which earlier position ends at each position
-    };
-    const Case cases[] = {
-        {"two leading zeros swap",
-         {0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18},
-         {2, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}},
-        {"descending reverses",
-         {20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1},
-         {20, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}},
-        {"all equal stays",
-         {7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7},
-         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}},
-    };
-    for (const auto& c : cases) {
-        setFitness(c.fitness);
-        const Population before = pop;
-        std::array<std::uint8_t, 20> order{};
-        rank(pop, order);
-        for (int i = 1; i <= 20; ++i) {
-            const int from = c.from[static_cast<std::size_t>(i - 1)];
-            EXPECT_EQ(order[static_cast<std::size_t>(i - 1)], from) << c.name << " " << i;
-            EXPECT_EQ(pop.genler[i], before.genler[from]) << c.name << " position " << i;
-            EXPECT_EQ(pop.uyumlar[i], before.uyumlar[from]) << c.name << " position " << i;
-            EXPECT_EQ(pop.basamaklar[i], before.basamaklar[from]) << c.name << " " << i;
-        }
-        EXPECT_EQ(pop.sonuclar, before.sonuclar) << c.name << ": F values stay where they were";
-    }
-}
-
-// The ranking skips the comparisons that cannot exchange; on any fitness values, ties,
-// infinities, signed zeros and NaN included, it must leave exactly the order of the
-// procedure as written, individual for individual.
+// The ranking sorts ascending and moves individuals whole (F stays where it was). It skips
+// the comparisons that cannot exchange; on any fitness values, ties, infinities, signed
+// zeros and NaN included, it must leave exactly the order of the procedure as written,
+// which does not always keep equal values in their earlier order.
 TEST_F(GenerationTest, RankingEqualsTheProcedureAsWritten) {
+    ASSERT_EQ(
+        exchangeAsWritten({0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18})[0],
+        2)
+        << "two leading zeros swap";
     std::mt19937 rng(7);
     const double inf = std::numeric_limits<double>::infinity();
     const double specials[] = {0.0, -0.0, inf, -inf, std::nan("")};
@@ -122,8 +94,11 @@ TEST_F(GenerationTest, RankingEqualsTheProcedureAsWritten) {
         std::array<std::uint8_t, 20> order{};
         rank(pop, order);
         ASSERT_EQ(order, exchangeAsWritten(fitness)) << "round " << round;
+        ASSERT_EQ(pop.sonuclar, before.sonuclar);
         for (int i = 1; i <= 20; ++i) {
-            ASSERT_EQ(pop.genler[i], before.genler[order[static_cast<std::size_t>(i - 1)]]);
+            const std::uint8_t from = order[static_cast<std::size_t>(i - 1)];
+            ASSERT_EQ(pop.genler[i], before.genler[from]);
+            ASSERT_EQ(pop.basamaklar[i], before.basamaklar[from]);
         }
     }
 }
@@ -160,7 +135,7 @@ TEST_F(GenerationTest, DeathLinesAndTheirWording) {
         " 40020 güçsüz birey olduğu için elendi",
     };
     EXPECT_EQ(std::vector<std::string>(h.log().begin(), h.log().begin() + 10), expected);
-    const auto& deaths = h.form.lastGeneration().deaths;
+    const auto& deaths = h.form.run().record().deaths;
     EXPECT_TRUE(deaths[0].oldAge && !deaths[3].oldAge);
     EXPECT_EQ(deaths[4].gene, -7655);
 }
@@ -274,23 +249,22 @@ TEST_F(GenerationTest, MatingCases) {
         " 12000 ile  12000 çiftleşti ve  12000 doğdu.",
     };
     EXPECT_EQ(matingLines(), expected);
-    EXPECT_EQ(h.form.module1.mutasyonSayisi, 5);
-    EXPECT_EQ(pop.genler[7], 77777) << "a survivor's gene is never changed";
-    EXPECT_EQ(pop.basamaklar[7][1], 7) << "its digits are rebuilt from the gene";
-    EXPECT_EQ(pop.mutantGenler[3], 97777);
-    EXPECT_EQ(pop.genler[14], 13045);
-    EXPECT_EQ(pop.genler[15], -7110);
+    EXPECT_EQ(h.form.run().module1().mutasyonSayisi, 5);
+    EXPECT_EQ(shown().genler[7], 77777) << "a survivor's gene is never changed";
+    EXPECT_EQ(shown().basamaklar[7][1], 7) << "its digits are rebuilt from the gene";
+    EXPECT_EQ(shown().mutantGenler[3], 97777);
+    EXPECT_EQ(shown().genler[14], 13045);
+    EXPECT_EQ(shown().genler[15], -7110);
 }
 
 // A whole tick: the ranking, death lines, matings, lists (survivors first, then the
 // children), counters and panel, against a hand-worked run.
 TEST_F(GenerationTest, WholeTickAgainstHandWorkedRun) {
-    const double genes[20] = {55555, 12345, 66666, 99999, 60000, 70000, 50505, 43210, 66666, 66666,
-                              66666, 66666, 67312, 80808, 66666, 66666, 66666, 97531, 66666, 67321};
-    for (int i = 1; i <= 20; ++i) {
-        h.place(i, genes[i - 1]);
-    }
-    h.form.module1.enIyiUyum = 277;
+    Module1 m = FormHarness::defaultModule();
+    m.enIyiUyum = 277;
+    h.setGenes({55555, 12345, 66666, 99999, 60000, 70000, 50505, 43210, 66666, 66666,
+                66666, 66666, 67312, 80808, 66666, 66666, 66666, 97531, 66666, 67321},
+               m);
     scriptMatings({mating(1, 2, 50, 1, 1, 1), mating(3, 3, 4, 4, 2, 1), mating(2, 5, 0, 3, 1, 2),
                    mating(5, 2, 99, 2, 1, 1), mating(10, 1, 3, 1, 2, 2), mating(4, 4, 70, 5, 1, 1),
                    mating(6, 7, 5, 2, 2, 1), mating(7, 6, 4, 2, 2, 1), mating(8, 9, 1, 5, 1, 1),
@@ -345,10 +319,10 @@ TEST_F(GenerationTest, WholeTickAgainstHandWorkedRun) {
     EXPECT_EQ(h.ops.text(Control::tenk), "99999");
     EXPECT_EQ(h.ops.text(Control::tenk2), "632");
     EXPECT_EQ(h.random.calls, 60);
-    EXPECT_EQ(pop.yeniGenler, pop.genler);
+    EXPECT_EQ(shown().yeniGenler, shown().genler);
     for (int i = 1; i <= 20; ++i) {
-        const auto d = pop.basamaklar[i];
-        EXPECT_EQ(10000 * d[1] + 1000 * d[2] + 100 * d[3] + 10 * d[4] + d[5], pop.genler[i])
+        const auto d = shown().basamaklar[i];
+        EXPECT_EQ(10000 * d[1] + 1000 * d[2] + 100 * d[3] + 10 * d[4] + d[5], shown().genler[i])
             << "digits rebuilt from the genes, mutations undone, at " << i;
     }
     EXPECT_EQ(h.ops.beeps, 0);
@@ -362,11 +336,12 @@ TEST_F(GenerationTest, WholeTickAgainstHandWorkedRun) {
 TEST_F(GenerationTest, StopsOnlyWhenTenSurvivorsHitTheTarget) {
     for (int zeros : {9, 10, 20}) {
         FormHarness o;
-        useDefaultFunction(o.form.module1);
         o.ops.setText(Control::Text3, "0");
-        for (int i = 1; i <= 20; ++i) {
-            o.place(i, i <= zeros ? 67312 : 55555);
+        std::array<double, 20> genes{};
+        for (std::size_t k = 0; k < 20; ++k) {
+            genes[k] = static_cast<int>(k) < zeros ? 67312 : 55555;
         }
+        o.setGenes(genes);
         // Every child is a copy of a zero-fitness survivor's gene.
         for (int r = 0; r < 20; ++r) {
             o.random.script(mating(1, 1, 50, 1, 1, 1));
@@ -393,13 +368,13 @@ TEST_F(GenerationTest, StopsOnlyWhenTenSurvivorsHitTheTarget) {
 // A target typed during a run is the target of the re-evaluation at the end of the tick.
 TEST_F(GenerationTest, ReEvaluationReadsTheTargetAgain) {
     h.ops.setText(Control::Text3, "0");
-    for (int i = 1; i <= 20; ++i) {
-        h.place(i, 67312);
-    }
+    std::array<double, 20> genes{};
+    genes.fill(67312);
+    h.setGenes(genes);
     h.ops.setText(Control::Text1, "300");
     h.form.Timer1_Timer();
     EXPECT_EQ(h.ops.list(Control::uyl)[0], "23");
-    EXPECT_EQ(pop.uyumlar[20], 23);
+    EXPECT_EQ(shown().uyumlar[20], 23);
     EXPECT_EQ(h.ops.beeps, 0);
 }
 

@@ -23,7 +23,7 @@ constexpr std::uint64_t kChunk = History::kChunkGenerations;
 // and one that is no number included). The summaries say what the lists held.
 TEST(HistoryTest, ReplayGivesBackEveryGenerationTheWindowMade) {
     const RecordedRun run(2 * static_cast<int>(kChunk) + 600);
-    const History& history = run.h.form.history();
+    const History& history = run.h.form.run().history();
     ASSERT_EQ(history.size(), run.listed.size());
     EXPECT_EQ(history.firstGeneration(), 1);
     EXPECT_EQ(history.firstOpenable(), 0U);
@@ -115,8 +115,8 @@ TEST(HistoryTest, TheHistoryBelongsToTheRun) {
     };
     for (const Step& s : steps) {
         s.act(h);
-        EXPECT_EQ(h.form.history().size(), s.size) << s.what;
-        EXPECT_EQ(h.form.history().firstGeneration(), s.first) << s.what;
+        EXPECT_EQ(h.form.run().history().size(), s.size) << s.what;
+        EXPECT_EQ(h.form.run().history().firstGeneration(), s.first) << s.what;
     }
 }
 
@@ -125,14 +125,14 @@ std::vector<GenerationRecord> quietRecords(QuietRun& run, History& history, int 
                                            const std::function<bool(std::uint64_t)>& keep) {
     std::vector<GenerationRecord> kept(static_cast<std::size_t>(generations) + 1);
     run.prepare();
-    history.start(run.preparation(), run.module1());
-    summaries.push_back(summarize(run.preparation().genes, run.preparation().fitness));
+    history.start(run.run().preparation(), run.run().module1());
+    summaries.push_back(summarize(run.run().preparation().genes, run.run().preparation().fitness));
     for (int g = 1; g <= generations; ++g) {
         run.tick();
-        history.append(run.record());
-        summaries.push_back(summarize(run.record().genes, run.record().fitness));
+        history.append(run.run().record());
+        summaries.push_back(summarize(run.run().record().genes, run.run().record().fitness));
         if (keep(static_cast<std::uint64_t>(g))) {
-            kept[static_cast<std::size_t>(g)] = run.record();
+            kept[static_cast<std::size_t>(g)] = run.run().record();
         }
     }
     return kept;

@@ -23,7 +23,7 @@ TEST(HistoryViewTest, PagesEqualWhatTheWindowShowed) {
     ASSERT_GT(run.shown.size(), 50U);
     for (const auto& [index, shown] : run.shown) {
         SCOPED_TRACE(::testing::Message() << "index " << index);
-        ASSERT_TRUE(reader.open(run.h.form.history(), index, page));
+        ASSERT_TRUE(reader.open(run.h.form.run().history(), index, page));
         EXPECT_EQ(page.generation, static_cast<double>(index) + 1);
         EXPECT_EQ(std::vector<std::string>(page.genes.begin(), page.genes.end()), shown.genes);
         EXPECT_EQ(std::vector<std::string>(page.values.begin(), page.values.end()), shown.values);
@@ -31,7 +31,7 @@ TEST(HistoryViewTest, PagesEqualWhatTheWindowShowed) {
                   shown.fitness);
         EXPECT_EQ(std::vector<std::string>(page.report.begin(), page.report.end()), shown.report);
     }
-    EXPECT_FALSE(reader.open(run.h.form.history(), run.h.form.history().size(), page));
+    EXPECT_FALSE(reader.open(run.h.form.run().history(), run.h.form.run().history().size(), page));
 }
 
 History quietHistory(int generations, const char* target = "100000") {
@@ -41,10 +41,10 @@ History quietHistory(int generations, const char* target = "100000") {
     QuietRun run(inputs, 31);
     run.prepare();
     History history;
-    history.start(run.preparation(), run.module1());
+    history.start(run.run().preparation(), run.run().module1());
     for (int g = 0; g < generations; ++g) {
         run.tick();
-        history.append(run.record());
+        history.append(run.run().record());
     }
     return history;
 }

@@ -58,11 +58,12 @@ TEST(MessagesTest, EveryTextHasBothLanguages) {
 // same places; the language can change in the middle of a run.
 TEST(MessagesTest, NarrationAndListsFollowTheLanguage) {
     FormHarness h;
-    useDefaultFunction(h.form.module1);
     h.ops.setText(Control::Text3, "0");
-    for (int i = 1; i <= 20; ++i) {
-        h.place(i, 10000 + i);
+    std::array<double, 20> genes{};
+    for (std::size_t k = 0; k < 20; ++k) {
+        genes[k] = 10001 + static_cast<double>(k);
     }
+    h.setGenes(genes);
     h.random.script(mating(1, 2, 50, 1, 1, 1));
     setLanguage(Language::English);
     h.form.Timer1_Timer();

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <limits>
+#include <optional>
 
 namespace ga::test {
 namespace {
@@ -21,34 +22,43 @@ class PanelAndChartTest : public ::testing::Test {
     FormHarness h;
 
     void SetUp() override {
-        useDefaultFunction(h.form.module1);
         h.form.Form_Load();
         h.ops.setText(Control::Text3, "0");
     }
 
     // Runs one tick on a population with the given fitness values (in ranked order) and
-    // genes, keeping the best and worst record that is set: nothing beats it.
-    void tickWith(const std::array<double, 20>& fitness, double survivorGene) {
-        Population& p = h.form.population;
+    // genes, keeping the best and worst record that is set (the run's, or `m`'s): nothing
+    // beats it.
+    void tickWith(const std::array<double, 20>& fitness, double survivorGene,
+                  const std::optional<Module1>& m = std::nullopt) {
+        Population p;
         for (int i = 1; i <= 20; ++i) {
             p.genler[i] = survivorGene;
             basamaklaraAyir(p, i);
             p.uyumlar[i] = fitness[static_cast<std::size_t>(i - 1)];
         }
+        h.setRun(p, m ? *m : module());
         h.ops.circles.clear();
         h.form.Timer1_Timer();
     }
 
     // Shows the given best and worst genes in the panel through a tick that keeps them.
     void showRecord(double best, double worst) {
-        Module1& m = h.form.module1;
+        Module1 m = module();
         m.enIyiGen = best;
         m.enIyiUyum = -1;
         m.enKotuGen = worst;
         m.enKotuUyum = std::numeric_limits<double>::infinity();
         std::array<double, 20> fitness{};
         fitness.fill(5);
-        tickWith(fitness, 55555);
+        tickWith(fitness, 55555, m);
+    }
+
+    // The run-wide values the window's run holds now, with the default function.
+    [[nodiscard]] Module1 module() const {
+        Module1 m = h.form.run().module1();
+        useDefaultFunction(m);
+        return m;
     }
 
     std::array<Colour, 5> row(int item) const {
@@ -120,11 +130,14 @@ TEST_F(PanelAndChartTest, StartValuesOnShow) {
 // Fractional fitness shows with the locale's separator and a zero before it.
 TEST_F(PanelAndChartTest, FractionalFitnessUsesTheSeparator) {
     FormHarness o{","};
-    o.form.module1.enIyiUyum = 0.25;
-    o.form.module1.enKotuUyum = 1234.5;
+    Module1 m;
+    m.enIyiUyum = 0.25;
+    m.enKotuUyum = 1234.5;
+    Population p;
     for (int i = 1; i <= 20; ++i) {
-        o.form.population.uyumlar[i] = 5; // beats neither
+        p.uyumlar[i] = 5; // beats neither
     }
+    o.setRun(p, m);
     o.form.Timer1_Timer();
     EXPECT_EQ(o.ops.text(Control::teni2), "0,25");
     EXPECT_EQ(o.ops.text(Control::tenk2), "1234,5");
@@ -159,7 +172,6 @@ TEST_F(PanelAndChartTest, CirclesTheirColoursAndPositions) {
     }
     EXPECT_EQ(gene[0].y, 50000.0F);
     EXPECT_EQ(red(gene[0].colour), 100);
-    EXPECT_EQ(h.form.module1.noktaSayisi, 20);
 
     const double genes[] = {10000, 99999, 2345, -7655, 102345, 127999, 128000};
     const int geneRed[] = {20, 199, 4, 0, 204, 255, 255};
@@ -172,9 +184,11 @@ TEST_F(PanelAndChartTest, CirclesTheirColoursAndPositions) {
 // A whole tick after load draws forty circles, the first pair at x = 1 and the last at
 // x = 20; the fitness chart shows the entering generation, the gene chart the new one.
 TEST_F(PanelAndChartTest, TickDrawsTwentyPairsFromXOne) {
-    for (int i = 1; i <= 20; ++i) {
-        h.place(i, i <= 10 ? 67312 : 99999);
+    std::array<double, 20> genes{};
+    for (std::size_t k = 0; k < 20; ++k) {
+        genes[k] = k < 10 ? 67312 : 99999;
     }
+    h.setGenes(genes, module());
     h.form.Command2_Click();
     h.form.Timer1_Timer();
     ASSERT_EQ(h.ops.circles.size(), 40U);

@@ -36,7 +36,7 @@ struct RecordedRun {
         h.form.Form_Load();
         h.form.Command1_Click();
         h.form.Command2_Click();
-        prepared = h.form.lastPreparation();
+        prepared = h.form.run().preparation();
         records.resize(1);
         listed.push_back({prepared.genes, prepared.values, prepared.fitness});
         shown[0] = {
@@ -48,7 +48,7 @@ struct RecordedRun {
             // The log holds only this tick's lines.
             h.ops.lists[static_cast<std::size_t>(Control::List1)].clear();
             h.form.Timer1_Timer();
-            records.push_back(h.form.lastGeneration());
+            records.push_back(h.form.run().record());
             const GenerationRecord& r = records.back();
             listed.push_back({r.genes, r.values, r.fitness});
             if (g % 97 == 0 || g % 256 <= 1 || g % 256 == 255 || g > generations - 3) {

@@ -30,7 +30,7 @@ TEST_F(RunControlTest, LoadSetsStartValues) {
     EXPECT_EQ(s1.width, 2000);
     EXPECT_EQ(s1.height, -554);
     EXPECT_EQ(ops.chartScale(Control::Picture2).height, 99999);
-    const auto& m = form.module1;
+    const auto& m = form.run().module1();
     EXPECT_EQ(m.nesilSayisi, 1);
     EXPECT_EQ(m.mutasyonSayisi, 0);
     EXPECT_EQ(m.enKotuGen, 99999);
@@ -73,9 +73,8 @@ TEST_F(RunControlTest, StopThenStartContinues) {
     form.Command3_Click();
     form.Command2_Click();
     form.Timer1_Timer();
-    EXPECT_EQ(form.module1.nesilSayisi, 3);
-    EXPECT_EQ(form.module1.noktaSayisi, 40);
-    EXPECT_EQ(ops.circles.back().x, 40.0F);
+    EXPECT_EQ(form.run().module1().nesilSayisi, 3);
+    EXPECT_EQ(ops.circles.back().x, 40.0F) << "the chart position goes on";
     EXPECT_EQ(ops.text(Control::nesil), " 3");
 }
 
@@ -85,18 +84,18 @@ TEST_F(RunControlTest, PrepareWhileRunning) {
     form.Command1_Click();
     form.Command2_Click();
     form.Timer1_Timer();
-    const auto before = form.module1;
-    const auto genes = form.population.genler;
+    const auto before = form.run().module1();
+    const auto genes = form.run().population().genler;
     form.Command1_Click();
     EXPECT_TRUE(ops.isEnabled(Control::Timer1));
     EXPECT_EQ(ops.text(Control::status), "Hazırlandı. Başlatınız...");
-    EXPECT_NE(form.population.genler, genes);
-    EXPECT_EQ(form.module1.nesilSayisi, before.nesilSayisi);
-    EXPECT_EQ(form.module1.noktaSayisi, before.noktaSayisi);
-    EXPECT_EQ(form.module1.mutasyonSayisi, before.mutasyonSayisi);
+    EXPECT_NE(form.run().population().genler, genes);
+    EXPECT_EQ(form.run().module1().nesilSayisi, before.nesilSayisi);
+    EXPECT_EQ(form.run().module1().noktaSayisi, before.noktaSayisi);
+    EXPECT_EQ(form.run().module1().mutasyonSayisi, before.mutasyonSayisi);
     EXPECT_EQ(ops.list(Control::Gen).size(), 40U);
     form.Timer1_Timer();
-    EXPECT_EQ(form.module1.nesilSayisi, before.nesilSayisi + 1);
+    EXPECT_EQ(form.run().module1().nesilSayisi, before.nesilSayisi + 1);
     EXPECT_EQ(ops.list(Control::Gen).size(), 20U);
 }
 
@@ -131,25 +130,26 @@ TEST_F(RunControlTest, ResetMidRun) {
     }
     EXPECT_EQ(ops.text(Control::status), "Sıfırlandı. Tekrar başlatılma bekleniyor...");
     EXPECT_EQ(h.random.seeds.back(), std::bit_cast<std::uint32_t>(100.25F));
-    EXPECT_EQ(form.module1.enIyiUyum, 500) << "the target as Text1 reads at the reset";
-    EXPECT_EQ(form.module1.nesilSayisi, 1);
-    EXPECT_EQ(form.module1.noktaSayisi, 0);
+    EXPECT_EQ(form.run().module1().enIyiUyum, 500) << "the target as Text1 reads at the reset";
+    EXPECT_EQ(form.run().module1().nesilSayisi, 1);
+    EXPECT_EQ(form.run().module1().noktaSayisi, 0);
     EXPECT_EQ(ops.chartScale(Control::Picture1).height, -1000);
-    EXPECT_NE(form.population.genler[1], 0) << "the arrays are not emptied";
+    EXPECT_NE(form.run().population().genler[1], 0) << "the arrays are not emptied";
 }
 
 // A target typed between "Sıfırla" and the next tick is the start value of the best
 // fitness: a ranking that finds nothing below it leaves gene 0 with that value on show.
 TEST_F(RunControlTest, NewTargetAfterResetIsTheBestStartValue) {
-    useDefaultFunction(form.module1);
     ops.setText(Control::Text3, "0");
     ops.setText(Control::Text1, "5");
     form.Command4_Click();
-    EXPECT_EQ(form.module1.enIyiUyum, 5);
+    EXPECT_EQ(form.run().module1().enIyiUyum, 5);
     ops.setText(Control::Text1, "277");
-    for (int i = 1; i <= 20; ++i) {
-        h.place(i, 55555); // fitness 92, above the start value
-    }
+    Module1 m = form.run().module1();
+    useDefaultFunction(m);
+    std::array<double, 20> genes{};
+    genes.fill(55555); // fitness 92, above the start value
+    h.setGenes(genes, m);
     form.Timer1_Timer();
     EXPECT_EQ(ops.text(Control::teni), "0");
     EXPECT_EQ(ops.text(Control::teni2), "5");
@@ -186,8 +186,8 @@ TEST_F(RunControlTest, DefaultRunReachesTheTarget) {
         EXPECT_EQ(o.ops.text(Control::status), "Sonuca ulaşıldı. Sonuçları kontrol ediniz.");
         EXPECT_EQ(o.ops.beeps, 1);
         for (int i = 1; i <= 10; ++i) {
-            EXPECT_EQ(o.form.population.uyumlar[i], 0);
-            EXPECT_EQ(o.form.population.sonuclar[i], 277);
+            EXPECT_EQ(o.form.run().population().uyumlar[i], 0);
+            EXPECT_EQ(o.form.run().population().sonuclar[i], 277);
         }
     }
 }

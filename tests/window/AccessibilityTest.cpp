@@ -117,8 +117,8 @@ void AccessibilityTest::statusChartsAndSquaresDescribeTheRun() {
     QVERIFY(accessibleText(get<QWidget>(Control::Picture2), QAccessible::Description)
                 .contains(QStringLiteral("Çizilen nokta sayısı: 20.")));
 
-    const auto best = ga::splitDigits(window->form().module1.enIyiGen);
-    const auto worst = ga::splitDigits(window->form().module1.enKotuGen);
+    const auto best = ga::splitDigits(window->form().run().module1().enIyiGen);
+    const auto worst = ga::splitDigits(window->form().run().module1().enKotuGen);
     for (int p = 1; p <= 5; ++p) {
         QCOMPARE(accessibleText(window->control(ga::colourSquare(p, 0)), QAccessible::Name),
                  QStringLiteral("En iyi gen, %1. basamak: %2").arg(p).arg(best[p]));

@@ -294,8 +294,8 @@ void ExperimentWindowTest::cancelKeepsTheFinishedRunsAndTheyCanBeSaved() {
     field<QSpinBox>(w, "threads")->setValue(1);
     press(w, "start");
     QTRY_VERIFY(w->experiment()->runsDone() >= 1);
-    const double before = window->form().module1.nesilSayisi;
-    QTRY_VERIFY(window->form().module1.nesilSayisi > before + 2);
+    const double before = window->form().run().module1().nesilSayisi;
+    QTRY_VERIFY(window->form().run().module1().nesilSayisi > before + 2);
     QVERIFY(w->running());
     press(w, "cancel");
     QTRY_VERIFY(!w->running());

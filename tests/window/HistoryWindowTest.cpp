@@ -167,7 +167,7 @@ void HistoryWindowTest::followsTheRunAndShowsWhatTheWindowShowed() {
     QVERIFY(history->following());
     press(Control::Command3);
     showNow();
-    const int last = static_cast<int>(window->form().module1.nesilSayisi);
+    const int last = static_cast<int>(window->form().run().module1().nesilSayisi);
     QTRY_COMPARE(history->spinBox()->value(), last);
     QVERIFY(history->isVisible());
     QCOMPARE(text(Control::nesil).trimmed(), QString::number(last));
@@ -289,7 +289,7 @@ void HistoryWindowTest::familyTreeFromTheKeyboard() {
     QCOMPARE(tree->depthBox()->value(), 6);
 
     ga::HistoryReplay replay;
-    QVERIFY(replay.seek(window->form().history(), 250));
+    QVERIFY(replay.seek(window->form().run().history(), 250));
     const ga::GenerationRecord& g = replay.record();
     const ga::MatingChoice& mating = g.matings[4];
     const auto gene = [](double v) { return QString::fromStdString(ga::CStr(v, ".")); };

@@ -1,5 +1,6 @@
 #include "engine/Objective.h"
 #include "form/Form1.h"
+#include "form/FormState.h"
 #include "runtime/Convert.h"
 #include "tests/window/WindowFixture.h"
 #include "tests/window/WindowTestMain.h"
@@ -45,13 +46,33 @@ class HostileInputTest : public ga::test::WindowFixture {
   private:
     // What pasting leaves in the box (typing would take long for the longest texts).
     void paste(Control box, const QString& text) { get<QLineEdit>(box)->setText(text); }
-    // Puts a gene at position i, evaluated with the function of the last "Hazırla".
-    void setGene(int i, double gene) {
+    // Opens the run the window holds as if "Hazırla" had prepared `gene` at positions
+    // first..last, as a session saved then brings it back.
+    void setGenes(int first, int last, double gene) {
         ga::Form1& form = window->form();
+        ga::FormState s = form.capture();
         ga::Objective f;
-        f.use(form.module1);
-        form.population.genler[static_cast<std::size_t>(i)] = gene;
-        f.evaluate(form.population, i, ga::Val(text(Control::Text1).toStdString()));
+        f.use(s.module1);
+        ga::PreparationRecord prepared;
+        prepared.target = ga::Val(text(Control::Text1).toStdString());
+        for (int i = 1; i <= ga::kPopulation; ++i) {
+            if (i >= first && i <= last) {
+                s.population.genler[static_cast<std::size_t>(i)] = gene;
+            }
+            f.evaluate(s.population, i, prepared.target);
+            const auto k = static_cast<std::size_t>(i - 1);
+            prepared.genes[k] = s.population.genler[static_cast<std::size_t>(i)];
+            prepared.values[k] = s.population.sonuclar[static_cast<std::size_t>(i)];
+            prepared.fitness[k] = s.population.uyumlar[static_cast<std::size_t>(i)];
+        }
+        ga::History history;
+        history.start(prepared, s.module1);
+        s.history = history.data();
+        ga::StateError error = ga::StateError::None;
+        ga::HistoryError historyError = ga::HistoryError::None;
+        auto checked = ga::checkState(std::move(s), error, historyError);
+        QVERIFY(checked);
+        form.restore(std::move(*checked));
     }
     void tick() {
         window->timer()->stop();
@@ -125,9 +146,7 @@ void HostileInputTest::functionsWithNoFiniteValue() {
     QCOMPARE(openBoxes().size(), 0);
     verifyDefinedTexts(false); // the result boxes still show their "-" until a tick
     // A population of that one gene breeds only copies of it.
-    for (int i = 1; i <= 20; ++i) {
-        setGene(i, gene);
-    }
+    setGenes(1, 20, gene);
     paste(Control::Text3, QStringLiteral("0"));
     tick();
     verifyDefinedTexts();
@@ -144,12 +163,12 @@ void HostileInputTest::negativeDigitWithFractionalExponent() {
     paste(Control::pa, QStringLiteral("0.5"));
     press(Control::Command1);
     ga::Form1& form = window->form();
-    setGene(1, -7655);
-    QVERIFY(std::isinf(form.population.uyumlar[1]));
+    setGenes(1, 1, -7655);
+    QVERIFY(std::isinf(form.run().population().uyumlar[1]));
     paste(Control::Text3, QStringLiteral("0"));
     tick();
     // Ranked last, recorded as the worst individual, and gone from the population.
-    QCOMPARE(form.module1.enKotuGen, -7655.0);
+    QCOMPARE(form.run().module1().enKotuGen, -7655.0);
     verifyDefinedTexts();
     QCOMPARE(get<QLineEdit>(Control::tenk)->text(), QStringLiteral("-7655"));
     QCOMPARE(get<QLineEdit>(Control::tenk2)->text(), QStringLiteral("∞"));

@@ -161,10 +161,10 @@ void RunFromWindowTest::runStopAndReset() {
     QVERIFY(!window->timer()->isActive());
     // Nothing comes after "Durdur": the last tick's changes are on show at once and the
     // panel no longer moves.
-    const double stoppedAt = window->form().module1.nesilSayisi;
+    const double stoppedAt = window->form().run().module1().nesilSayisi;
     QCOMPARE(text(Control::nesil).trimmed().toDouble(), stoppedAt);
     QCoreApplication::processEvents();
-    QCOMPARE(window->form().module1.nesilSayisi, stoppedAt);
+    QCOMPARE(window->form().run().module1().nesilSayisi, stoppedAt);
 
     QCOMPARE(get<QListWidget>(Control::Gen)->count(), 20);
     auto* log = get<ga::qt::ReportLog>(Control::List1);

@@ -85,8 +85,8 @@ void RunMenuTest::keysStepStartAndStop() {
     QCOMPARE(get<QListWidget>(Control::Gen)->count(), 20);
     QTest::keyClick(window.get(), Qt::Key_F10);
     // Held down: at most one generation per display frame.
-    QCOMPARE(window->form().module1.nesilSayisi, 2.0);
-    QTRY_COMPARE((step->trigger(), window->form().module1.nesilSayisi), 3.0);
+    QCOMPARE(window->form().run().module1().nesilSayisi, 2.0);
+    QTRY_COMPARE((step->trigger(), window->form().run().module1().nesilSayisi), 3.0);
     QCOMPARE(text(Control::nesil), QStringLiteral(" 3"));
 
     QTest::keyClick(window.get(), Qt::Key_F5);
@@ -109,7 +109,7 @@ void RunMenuTest::keysStepStartAndStop() {
 // range gets a message and changes nothing; a good one is fixed at once, so "Sıfırla",
 // "Hazırla" replays the same population.
 void RunMenuTest::seedDialogRefusesBadSeedsAndFixesGoodOnes() {
-    const std::uint32_t clockSeed = window->form().seed();
+    const std::uint32_t clockSeed = window->form().run().seed();
     ga::qt::SeedDialog* dialog = nullptr;
     openSeedDialog(dialog);
     QVERIFY(dialog != nullptr);
@@ -130,7 +130,7 @@ void RunMenuTest::seedDialogRefusesBadSeedsAndFixesGoodOnes() {
         QTest::keyClick(seed, Qt::Key_Return);
         QVERIFY2(dialog->isVisible(), bad);
         QVERIFY2(error->text().contains(QStringLiteral("tam sayı")), bad);
-        QCOMPARE(window->form().seed(), clockSeed);
+        QCOMPARE(window->form().run().seed(), clockSeed);
         QVERIFY(!window->form().fixedSeed());
     }
 
@@ -140,7 +140,7 @@ void RunMenuTest::seedDialogRefusesBadSeedsAndFixesGoodOnes() {
     QTest::keyClick(seed, Qt::Key_Return);
     QTRY_VERIFY(window->findChild<ga::qt::SeedDialog*>() == nullptr);
     QCOMPARE(window->form().fixedSeed(), std::optional<std::uint32_t>(1234567));
-    QCOMPARE(window->form().seed(), 1234567U);
+    QCOMPARE(window->form().run().seed(), 1234567U);
 
     press(Control::Command1);
     const QStringList first = lines(get<QListWidget>(Control::Gen));
@@ -166,19 +166,19 @@ void RunMenuTest::languageSwitchKeepsTheRun() {
     type(Control::Text4, QStringLiteral("1000"));
     press(Control::Command1);
     press(Control::Command2);
-    QTRY_VERIFY(window->form().module1.nesilSayisi >= 3);
+    QTRY_VERIFY(window->form().run().module1().nesilSayisi >= 3);
     auto* log = window->findChild<QWidget*>(QStringLiteral("List1"));
     QVERIFY(log != nullptr);
 
     action("englishAction")->trigger();
     QVERIFY(window->timer()->isActive());
-    const double at = window->form().module1.nesilSayisi;
+    const double at = window->form().run().module1().nesilSayisi;
     QCOMPARE(get<QPushButton>(Control::Command1)->text(), QStringLiteral("Prepare"));
     QCOMPARE(get<QLabel>(Control::status)->text(), QStringLiteral("Started. Running..."));
     QCOMPARE(window->menuBar()->actions()[2]->text(), QStringLiteral("&Run"));
     QCOMPARE(get<QWidget>(Control::Text1)->accessibleName(), QStringLiteral("Target number"));
     QCOMPARE(QSettings().value(QStringLiteral("language")).toString(), QStringLiteral("en"));
-    QTRY_VERIFY(window->form().module1.nesilSayisi > at + 2);
+    QTRY_VERIFY(window->form().run().module1().nesilSayisi > at + 2);
 
     press(Control::Command3);
     action("turkishAction")->trigger();

@@ -261,7 +261,7 @@ void SessionWindowTest::hostileFilesChangeNothing() {
     QCOMPARE(window->windowTitle(), title);
     // The run goes on as if nothing had been tried.
     window->form().stepOnce();
-    QCOMPARE(window->form().module1.nesilSayisi, 15.0);
+    QCOMPARE(window->form().run().module1().nesilSayisi, 15.0);
 }
 
 // A session file dropped on the window opens; other files are not taken.
@@ -369,7 +369,7 @@ void SessionWindowTest::numbersReadBackBitForBit() {
     QCOMPARE(read.charts, state.charts);
     // Written again, the document is the same.
     ga::FormState again = read;
-    again.history = window->form().history().data();
+    again.history = window->form().run().history().data();
     QCOMPARE(ga::session::toJson(again, QStringLiteral("1.0.0")), json);
 }
 
