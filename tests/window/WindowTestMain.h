@@ -15,8 +15,8 @@ bool registerWindowTest(const char* name, WindowTestFactory make);
 } // namespace ga::test
 
 // Registers a QtTest class with the window-test program (in place of QTEST_MAIN).
-#define GA_WINDOW_TEST(TestClass)                                                              \
-    namespace {                                                                                \
-    [[maybe_unused]] const bool registered##TestClass = ga::test::registerWindowTest(          \
-        #TestClass, [] { return std::unique_ptr<QObject>(std::make_unique<TestClass>()); });   \
+#define GA_WINDOW_TEST(TestClass)                                                                  \
+    namespace {                                                                                    \
+    [[maybe_unused]] const bool registered##TestClass = ga::test::registerWindowTest(              \
+        #TestClass, [] { return std::unique_ptr<QObject>(std::make_unique<TestClass>()); });       \
     }
