@@ -112,8 +112,8 @@ std::optional<std::array<std::string, 5>> fiveTexts(const QString& text) {
 
 // Reads the experiment's options into `result`; false with result.error set when one is
 // refused. The options of an experiment mean nothing without --experiment.
-bool readExperiment(const QCommandLineParser& parser, const ExperimentOptions& o,
-                    CommandLine& result) {
+bool readExperimentOptions(const QCommandLineParser& parser, const ExperimentOptions& o,
+                           CommandLine& result) {
     const auto refuse = [&result](const QString& error) {
         result.action = CommandLine::Action::Error;
         result.error = error;
@@ -213,6 +213,7 @@ bool readExperiment(const QCommandLineParser& parser, const ExperimentOptions& o
             option = &o.maxGenerations;
             break;
         case ExperimentField::Seed:
+            // --seed is not an experiment option: it is read above, for the window too.
             return refuse(
                 QStringLiteral("--seed: %1")
                     .arg(fromUtf8(experimentErrorText(reading.error, Language::English))));
@@ -318,7 +319,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             return result;
         }
     }
-    readExperiment(parser, experimentOptions, result);
+    readExperimentOptions(parser, experimentOptions, result);
     return result;
 }
 
