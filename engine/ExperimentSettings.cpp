@@ -1,6 +1,7 @@
 #include "engine/ExperimentSettings.h"
 
 #include "runtime/Convert.h"
+#include "runtime/Random.h"
 
 #include <algorithm>
 #include <charconv>
@@ -237,6 +238,80 @@ ExperimentError check(const ExperimentSettings& settings) {
         return ExperimentError::BadThreads;
     }
     return ExperimentError::None;
+}
+
+ExperimentReading readExperiment(const ExperimentTexts& texts) {
+    using F = ExperimentField;
+    ExperimentReading reading;
+    const auto refuse = [&reading](ExperimentError error, F field, std::size_t index = 0) {
+        reading.error = error;
+        reading.field = field;
+        reading.index = index;
+        return reading;
+    };
+    ExperimentSettings s;
+    const auto varied = parseVariedSetting(texts.varied);
+    if (!varied) {
+        return refuse(ExperimentError::UnknownSetting, F::Varied);
+    }
+    s.varied = *varied;
+    for (std::size_t j = 0; j < 5; ++j) {
+        auto coefficient = numberAsTyped(texts.inputs.coefficients.at(j));
+        if (!coefficient) {
+            return refuse(ExperimentError::BadCoefficient, F::Coefficient, j);
+        }
+        s.inputs.coefficients.at(j) = std::move(*coefficient);
+        auto exponent = numberAsTyped(texts.inputs.exponents.at(j));
+        if (!exponent) {
+            return refuse(ExperimentError::BadExponent, F::Exponent, j);
+        }
+        s.inputs.exponents.at(j) = std::move(*exponent);
+    }
+    if (s.varied == VariedSetting::Mutation) {
+        auto target = numberAsTyped(texts.inputs.target);
+        if (!target || !acceptableTarget(Val(*target))) {
+            return refuse(ExperimentError::TargetRefused, F::Target);
+        }
+        s.inputs.target = std::move(*target);
+    } else {
+        auto mutation = numberAsTyped(texts.inputs.mutation);
+        if (!mutation) {
+            return refuse(ExperimentError::BadMutation, F::Mutation);
+        }
+        s.inputs.mutation = std::move(*mutation);
+    }
+    ValueList values = parseValues(texts.values);
+    if (values.error != ExperimentError::None) {
+        return refuse(values.error, F::Values);
+    }
+    s.values = std::move(values.values);
+    const auto runs = parseSeed(texts.runsPerSetting);
+    if (!runs || *runs == 0) {
+        return refuse(ExperimentError::BadRuns, F::Runs);
+    }
+    s.runsPerSetting = *runs;
+    const auto limit = parseSeed(texts.generationLimit);
+    if (!limit || *limit == 0 || *limit > kMaxGenerationLimit) {
+        return refuse(ExperimentError::BadLimit, F::Limit);
+    }
+    s.generationLimit = *limit;
+    const auto seed = parseSeed(texts.baseSeed);
+    if (!seed) {
+        return refuse(ExperimentError::BadSeed, F::Seed);
+    }
+    s.baseSeed = *seed;
+    const auto threads = parseSeed(texts.threads);
+    if (!threads || *threads == 0 || *threads > kMaxThreads) {
+        return refuse(ExperimentError::BadThreads, F::Threads);
+    }
+    s.threads = *threads;
+    // What is left is how the values and the runs go together: too many in all, or a
+    // varied target out of range; both are about the values typed.
+    if (const ExperimentError error = check(s); error != ExperimentError::None) {
+        return refuse(error, F::Values);
+    }
+    reading.settings = std::move(s);
+    return reading;
 }
 
 RunInputs inputsFor(const ExperimentSettings& settings, std::size_t s) {

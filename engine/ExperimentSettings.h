@@ -30,6 +30,24 @@ enum class ExperimentError : std::uint8_t {
     BadLimit,       // a generation limit not a whole number from 1 to kMaxGenerationLimit
     BadSeed,        // a base seed not a whole number from 0 to 4294967295
     BadThreads,     // a thread count not a whole number from 1 to kMaxThreads
+    BadMutation,    // a fixed mutation percentage that is not a number
+    BadCoefficient, // a coefficient of the objective function that is not a number
+    BadExponent,    // an exponent of the objective function that is not a number
+};
+
+// Which input a refusal is about, so that the window can take the person back to its box
+// and the command line can name its option.
+enum class ExperimentField : std::uint8_t {
+    Varied,
+    Values,
+    Target,
+    Mutation,
+    Coefficient,
+    Exponent,
+    Runs,
+    Limit,
+    Seed,
+    Threads,
 };
 
 // An experiment of more runs than this, in all, would keep a classroom machine busy for
@@ -51,6 +69,27 @@ struct ExperimentSettings {
     std::uint32_t generationLimit = 10'000;
     std::uint32_t baseSeed = 1;
     unsigned threads = 1;
+};
+
+// An experiment's settings as a person typed them, in the window's boxes or on the command
+// line; what is not typed keeps its default.
+struct ExperimentTexts {
+    RunInputs inputs;
+    std::string varied = "mutation";
+    std::string values;
+    std::string runsPerSetting = "100";
+    std::string generationLimit = "10000";
+    std::string baseSeed = "1";
+    std::string threads = "1";
+};
+
+// The settings read from their texts, or the first refusal and the input it is about
+// (`index` is the coefficient's or exponent's place, from 0).
+struct ExperimentReading {
+    std::optional<ExperimentSettings> settings;
+    ExperimentError error = ExperimentError::None;
+    ExperimentField field = ExperimentField::Values;
+    std::size_t index = 0;
 };
 
 // The values of the varied setting, or why the text gives none.
@@ -87,6 +126,12 @@ std::string numberText(double value);
 // Whether the settings can run; the first problem found otherwise. Every setting's target,
 // fixed or varied, must be one "Hazırla" accepts.
 ExperimentError check(const ExperimentSettings& settings);
+
+// The one reading of an experiment's settings, for the window and the command line alike.
+// Every number must be typed as a number (a slip such as "5x" is refused, not read as 5);
+// the box of the varied setting is not read, its values come from `values`. The settings
+// returned pass check().
+ExperimentReading readExperiment(const ExperimentTexts& texts);
 
 // The inputs of the runs of setting s (0-based): the fixed texts with the varied one
 // replaced by the setting's value.

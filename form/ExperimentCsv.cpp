@@ -1,5 +1,7 @@
 #include "form/ExperimentCsv.h"
 
+#include "form/SummaryColumns.h"
+
 #include <string>
 
 namespace ga {
@@ -9,10 +11,6 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 // Rows are handed on in pieces of about this size.
 constexpr std::size_t kPiece = std::size_t{64} * 1024;
-
-std::string_view settingName(VariedSetting varied) {
-    return varied == VariedSetting::Target ? "target" : "mutation";
-}
 
 void field(std::string& line, double value) {
     line += numberText(value);
@@ -37,7 +35,8 @@ void endLine(std::string& line) {
 void writeRunsCsv(const ExperimentSettings& settings, const std::vector<RunResult>& results,
                   const CsvSink& write) {
     std::string text;
-    text += settingName(settings.varied);
+    // Its first column is the summary's, named after the varied setting.
+    text += csvHeader(summaryColumns().front(), settings.varied);
     text += ",run,seed,generations,reached,best_gene,best_fitness";
     text += kLineEnd;
     const std::size_t runs = settings.runsPerSetting;
@@ -65,25 +64,14 @@ void writeRunsCsv(const ExperimentSettings& settings, const std::vector<RunResul
 void writeSummaryCsv(VariedSetting varied, const std::vector<SettingSummary>& summaries,
                      const CsvSink& write) {
     std::string text;
-    text += settingName(varied);
-    text += ",runs,not_run,reached,reached_percent,min,lower_quartile,median,mean,"
-            "upper_quartile,max";
-    text += kLineEnd;
+    for (const SummaryColumnDef& column : summaryColumns()) {
+        text += csvHeader(column, varied);
+        text += ',';
+    }
+    endLine(text);
     for (const SettingSummary& s : summaries) {
-        field(text, s.value);
-        field(text, static_cast<double>(s.runs));
-        field(text, static_cast<double>(s.notRun));
-        field(text, static_cast<double>(s.reached));
-        optionalField(text, s.reachedPercent);
-        const auto part = [&s](double Spread::*member) -> std::optional<double> {
-            if (!s.generations) {
-                return std::nullopt;
-            }
-            return (*s.generations).*member;
-        };
-        for (double Spread::*member : {&Spread::min, &Spread::lowerQuartile, &Spread::median,
-                                       &Spread::mean, &Spread::upperQuartile, &Spread::max}) {
-            optionalField(text, part(member));
+        for (const SummaryColumnDef& column : summaryColumns()) {
+            optionalField(text, summaryValue(s, column.id));
         }
         endLine(text);
         if (text.size() >= kPiece) {

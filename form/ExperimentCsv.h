@@ -23,9 +23,10 @@ using CsvSink = std::function<void(std::string_view)>;
 void writeRunsCsv(const ExperimentSettings& settings, const std::vector<RunResult>& results,
                   const CsvSink& write);
 
-// One row per setting: runs, not_run, reached, reached_percent, then the generations to
-// the target: min, lower_quartile, median, mean, upper_quartile, max. A value that does not
-// exist (no run ended, none reached the target) is an empty field.
+// One row per setting, in the summary's columns (SummaryColumns.h): runs, not_run, reached,
+// reached_percent, then the generations to the target: min, lower_quartile, median, mean,
+// upper_quartile, max. A value that does not exist (no run ended, none reached the target)
+// is an empty field.
 void writeSummaryCsv(VariedSetting varied, const std::vector<SettingSummary>& summaries,
                      const CsvSink& write);
 

@@ -52,10 +52,11 @@ constexpr Messages kEnglish{
 };
 
 // Why an experiment cannot start, one text per ExperimentError in its order.
-constexpr std::size_t kExperimentErrors = static_cast<std::size_t>(ExperimentError::BadThreads) + 1;
+constexpr std::size_t kExperimentErrors =
+    static_cast<std::size_t>(ExperimentError::BadExponent) + 1;
 constexpr std::array<std::string_view, kExperimentErrors> kTurkishExperimentErrors{
     "",
-    "Değişen ayar, mutasyon yüzdesi ya da ulaşılacak sayı olabilir.",
+    "Değişen ayar, mutasyon yüzdesi (mutation) ya da ulaşılacak sayı (target) olabilir.",
     "Değerler boş. Bir liste (1, 5, 10) ya da bir aralık (0:100:5) yazınız.",
     "Değerlerden biri sayı değil. Ondalık ayırıcı noktadır (0.5); liste öğeleri virgülle "
     "ayrılır (1, 5, 10).",
@@ -70,11 +71,15 @@ constexpr std::array<std::string_view, kExperimentErrors> kTurkishExperimentErro
     "Nesil sınırı 1 ile 1000000000 arasında bir tam sayı olmalıdır.",
     "Temel tohum 0 ile 4294967295 arasında bir tam sayı olmalıdır.",
     "İş parçacığı sayısı 1 ile 256 arasında bir tam sayı olmalıdır.",
+    "Mutasyon yüzdesi bir sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).",
+    "Amaç fonksiyonunun katsayıları sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).",
+    "Amaç fonksiyonunun üsleri sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).",
 };
 
 constexpr std::array<std::string_view, kExperimentErrors> kEnglishExperimentErrors{
     "",
-    "The varied setting can be the mutation percentage or the target number.",
+    "The varied setting can be the mutation percentage (mutation) or the target number "
+    "(target).",
     "No values. Type a list (1, 5, 10) or a range (0:100:5).",
     "One of the values is not a number. The decimal separator is the point (0.5); list "
     "items are separated by commas (1, 5, 10).",
@@ -88,6 +93,11 @@ constexpr std::array<std::string_view, kExperimentErrors> kEnglishExperimentErro
     "The generation limit must be a whole number from 1 to 1000000000.",
     "The base seed must be a whole number from 0 to 4294967295.",
     "The number of threads must be a whole number from 1 to 256.",
+    "The mutation percentage must be a number. The decimal separator is the point (0.5).",
+    "The coefficients of the objective function must be numbers. The decimal separator is "
+    "the point (0.5).",
+    "The exponents of the objective function must be numbers. The decimal separator is the "
+    "point (0.5).",
 };
 
 // The English captions and names; a control missing here has the same text in both

@@ -2,7 +2,7 @@
 
 #include "form/Messages.h"
 #include "qt/Translations.h"
-#include "runtime/Convert.h"
+#include "qt/Utf8.h"
 #include "runtime/Random.h"
 
 #include <QCommandLineOption>
@@ -97,60 +97,23 @@ QString optionName(const QCommandLineOption& option) {
     return QStringLiteral("--") + option.names().front();
 }
 
-// Why --values is refused, in a line that says what to type instead.
-QString valuesError(ExperimentError error, const QString& text) {
-    switch (error) {
-    case ExperimentError::EmptyValues:
-        return QStringLiteral("--values is empty; give a list such as 1,5,10 or a range such as "
-                              "0:100:5.");
-    case ExperimentError::BadRange:
-        return QStringLiteral("--values: a range is START:END:STEP, such as 0:100:5, not '%1'.")
-            .arg(text);
-    case ExperimentError::ZeroStep:
-        return QStringLiteral("--values: the step of the range '%1' cannot be 0.").arg(text);
-    case ExperimentError::WrongSignStep:
-        return QStringLiteral("--values: the step of the range '%1' leads away from its end.")
-            .arg(text);
-    case ExperimentError::TooManyRuns:
-        return QStringLiteral("--values '%1' gives more than %2 values.").arg(text).arg(kMaxRuns);
-    default:
-        return QStringLiteral("--values needs numbers with a decimal point, separated by "
-                              "commas (1,5,10), or a range START:END:STEP, not '%1'.")
-            .arg(text);
-    }
-}
-
-// A whole number from `least` to `most`, or nothing.
-std::optional<std::uint32_t> wholeIn(const QString& text, std::uint32_t least, std::uint32_t most) {
-    const auto n = parseSeed(text.toStdString());
-    if (!n || *n < least || *n > most) {
-        return std::nullopt;
-    }
-    return n;
-}
-
-// Five numbers separated by commas, as typed: the run reads each with Val, as the window
-// reads its boxes.
-std::optional<std::array<std::string, 5>> fiveNumbers(const QString& text) {
+// Five numbers separated by commas, each as typed; nothing when there are not five.
+std::optional<std::array<std::string, 5>> fiveTexts(const QString& text) {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 5) {
         return std::nullopt;
     }
-    std::array<std::string, 5> numbers;
+    std::array<std::string, 5> texts;
     for (std::size_t j = 0; j < 5; ++j) {
-        auto number = numberAsTyped(parts[static_cast<qsizetype>(j)].toStdString());
-        if (!number) {
-            return std::nullopt;
-        }
-        numbers[j] = std::move(*number);
+        texts[j] = parts[static_cast<qsizetype>(j)].toStdString();
     }
-    return numbers;
+    return texts;
 }
 
 // Reads the experiment's options into `result`; false with result.error set when one is
 // refused. The options of an experiment mean nothing without --experiment.
-bool readExperiment(const QCommandLineParser& parser, const ExperimentOptions& o,
-                    CommandLine& result) {
+bool readExperimentOptions(const QCommandLineParser& parser, const ExperimentOptions& o,
+                           CommandLine& result) {
     const auto refuse = [&result](const QString& error) {
         result.action = CommandLine::Action::Error;
         result.error = error;
@@ -165,113 +128,104 @@ bool readExperiment(const QCommandLineParser& parser, const ExperimentOptions& o
         }
         return true;
     }
-    ExperimentSettings& e = result.experiment;
-    e.baseSeed = result.seed.value_or(1);
+    // The options are gathered as typed; the settings are read as the window reads its
+    // boxes, and a refusal is worded as there, in English, after the option at fault.
+    ExperimentTexts texts;
+    texts.baseSeed = std::to_string(result.seed.value_or(1));
     result.seed.reset();
     if (!parser.isSet(o.vary)) {
         return refuse(QStringLiteral("--experiment needs --vary mutation or --vary target."));
     }
-    const auto varied = parseVariedSetting(parser.value(o.vary).toStdString());
-    if (!varied) {
-        return refuse(QStringLiteral("--vary must be 'mutation' or 'target', not '%1'.")
-                          .arg(parser.value(o.vary)));
-    }
-    e.varied = *varied;
+    texts.varied = parser.value(o.vary).toStdString();
     if (!parser.isSet(o.values)) {
         return refuse(QStringLiteral("--experiment needs --values, a list such as 1,5,10 or a "
                                      "range such as 0:100:5."));
     }
-    const QString valuesText = parser.value(o.values);
-    ValueList values = parseValues(valuesText.toStdString());
-    if (values.error != ExperimentError::None) {
-        return refuse(valuesError(values.error, valuesText));
-    }
-    e.values = std::move(values.values);
-
-    const QCommandLineOption& fixed = *varied == VariedSetting::Target ? o.target : o.mutation;
-    if (parser.isSet(fixed)) {
+    texts.values = parser.value(o.values).toStdString();
+    // The varied setting's own option has nothing to say; a setting that is no setting is
+    // refused below with the rest.
+    const auto varied = parseVariedSetting(texts.varied);
+    const QCommandLineOption& fixed = varied == VariedSetting::Target ? o.target : o.mutation;
+    if (varied && parser.isSet(fixed)) {
         return refuse(QStringLiteral("%1 cannot be given with --vary %2; its values come from "
                                      "--values.")
                           .arg(optionName(fixed), parser.value(o.vary)));
     }
     if (parser.isSet(o.target)) {
-        auto target = numberAsTyped(parser.value(o.target).toStdString());
-        if (!target || !acceptableTarget(Val(*target))) {
-            return refuse(QStringLiteral("--target needs a number greater than 0 and at most "
-                                         "100000, not '%1'.")
-                              .arg(parser.value(o.target)));
-        }
-        e.inputs.target = std::move(*target);
+        texts.inputs.target = parser.value(o.target).toStdString();
     }
     if (parser.isSet(o.mutation)) {
-        auto mutation = numberAsTyped(parser.value(o.mutation).toStdString());
-        if (!mutation) {
-            return refuse(QStringLiteral("--mutation needs a number, not '%1'.")
-                              .arg(parser.value(o.mutation)));
-        }
-        e.inputs.mutation = std::move(*mutation);
+        texts.inputs.mutation = parser.value(o.mutation).toStdString();
     }
-    for (const auto& [option, texts] : {std::pair{&o.coefficients, &e.inputs.coefficients},
-                                        std::pair{&o.exponents, &e.inputs.exponents}}) {
+    for (const auto& [option, five] : {std::pair{&o.coefficients, &texts.inputs.coefficients},
+                                       std::pair{&o.exponents, &texts.inputs.exponents}}) {
         if (parser.isSet(*option)) {
-            const auto numbers = fiveNumbers(parser.value(*option));
-            if (!numbers) {
+            const auto given = fiveTexts(parser.value(*option));
+            if (!given) {
                 return refuse(QStringLiteral("%1 needs five numbers separated by commas, not "
                                              "'%2'.")
                                   .arg(optionName(*option), parser.value(*option)));
             }
-            *texts = *numbers;
+            *five = *given;
         }
     }
     if (parser.isSet(o.runs)) {
-        const auto runs = wholeIn(parser.value(o.runs), 1, kMaxRuns);
-        if (!runs) {
-            return refuse(QStringLiteral("--runs needs a whole number from 1 to %1, not '%2'.")
-                              .arg(kMaxRuns)
-                              .arg(parser.value(o.runs)));
-        }
-        e.runsPerSetting = *runs;
+        texts.runsPerSetting = parser.value(o.runs).toStdString();
     }
     if (parser.isSet(o.maxGenerations)) {
-        const auto limit = wholeIn(parser.value(o.maxGenerations), 1, kMaxGenerationLimit);
-        if (!limit) {
-            return refuse(QStringLiteral("--max-generations needs a whole number from 1 to %1, "
-                                         "not '%2'.")
-                              .arg(kMaxGenerationLimit)
-                              .arg(parser.value(o.maxGenerations)));
-        }
-        e.generationLimit = *limit;
+        texts.generationLimit = parser.value(o.maxGenerations).toStdString();
     }
-    e.threads = std::clamp(std::thread::hardware_concurrency(), 1U, kMaxThreads);
-    if (parser.isSet(o.threads)) {
-        const auto threads = wholeIn(parser.value(o.threads), 1, kMaxThreads);
-        if (!threads) {
-            return refuse(QStringLiteral("--threads needs a whole number from 1 to %1, not '%2'.")
-                              .arg(kMaxThreads)
-                              .arg(parser.value(o.threads)));
-        }
-        e.threads = *threads;
-    }
+    texts.threads =
+        parser.isSet(o.threads)
+            ? parser.value(o.threads).toStdString()
+            : std::to_string(std::clamp(std::thread::hardware_concurrency(), 1U, kMaxThreads));
     if (parser.isSet(o.output)) {
         result.experimentOutput = parser.value(o.output);
         if (result.experimentOutput.isEmpty()) {
             return refuse(QStringLiteral("--output needs a file name."));
         }
     }
-    switch (check(e)) {
-    case ExperimentError::None:
-        break;
-    case ExperimentError::TooManyRuns:
-        return refuse(QStringLiteral("%1 values times %2 runs is more than %3 runs in all.")
-                          .arg(e.values.size())
-                          .arg(e.runsPerSetting)
-                          .arg(kMaxRuns));
-    case ExperimentError::TargetRefused:
-        return refuse(QStringLiteral("--values: every target must be greater than 0 and at most "
-                                     "100000."));
-    default:
-        return refuse(QStringLiteral("the experiment's settings cannot run."));
+    ExperimentReading reading = readExperiment(texts);
+    if (!reading.settings) {
+        const QCommandLineOption* option = &o.values;
+        switch (reading.field) {
+        case ExperimentField::Varied:
+            option = &o.vary;
+            break;
+        case ExperimentField::Values:
+            break;
+        case ExperimentField::Target:
+            option = &o.target;
+            break;
+        case ExperimentField::Mutation:
+            option = &o.mutation;
+            break;
+        case ExperimentField::Coefficient:
+            option = &o.coefficients;
+            break;
+        case ExperimentField::Exponent:
+            option = &o.exponents;
+            break;
+        case ExperimentField::Runs:
+            option = &o.runs;
+            break;
+        case ExperimentField::Limit:
+            option = &o.maxGenerations;
+            break;
+        case ExperimentField::Seed:
+            // --seed is not an experiment option: it is read above, for the window too.
+            return refuse(
+                QStringLiteral("--seed: %1")
+                    .arg(fromUtf8(experimentErrorText(reading.error, Language::English))));
+        case ExperimentField::Threads:
+            option = &o.threads;
+            break;
+        }
+        const std::string_view why = experimentErrorText(reading.error, Language::English);
+        return refuse(QStringLiteral("%1 '%2': %3")
+                          .arg(optionName(*option), parser.value(*option), fromUtf8(why)));
     }
+    result.experiment = std::move(*reading.settings);
     result.action = CommandLine::Action::Experiment;
     return true;
 }
@@ -365,7 +319,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             return result;
         }
     }
-    readExperiment(parser, experimentOptions, result);
+    readExperimentOptions(parser, experimentOptions, result);
     return result;
 }
 

@@ -7,8 +7,6 @@
 #include "qt/SpreadChart.h"
 #include "qt/SummaryModel.h"
 #include "qt/Utf8.h"
-#include "runtime/Convert.h"
-#include "runtime/Random.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -36,6 +34,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <thread>
 
 namespace ga::qt {
@@ -369,50 +368,57 @@ void ExperimentWindow::refuse(QWidget* box, ExperimentError error) {
 }
 
 std::optional<ExperimentSettings> ExperimentWindow::readSettings() {
-    ExperimentSettings s;
+    ExperimentTexts t;
     for (std::size_t j = 0; j < 5; ++j) {
-        s.inputs.coefficients[j] = coefficients_[j]->text().toStdString();
-        s.inputs.exponents[j] = exponents_[j]->text().toStdString();
+        t.inputs.coefficients[j] = coefficients_[j]->text().toStdString();
+        t.inputs.exponents[j] = exponents_[j]->text().toStdString();
     }
-    s.inputs.target = target_->text().toStdString();
-    s.inputs.mutation = mutation_->text().toStdString();
-    s.varied = varied_->currentIndex() == 1 ? VariedSetting::Target : VariedSetting::Mutation;
-
-    ValueList values = parseValues(values_->text().toStdString());
-    if (values.error != ExperimentError::None) {
-        refuse(values_, values.error);
-        return std::nullopt;
+    t.inputs.target = target_->text().toStdString();
+    t.inputs.mutation = mutation_->text().toStdString();
+    t.varied = varied_->currentIndex() == 1 ? "target" : "mutation";
+    t.values = values_->text().toStdString();
+    t.runsPerSetting = runs_->text().toStdString();
+    t.generationLimit = limit_->text().toStdString();
+    t.baseSeed = seed_->text().toStdString();
+    t.threads = std::to_string(threads_->value());
+    ExperimentReading reading = readExperiment(t);
+    if (reading.settings) {
+        return std::move(reading.settings);
     }
-    s.values = std::move(values.values);
-    if (s.varied == VariedSetting::Mutation && !acceptableTarget(Val(s.inputs.target))) {
-        refuse(target_, ExperimentError::TargetRefused);
-        return std::nullopt;
+    QWidget* box = values_;
+    switch (reading.field) {
+    case ExperimentField::Varied:
+        box = varied_;
+        break;
+    case ExperimentField::Values:
+        break;
+    case ExperimentField::Target:
+        box = target_;
+        break;
+    case ExperimentField::Mutation:
+        box = mutation_;
+        break;
+    case ExperimentField::Coefficient:
+        box = coefficients_.at(reading.index);
+        break;
+    case ExperimentField::Exponent:
+        box = exponents_.at(reading.index);
+        break;
+    case ExperimentField::Runs:
+        box = runs_;
+        break;
+    case ExperimentField::Limit:
+        box = limit_;
+        break;
+    case ExperimentField::Seed:
+        box = seed_;
+        break;
+    case ExperimentField::Threads:
+        box = threads_;
+        break;
     }
-    const auto runs = parseSeed(runs_->text().toStdString());
-    if (!runs || *runs == 0) {
-        refuse(runs_, ExperimentError::BadRuns);
-        return std::nullopt;
-    }
-    s.runsPerSetting = *runs;
-    const auto limit = parseSeed(limit_->text().toStdString());
-    if (!limit || *limit == 0 || *limit > kMaxGenerationLimit) {
-        refuse(limit_, ExperimentError::BadLimit);
-        return std::nullopt;
-    }
-    s.generationLimit = *limit;
-    const auto seed = parseSeed(seed_->text().toStdString());
-    if (!seed) {
-        refuse(seed_, ExperimentError::BadSeed);
-        return std::nullopt;
-    }
-    s.baseSeed = *seed;
-    s.threads = static_cast<unsigned>(threads_->value());
-    if (const ExperimentError error = check(s); error != ExperimentError::None) {
-        refuse(error == ExperimentError::BadThreads ? static_cast<QWidget*>(threads_) : values_,
-               error);
-        return std::nullopt;
-    }
-    return s;
+    refuse(box, reading.error);
+    return std::nullopt;
 }
 
 void ExperimentWindow::start() {

@@ -3,6 +3,8 @@
 #include "engine/Experiment.h"
 #include "engine/ExperimentSummary.h"
 #include "form/ExperimentCsv.h"
+#include "form/Messages.h"
+#include "form/SummaryColumns.h"
 
 #include <QSaveFile>
 
@@ -61,67 +63,56 @@ void showProgress(std::size_t done, std::size_t total, double elapsed) {
 
 using Row = std::vector<std::string>;
 
-Row headerRow(VariedSetting varied) {
-    return {varied == VariedSetting::Target ? "target" : "mutation",
-            "runs",
-            "reached",
-            "%",
-            "min",
-            "lower q.",
-            "median",
-            "mean",
-            "upper q.",
-            "max"};
+// The width of a cell in a terminal: its characters, not its bytes (the dash is three).
+std::size_t terminalWidth(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+    }));
 }
 
-Row summaryRow(const SettingSummary& s) {
-    Row row{numberText(s.value), std::to_string(s.runs), std::to_string(s.reached),
-            s.reachedPercent ? fixed(*s.reachedPercent, 1) : "-"};
-    if (s.generations) {
-        const Spread& g = *s.generations;
-        for (double v : {g.min, g.lowerQuartile, g.median}) {
-            row.push_back(numberText(v));
-        }
-        row.push_back(fixed(g.mean, 1));
-        for (double v : {g.upperQuartile, g.max}) {
-            row.push_back(numberText(v));
-        }
-    } else {
-        row.resize(row.size() + 6, "-");
-    }
-    if (s.notRun > 0) {
-        row.push_back("(" + std::to_string(s.notRun) + " not run)");
-    }
-    return row;
-}
-
-// The summary as an aligned table for a person, in English. The rows are made twice, once
-// for the widths and once to print, rather than kept: an experiment may have a million.
+// The summary as an aligned table for a person, in English with the point as decimal
+// separator. The rows are made twice, once for the widths and once to print, rather than
+// kept: an experiment may have a million.
 void printSummary(const ExperimentSettings& settings, const std::vector<RunResult>& results) {
-    std::vector<std::size_t> widths;
+    const std::vector<const SummaryColumnDef*> columns = peopleColumns();
+    const auto header = [&] {
+        Row row;
+        for (const SummaryColumnDef* column : columns) {
+            row.emplace_back(terminalHeader(*column, settings.varied));
+        }
+        return row;
+    };
+    const auto summaryRow = [&](std::size_t s) {
+        const SettingSummary summary = summarizeSetting(settings, results, s);
+        Row row;
+        for (const SummaryColumnDef* column : columns) {
+            row.push_back(summaryCell(summary, *column, Language::English, "."));
+        }
+        return row;
+    };
+    std::vector<std::size_t> widths(columns.size(), 0);
     const auto measure = [&widths](const Row& row) {
-        widths.resize(std::max(widths.size(), row.size()));
         for (std::size_t c = 0; c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], row[c].size());
+            widths[c] = std::max(widths[c], terminalWidth(row[c]));
         }
     };
     const auto print = [&widths](const Row& row) {
         std::string line;
         for (std::size_t c = 0; c < row.size(); ++c) {
             line += c == 0 ? "" : "  ";
-            line.append(widths[c] - row[c].size(), ' ');
+            line.append(widths[c] - terminalWidth(row[c]), ' ');
             line += row[c];
         }
         line += '\n';
         std::fputs(line.c_str(), stderr);
     };
-    measure(headerRow(settings.varied));
+    measure(header());
     for (std::size_t s = 0; s < settings.values.size(); ++s) {
-        measure(summaryRow(summarizeSetting(settings, results, s)));
+        measure(summaryRow(s));
     }
-    print(headerRow(settings.varied));
+    print(header());
     for (std::size_t s = 0; s < settings.values.size(); ++s) {
-        print(summaryRow(summarizeSetting(settings, results, s)));
+        print(summaryRow(s));
     }
 }
 

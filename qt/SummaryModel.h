@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ExperimentSummary.h"
+#include "form/SummaryColumns.h"
 
 #include <QAbstractTableModel>
 
@@ -11,25 +12,11 @@
 namespace ga::qt {
 
 // The results table of an experiment: one row per setting with its runs, how many reached
-// the target, and the spread of the generations they needed.
+// the target, and the spread of the generations they needed, in the summary's columns.
 class SummaryModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Column {
-        Value,
-        Runs,
-        Reached,
-        ReachedPercent,
-        Min,
-        LowerQuartile,
-        Median,
-        Mean,
-        UpperQuartile,
-        Max,
-        ColumnCount
-    };
-
     explicit SummaryModel(std::string decimalSeparator, QObject* parent = nullptr);
 
     // Shared with the chart: a million settings are kept once.
@@ -47,9 +34,9 @@ class SummaryModel : public QAbstractTableModel {
                                       int role) const override;
 
   private:
-    [[nodiscard]] QString text(const SettingSummary& s, int column) const;
-
     std::string separator_;
+    // The columns a person sees, in order.
+    std::vector<const SummaryColumnDef*> columns_;
     VariedSetting varied_ = VariedSetting::Mutation;
     std::shared_ptr<const std::vector<SettingSummary>> summaries_ =
         std::make_shared<const std::vector<SettingSummary>>();

@@ -86,74 +86,123 @@ TEST(ExperimentTest, NumbersAsTypedKeepTheirText) {
     }
 }
 
-ExperimentSettings small() {
-    ExperimentSettings s;
-    s.values = {5};
-    s.runsPerSetting = 10;
-    return s;
-}
-
-// Settings that would not run as the window runs are refused with the reason.
+// The window and the command line read settings through this one reading: what would not
+// run as the window runs, or is a typing slip, is refused with the reason and the input at
+// fault, and the box of the varied setting is not read at all.
 TEST(ExperimentTest, SettingsThatCannotRunAreRefused) {
+    using F = ExperimentField;
     const struct {
         const char* name;
-        void (*change)(ExperimentSettings&);
+        void (*change)(ExperimentTexts&);
         ExperimentError error;
+        ExperimentField field;
+        std::size_t index;
     } cases[] = {
-        {"defaults", [](ExperimentSettings&) {}, E::None},
-        {"no values", [](ExperimentSettings& s) { s.values.clear(); }, E::EmptyValues},
-        {"no runs", [](ExperimentSettings& s) { s.runsPerSetting = 0; }, E::BadRuns},
+        {"defaults", [](ExperimentTexts&) {}, E::None, F::Values, 0},
+        {"unknown setting", [](ExperimentTexts& t) { t.varied = "speed"; }, E::UnknownSetting,
+         F::Varied, 0},
+        {"no values", [](ExperimentTexts& t) { t.values = " "; }, E::EmptyValues, F::Values, 0},
+        {"no runs", [](ExperimentTexts& t) { t.runsPerSetting = "0"; }, E::BadRuns, F::Runs, 0},
         {"a million runs",
-         [](ExperimentSettings& s) {
-             s.values.assign(1000, 5);
-             s.runsPerSetting = 1000;
+         [](ExperimentTexts& t) {
+             t.values = "1:1000:1";
+             t.runsPerSetting = "1000";
          },
-         E::None},
+         E::None, F::Values, 0},
         {"one run too many",
-         [](ExperimentSettings& s) {
-             s.values.assign(1001, 5);
-             s.runsPerSetting = 1000;
+         [](ExperimentTexts& t) {
+             t.values = "0:1000:1";
+             t.runsPerSetting = "1000";
          },
-         E::TooManyRuns},
-        {"limit 0", [](ExperimentSettings& s) { s.generationLimit = 0; }, E::BadLimit},
-        {"no threads", [](ExperimentSettings& s) { s.threads = 0; }, E::BadThreads},
-        {"target the window refuses", [](ExperimentSettings& s) { s.inputs.target = "0"; },
-         E::TargetRefused},
+         E::TooManyRuns, F::Values, 0},
+        {"limit 0", [](ExperimentTexts& t) { t.generationLimit = "0"; }, E::BadLimit, F::Limit, 0},
+        {"seed too big", [](ExperimentTexts& t) { t.baseSeed = "4294967296"; }, E::BadSeed, F::Seed,
+         0},
+        {"no threads", [](ExperimentTexts& t) { t.threads = "0"; }, E::BadThreads, F::Threads, 0},
+        {"too many threads", [](ExperimentTexts& t) { t.threads = "257"; }, E::BadThreads,
+         F::Threads, 0},
+        {"target the window refuses", [](ExperimentTexts& t) { t.inputs.target = "0"; },
+         E::TargetRefused, F::Target, 0},
+        {"target with a slip", [](ExperimentTexts& t) { t.inputs.target = "277x"; },
+         E::TargetRefused, F::Target, 0},
         {"varied target out of range",
-         [](ExperimentSettings& s) {
-             s.varied = VariedSetting::Target;
-             s.values = {277, 100001};
+         [](ExperimentTexts& t) {
+             t.varied = "target";
+             t.values = "277, 100001";
          },
-         E::TargetRefused},
+         E::TargetRefused, F::Values, 0},
         {"varied target ignores the fixed one",
-         [](ExperimentSettings& s) {
-             s.varied = VariedSetting::Target;
-             s.inputs.target = "-1";
-             s.values = {100000};
+         [](ExperimentTexts& t) {
+             t.varied = "target";
+             t.inputs.target = "-1";
+             t.values = "100000";
          },
-         E::None},
+         E::None, F::Values, 0},
+        {"fixed mutation with a slip",
+         [](ExperimentTexts& t) {
+             t.varied = "target";
+             t.values = "277";
+             t.inputs.mutation = "x";
+         },
+         E::BadMutation, F::Mutation, 0},
+        {"varied mutation ignores the fixed one",
+         [](ExperimentTexts& t) { t.inputs.mutation = "x"; }, E::None, F::Values, 0},
         {"hostile function runs as in the window",
-         [](ExperimentSettings& s) {
-             s.inputs.coefficients = {"1e308", "abc", "-1e308", "", "2"};
-             s.inputs.exponents = {"400", "-2", ".5", "1e3", "0"};
+         [](ExperimentTexts& t) {
+             t.inputs.coefficients = {"1e308", "1e999", "-1e308", ".5", "2"};
+             t.inputs.exponents = {"400", "-2", ".5", "1e3", "0"};
          },
-         E::None},
+         E::None, F::Values, 0},
+        {"coefficient not a number",
+         [](ExperimentTexts& t) {
+             t.inputs.coefficients = {"1", "abc", "1", "1", "1"};
+         },
+         E::BadCoefficient, F::Coefficient, 1},
+        {"exponent left empty",
+         [](ExperimentTexts& t) {
+             t.inputs.exponents = {"3", "2", "2", "", "1"};
+         },
+         E::BadExponent, F::Exponent, 3},
     };
     for (const auto& c : cases) {
-        ExperimentSettings s = small();
-        c.change(s);
-        EXPECT_EQ(check(s), c.error) << c.name;
+        ExperimentTexts t;
+        t.values = "5";
+        t.runsPerSetting = "10";
+        c.change(t);
+        const ExperimentReading got = readExperiment(t);
+        EXPECT_EQ(got.error, c.error) << c.name;
+        EXPECT_EQ(got.settings.has_value(), c.error == E::None) << c.name;
+        if (got.settings) {
+            EXPECT_EQ(check(*got.settings), E::None) << c.name;
+        } else {
+            EXPECT_EQ(got.field, c.field) << c.name;
+            EXPECT_EQ(got.index, c.index) << c.name;
+        }
     }
-    EXPECT_EQ(parseVariedSetting("mutation"), VariedSetting::Mutation);
-    EXPECT_EQ(parseVariedSetting("target"), VariedSetting::Target);
-    EXPECT_EQ(parseVariedSetting("speed"), std::nullopt);
+    // What is read is what was typed.
+    ExperimentTexts t;
+    t.varied = "target";
+    t.values = "100, 200";
+    t.inputs.mutation = " 7.5 ";
+    t.runsPerSetting = "3";
+    t.generationLimit = "50";
+    t.baseSeed = "4294967295";
+    t.threads = "2";
+    const ExperimentSettings s = readExperiment(t).settings.value();
+    EXPECT_EQ(s.varied, VariedSetting::Target);
+    EXPECT_EQ(s.values, (std::vector<double>{100, 200}));
+    EXPECT_EQ(s.inputs.mutation, "7.5");
+    EXPECT_EQ(s.runsPerSetting, 3U);
+    EXPECT_EQ(s.generationLimit, 50U);
+    EXPECT_EQ(s.baseSeed, 4294967295U);
+    EXPECT_EQ(s.threads, 2U);
 }
 
 // Every refusal has its own words in both languages, so the window never shows an empty
 // message box.
 TEST(ExperimentTest, EveryRefusalHasItsTextInBothLanguages) {
     std::set<std::string_view> seen;
-    for (int e = static_cast<int>(E::UnknownSetting); e <= static_cast<int>(E::BadThreads); ++e) {
+    for (int e = static_cast<int>(E::UnknownSetting); e <= static_cast<int>(E::BadExponent); ++e) {
         for (Language language : {Language::Turkish, Language::English}) {
             const std::string_view text =
                 experimentErrorText(static_cast<ExperimentError>(e), language);

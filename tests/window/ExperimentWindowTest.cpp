@@ -198,6 +198,7 @@ void ExperimentWindowTest::badInputsAreRefusedAndNothingStarts_data() {
     row("limit 0", "generationLimit", "0", false, E::BadLimit);
     row("seed out of range", "baseSeed", "4294967296", false, E::BadSeed);
     row("target refused", "target", "0", false, E::TargetRefused);
+    row("coefficient slip", "coefficient2", "1x", false, E::BadCoefficient);
     row("varied target refused", "values", "0:500:100", true, E::TargetRefused);
 }
 

@@ -1,0 +1,129 @@
+#include "form/SummaryColumns.h"
+
+#include "form/SpreadLayout.h"
+
+#include <array>
+
+namespace ga {
+
+namespace {
+
+using Col = SummaryColumn;
+
+// The table's headers fit a column of a few digits; the command line's are shorter still,
+// so that a summary fits a terminal's width.
+constexpr std::array kSummaryColumns{
+    SummaryColumnDef{Col::Value, {}, {}, {}, {}, -1, true},
+    SummaryColumnDef{Col::Runs, "runs", "runs", "Çalıştırma sayısı", "Runs", 0, true},
+    SummaryColumnDef{Col::NotRun, "not_run", {}, {}, {}, 0, false},
+    SummaryColumnDef{Col::Reached, "reached", "reached", "Hedefe ulaşan", "Reached the target", 0,
+                     true},
+    SummaryColumnDef{Col::ReachedPercent, "reached_percent", "%", "Ulaşan yüzdesi", "Reached (%)",
+                     1, true},
+    SummaryColumnDef{Col::Min, "min", "min", "En az nesil", "Fewest generations", 0, true},
+    SummaryColumnDef{Col::LowerQuartile, "lower_quartile", "lower q.", "Alt çeyrek",
+                     "Lower quartile", 2, true},
+    SummaryColumnDef{Col::Median, "median", "median", "Ortanca", "Median", 2, true},
+    SummaryColumnDef{Col::Mean, "mean", "mean", "Ortalama", "Mean", 1, true},
+    SummaryColumnDef{Col::UpperQuartile, "upper_quartile", "upper q.", "Üst çeyrek",
+                     "Upper quartile", 2, true},
+    SummaryColumnDef{Col::Max, "max", "max", "En çok nesil", "Most generations", 0, true},
+};
+
+// Where a value does not exist a person sees a dash, not 0.
+constexpr std::string_view kNoValue = "—";
+
+std::optional<double> generationsPart(const SettingSummary& s, double Spread::*member) {
+    if (!s.generations) {
+        return std::nullopt;
+    }
+    return (*s.generations).*member;
+}
+
+} // namespace
+
+std::span<const SummaryColumnDef> summaryColumns() {
+    return kSummaryColumns;
+}
+
+std::vector<const SummaryColumnDef*> peopleColumns() {
+    std::vector<const SummaryColumnDef*> columns;
+    for (const SummaryColumnDef& column : kSummaryColumns) {
+        if (column.shownToPeople) {
+            columns.push_back(&column);
+        }
+    }
+    return columns;
+}
+
+std::string_view csvHeader(const SummaryColumnDef& column, VariedSetting varied) {
+    if (column.id == Col::Value) {
+        return varied == VariedSetting::Target ? "target" : "mutation";
+    }
+    return column.csv;
+}
+
+std::string_view terminalHeader(const SummaryColumnDef& column, VariedSetting varied) {
+    return column.id == Col::Value ? csvHeader(column, varied) : column.terminal;
+}
+
+std::string_view columnHeader(const SummaryColumnDef& column, VariedSetting varied,
+                              Language language) {
+    const bool english = language == Language::English;
+    if (column.id == Col::Value) {
+        if (varied == VariedSetting::Target) {
+            return english ? "Target number" : "Ulaşılacak sayı";
+        }
+        return english ? "Mutation percentage" : "Mutasyon yüzdesi";
+    }
+    return english ? column.english : column.turkish;
+}
+
+std::optional<double> summaryValue(const SettingSummary& s, SummaryColumn column) {
+    switch (column) {
+    case Col::Value:
+        return s.value;
+    case Col::Runs:
+        return static_cast<double>(s.runs);
+    case Col::NotRun:
+        return static_cast<double>(s.notRun);
+    case Col::Reached:
+        return static_cast<double>(s.reached);
+    case Col::ReachedPercent:
+        return s.reachedPercent;
+    case Col::Min:
+        return generationsPart(s, &Spread::min);
+    case Col::LowerQuartile:
+        return generationsPart(s, &Spread::lowerQuartile);
+    case Col::Median:
+        return generationsPart(s, &Spread::median);
+    case Col::Mean:
+        return generationsPart(s, &Spread::mean);
+    case Col::UpperQuartile:
+        return generationsPart(s, &Spread::upperQuartile);
+    case Col::Max:
+        return generationsPart(s, &Spread::max);
+    }
+    return std::nullopt;
+}
+
+std::string summaryCell(const SettingSummary& s, const SummaryColumnDef& column, Language language,
+                        std::string_view separator) {
+    if (column.id == Col::Runs && s.notRun > 0) {
+        // A cancelled experiment says how many of the planned runs ended.
+        return std::to_string(s.runs) + " / " + std::to_string(s.runs + s.notRun);
+    }
+    const std::optional<double> value = summaryValue(s, column.id);
+    if (!value) {
+        return std::string(kNoValue);
+    }
+    std::string text = column.decimals < 0 ? valueLabel(*value, separator)
+                                           : roundedLabel(*value, column.decimals, separator);
+    if (column.id == Col::ReachedPercent) {
+        // Turkish writes the percent sign before the number, English after it.
+        text = language == Language::English ? text + "%" : "%" + text;
+    }
+    return text;
+}
+
+} // namespace ga
