@@ -12,6 +12,7 @@
 #include "qt/LineDelegate.h"
 #include "qt/Placement.h"
 #include "qt/ReportLog.h"
+#include "qt/SearchSpaceWindow.h"
 #include "qt/SeedDialog.h"
 #include "qt/ShortcutPriority.h"
 #include "qt/Startup.h"
@@ -409,6 +410,7 @@ void MainWindow::retranslate() {
     seedAction_->setText(tr("&Tohum…"));
     tools_->setTitle(tr("&Araçlar"));
     historyAction_->setText(tr("&Geçmiş…"));
+    searchSpaceAction_->setText(tr("&Arama uzayı…"));
     languages_->setTitle(tr("&Dil"));
     if (experimentAction_ != nullptr) {
         experimentAction_->setText(tr("D&eney…"));
@@ -448,6 +450,9 @@ void MainWindow::buildToolsMenu() {
     historyAction_->setObjectName(QStringLiteral("historyAction"));
     historyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     connect(historyAction_, &QAction::triggered, this, &MainWindow::showHistory);
+    searchSpaceAction_ = toolsMenu()->addAction(QString());
+    searchSpaceAction_->setObjectName(QStringLiteral("searchSpaceAction"));
+    connect(searchSpaceAction_, &QAction::triggered, this, &MainWindow::showSearchSpace);
     toolsMenu()->addSeparator();
 }
 
@@ -580,6 +585,26 @@ void MainWindow::connectHandlers() {
         // A tick may have reached the target and stopped the timer.
         updateCommands();
     });
+}
+
+void MainWindow::showSearchSpace() {
+    if (searchSpace_ == nullptr) {
+        // The window reads the boxes as typed whenever it looks, as "Hazırla" would.
+        const auto boxes = [this] {
+            RunInputs in;
+            in.target = control<QLineEdit>(Control::Text1)->text().toStdString();
+            for (std::size_t j = 0; j < 5; ++j) {
+                in.coefficients[j] = control<QLineEdit>(kCoefficientBoxes[j])->text().toStdString();
+                in.exponents[j] = control<QLineEdit>(kExponentBoxes[j])->text().toStdString();
+            }
+            return in;
+        };
+        searchSpace_ = new SearchSpaceWindow(*form_, boxes, this);
+        placeBeside(*searchSpace_, *this);
+    }
+    searchSpace_->show();
+    searchSpace_->raise();
+    searchSpace_->activateWindow();
 }
 
 } // namespace ga::qt

@@ -27,6 +27,7 @@ struct RunInputs;
 namespace ga::qt {
 
 class ExperimentWindow;
+class SearchSpaceWindow;
 class FileMenu;
 class HistoryWindow;
 
@@ -54,6 +55,9 @@ class MainWindow : public QMainWindow {
     // "Araçlar" → "Geçmiş…": opens the history window beside this one, or brings it up.
     void showHistory();
     [[nodiscard]] HistoryWindow* historyWindow() const { return history_; }
+    // "Araçlar" → "Arama uzayı…": every five-digit gene under the boxes' function, beside.
+    void showSearchSpace();
+    [[nodiscard]] SearchSpaceWindow* searchSpaceWindow() const { return searchSpace_; }
 
     // Shows at once what the last tick changed; ticks show their changes once a frame.
     // Clicks and menu items show theirs before they return.
@@ -113,6 +117,8 @@ class MainWindow : public QMainWindow {
     QMenu* tools_ = nullptr;
     HistoryWindow* history_ = nullptr;
     QAction* historyAction_ = nullptr;
+    SearchSpaceWindow* searchSpace_ = nullptr;
+    QAction* searchSpaceAction_ = nullptr;
     QMenu* languages_ = nullptr;
     QActionGroup* languageGroup_ = nullptr;
     QAction* turkish_ = nullptr;
