@@ -88,8 +88,10 @@ QRectF SearchSpaceMap::mapRect() const {
 QRectF SearchSpaceMap::cellRect(int gene) const {
     const QRectF map = mapRect();
     const double cell = map.width() / kColumns;
-    return {map.left() + (gene % kColumns) * cell, map.top() + (gene / kColumns) * cell, cell,
-            cell};
+    const int column = gene % kColumns;
+    const int row = gene / kColumns;
+    return {map.left() + static_cast<double>(column) * cell,
+            map.top() + static_cast<double>(row) * cell, cell, cell};
 }
 
 int SearchSpaceMap::geneAt(QPointF point) const {

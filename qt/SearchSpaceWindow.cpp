@@ -161,7 +161,7 @@ SearchSpaceWindow::SearchSpaceWindow(const Form1& form, std::function<RunInputs(
     frameClock_.setInterval(QtWindowOps::kFrameIntervalMs);
     connect(&frameClock_, &QTimer::timeout, this, &SearchSpaceWindow::refresh);
 
-    resize(1000, 680);
+    resize(860, 640);
     retranslate();
     refresh();
 }
@@ -183,9 +183,10 @@ void SearchSpaceWindow::retranslate() {
     histogram_->setAccessibleName(tr("Uyum dağılımı"));
     logarithmic_->setText(tr("&Logaritmik"));
     logarithmic_->setAccessibleName(tr("Logaritmik uyum ekseni"));
-    mapLabel_->setText(tr("Gen &haritası: her hücre bir gen, satır başına 400 gen (00000 sol "
-                          "üstte). Açık renk iyi uyum, koyu renk kötü uyum, gri tanımsız; kırmızı "
-                          "halkalar popülasyon. Tıklayın ya da ok tuşlarıyla gezinin."));
+    mapLabel_->setText(
+        tr("Gen &haritası: her hücre bir gen, satır başına 400 gen (00000 sol "
+           "üstte). Açık renk iyi uyum, koyu renk kötü uyum, gri sonsuz uyum; kırmızı "
+           "halkalar popülasyon. Tıklayın ya da ok tuşlarıyla gezinin."));
     map_->setAccessibleName(tr("Gen haritası"));
     summary_->setAccessibleName(tr("Arama uzayının özeti"));
     yardstick_->setAccessibleName(tr("Kıyaslama ölçütleri"));
@@ -325,8 +326,8 @@ void SearchSpaceWindow::updateStanding() {
     genes_ = run.population().genler;
     if (!hadPopulation_) {
         map_->setMarks({});
-        standing_->setText(tr("Henüz popülasyon yok: \"Hazırla\" ile oluşturulunca genleri "
-                              "haritada işaretlenir ve çalıştırmayı izler."));
+        standing_->setText(tr("Henüz popülasyon yok: \"Hazırla\" ile bir popülasyon oluşturulunca "
+                              "genleri haritada işaretlenir ve çalıştırma boyunca izlenir."));
         return;
     }
     // The population is judged by the function and target the boxes hold now, as the map.

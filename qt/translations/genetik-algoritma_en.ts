@@ -750,6 +750,10 @@
         <source>D&amp;eney…</source>
         <translation>E&amp;xperiment…</translation>
     </message>
+    <message>
+        <source>&amp;Arama uzayı…</source>
+        <translation>&amp;Search space…</translation>
+    </message>
 </context>
 <context>
     <name>ga::qt::PopulationModel</name>
@@ -831,6 +835,145 @@
     <message>
         <source>En iyi uyum</source>
         <translation>Best fitness</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::SearchSpaceWindow</name>
+    <message>
+        <source>Arama Uzayı</source>
+        <translation>Search Space</translation>
+    </message>
+    <message>
+        <source>Beş basamaklı bütün genler (00000 … 99999), ana penceredeki fonksiyon ve hedefle, çalıştırmanın hesapladığı gibi değerlendirildi. Kutular değişince hepsi yeniden hesaplanır.</source>
+        <translation>Every five-digit gene (00000 … 99999) evaluated with the main window's function and target, just as the run evaluates it. When the boxes change, all of them are evaluated again.</translation>
+    </message>
+    <message>
+        <source>En iyi uyuma ulaşan &amp;genler (ilk %1 tanesi):</source>
+        <translation>&amp;Genes reaching the best fitness (the first %1):</translation>
+    </message>
+    <message>
+        <source>En iyi uyuma ulaşan genler</source>
+        <translation>Genes reaching the best fitness</translation>
+    </message>
+    <message>
+        <source>&amp;CSV olarak kaydet…</source>
+        <translation>Save as &amp;CSV…</translation>
+    </message>
+    <message>
+        <source>En iyi genleri CSV olarak kaydet</source>
+        <translation>Save the best genes as CSV</translation>
+    </message>
+    <message>
+        <source>Uyum &amp;dağılımı (her çubuk, o uyum aralığındaki gen sayısı):</source>
+        <translation>Fitness &amp;distribution (each bar: the number of genes in that range of fitness):</translation>
+    </message>
+    <message>
+        <source>Uyum dağılımı</source>
+        <translation>Fitness distribution</translation>
+    </message>
+    <message>
+        <source>&amp;Logaritmik</source>
+        <translation>&amp;Logarithmic</translation>
+    </message>
+    <message>
+        <source>Logaritmik uyum ekseni</source>
+        <translation>Logarithmic fitness axis</translation>
+    </message>
+    <message>
+        <source>Gen haritası</source>
+        <translation>Gene map</translation>
+    </message>
+    <message>
+        <source>Arama uzayının özeti</source>
+        <translation>Search space summary</translation>
+    </message>
+    <message>
+        <source>Kıyaslama ölçütleri</source>
+        <translation>Yardsticks</translation>
+    </message>
+    <message>
+        <source>Seçili gen</source>
+        <translation>Chosen gene</translation>
+    </message>
+    <message>
+        <source>Çalıştırmanın durumu</source>
+        <translation>Where the run stands</translation>
+    </message>
+    <message>
+        <source>Dağılımın dışında kalan genler</source>
+        <translation>Genes outside the distribution</translation>
+    </message>
+    <message>
+        <source>Hiçbir genin uyumu tanımlı değil: her gen için F sonsuz ya da tanımsız.</source>
+        <translation>No gene has a finite fitness: for every gene F is infinite or undefined.</translation>
+    </message>
+    <message>
+        <source>Ulaşılabilecek en iyi uyum %1; bu uyuma %2 gen ulaşıyor. Hedefe tam ulaşan (uyumu 0 olan) gen sayısı: %3.</source>
+        <translation>The best fitness any gene reaches is %1; %2 genes reach it. Genes that hit the target exactly (fitness 0): %3.</translation>
+    </message>
+    <message>
+        <source>Hiçbir gen hedefe tam ulaşmıyor: ne sırayla tarama ne rastgele arama hedefi bulabilir.</source>
+        <translation>No gene hits the target exactly: neither a search in order nor a random search can find it.</translation>
+    </message>
+    <message>
+        <source>Genleri sırayla (00000, 00001, …) deneyen bir tarama hedefe %1 değerlendirmede ulaşır. Genleri rastgele ve tekrarsız deneyen bir arama ortalama %2 değerlendirmede ulaşır.</source>
+        <translation>A search trying the genes in order (00000, 00001, …) reaches the target after %1 evaluations. A search trying random genes without repetition needs %2 evaluations on average.</translation>
+    </message>
+    <message>
+        <source>Hedefte (uyum 0): %1 gen. Uyumu sonsuz ya da tanımsız: %2 gen.</source>
+        <translation>At the target (fitness 0): %1 genes. Infinite or undefined fitness: %2 genes.</translation>
+    </message>
+    <message>
+        <source>%1 dilim; uyum %2 ile %3 arasında; bir dilimde en çok %4 gen.</source>
+        <translation>%1 bins; fitness from %2 to %3; at most %4 genes in one bin.</translation>
+    </message>
+    <message>
+        <source>Gen %1: x = %2, y = %3, z = %4, k = %5, c = %6; F = %7; uyum = %8; 100.000 gen içinde %9. sırada.</source>
+        <translation>Gene %1: x = %2, y = %3, z = %4, k = %5, c = %6; F = %7; fitness = %8; rank %9 of 100,000 genes.</translation>
+    </message>
+    <message>
+        <source>Popülasyonun bütün genleri haritanın dışında.</source>
+        <translation>All of the population's genes lie outside the map.</translation>
+    </message>
+    <message>
+        <source>Popülasyonun en iyi geni %1: 100.000 gen içinde %2. sırada (en iyi %%3).</source>
+        <translation>The population's best gene %1: rank %2 of 100,000 genes (top %3 %).</translation>
+    </message>
+    <message>
+        <source>En iyi kaydın uyumu %1; gerçek en iyiden uzaklığı %2.</source>
+        <translation>The best record's fitness is %1; its distance from the true optimum is %2.</translation>
+    </message>
+    <message>
+        <source>Haritanın dışında (bir basamağı 9'u aşmış ya da 0'ın altına inmiş) %1 gen var.</source>
+        <translation>Genes outside the map (a digit carried past 9 or below 0): %1.</translation>
+    </message>
+    <message>
+        <source>En iyi genleri kaydet</source>
+        <translation>Save the best genes</translation>
+    </message>
+    <message>
+        <source>en-iyi-genler.csv</source>
+        <translation>best-genes.csv</translation>
+    </message>
+    <message>
+        <source>CSV dosyaları (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>“%1” kaydedilemedi: %2</source>
+        <translation>“%1” could not be saved: %2</translation>
+    </message>
+    <message>
+        <source>Kaydedildi: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Gen &amp;haritası: her hücre bir gen, satır başına 400 gen (00000 sol üstte). Açık renk iyi uyum, koyu renk kötü uyum, gri sonsuz uyum; kırmızı halkalar popülasyon. Tıklayın ya da ok tuşlarıyla gezinin.</source>
+        <translation>Gene &amp;map: one cell per gene, 400 genes a row (00000 at the top left). Light is good fitness, dark is poor fitness, grey is infinite fitness; red rings are the population. Click, or move with the arrow keys.</translation>
+    </message>
+    <message>
+        <source>Henüz popülasyon yok: "Hazırla" ile bir popülasyon oluşturulunca genleri haritada işaretlenir ve çalıştırma boyunca izlenir.</source>
+        <translation>No population yet: once "Prepare" makes one, its genes are marked on the map and followed while the run goes on.</translation>
     </message>
 </context>
 <context>
