@@ -28,6 +28,7 @@ class SearchSpaceMap : public QWidget {
     void setSpace(const SearchSpace& space);
     // The genes of the population that lie on the map.
     void setMarks(std::vector<int> genes);
+    [[nodiscard]] const std::vector<int>& marks() const { return marks_; }
     // Moves the cursor to `gene` and says so.
     void choose(int gene);
     [[nodiscard]] int chosen() const { return chosen_; }

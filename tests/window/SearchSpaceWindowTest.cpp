@@ -131,6 +131,20 @@ void SearchSpaceWindowTest::followsTheBoxesAndThePopulation() {
     QVERIFY2(standing.contains(QStringLiteral("içinde %1. sırada").arg(rank)),
              qPrintable(standing));
     QVERIFY(standing.contains(QStringLiteral("(en iyi %")));
+
+    // The marks follow the run: after some generations they are its genes, one each.
+    press(Control::Command2);
+    for (int k = 0; k < 30; ++k) {
+        window->form().Timer1_Timer();
+    }
+    s->refresh();
+    std::vector<int> onMap;
+    for (int i = 1; i <= ga::kPopulation; ++i) {
+        if (genes[i] >= 0 && genes[i] < ga::kGeneCount) {
+            onMap.push_back(static_cast<int>(genes[i]));
+        }
+    }
+    QCOMPARE(s->map()->marks(), onMap);
 }
 
 void SearchSpaceWindowTest::exportsTheBestGenesAsCsv() {
