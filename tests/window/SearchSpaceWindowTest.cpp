@@ -34,6 +34,7 @@ class SearchSpaceWindowTest : public ga::test::WindowFixture {
     void aClickOrAnArrowShowsThatGene();
     void followsTheBoxesAndThePopulation();
     void exportsTheBestGenesAsCsv();
+    void speaksTheLanguageChosen();
 
   private:
     SearchSpaceWindow* open() {
@@ -161,6 +162,25 @@ void SearchSpaceWindowTest::exportsTheBestGenesAsCsv() {
     QCOMPARE(lines[0], QByteArray("gene,x,y,z,k,c,value,fitness\r"));
     QCOMPARE(lines[1], QByteArray("58907,5,8,9,0,7,277,0\r"));
     QVERIFY(lines.back().isEmpty());
+}
+
+// A switch of language rewrites every text the window has shown, the figures kept.
+void SearchSpaceWindowTest::speaksTheLanguageChosen() {
+    press(Control::Command1);
+    SearchSpaceWindow* s = open();
+    QVERIFY(s != nullptr);
+    window->findChild<QAction*>(QStringLiteral("englishAction"))->trigger();
+    QCOMPARE(s->windowTitle(), QStringLiteral("Search Space"));
+    QVERIFY(s->geneDetails()->text().startsWith(
+        QStringLiteral("Gene 58907: x = 5, y = 8, z = 9, k = 0, c = 7; F = 277; fitness = 0;")));
+    QVERIFY(s->yardstick()->text().contains(QStringLiteral("after 58908 evaluations")));
+    QVERIFY2(s->standing()->text().contains(QStringLiteral("(top ")),
+             qPrintable(s->standing()->text()));
+    QCOMPARE(s->map()->accessibleName(), QStringLiteral("Gene map"));
+
+    window->findChild<QAction*>(QStringLiteral("turkishAction"))->trigger();
+    QCOMPARE(s->windowTitle(), QStringLiteral("Arama Uzayı"));
+    QVERIFY(s->standing()->text().contains(QStringLiteral("(en iyi %")));
 }
 
 GA_WINDOW_TEST(SearchSpaceWindowTest)
