@@ -142,7 +142,8 @@ void Form1::Timer1_Timer() {
 
 void Form1::renderGeneration() {
     const GenerationRecord& g = run_.record();
-    appendReportLines(g, batch_.log);
+    appendReportLines(g, log_);
+    batch_.logChanged = true;
 
     for (int i = 1; i <= kPopulation; ++i) {
         chartStep(i);

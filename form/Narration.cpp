@@ -5,7 +5,10 @@
 
 namespace ga {
 
-void appendReportLines(const GenerationRecord& g, Lines& out) {
+namespace {
+
+// Both the log and a page of the history take the same lines.
+template <class Out> void narrate(const GenerationRecord& g, Out& out) {
     const Messages& words = messages();
     for (const Death& death : g.deaths) {
         std::string& line = out.add();
@@ -28,6 +31,16 @@ void appendReportLines(const GenerationRecord& g, Lines& out) {
         appendStr(line, g.genes[kSurvivors + r]);
         line += words.born;
     }
+}
+
+} // namespace
+
+void appendReportLines(const GenerationRecord& g, Lines& out) {
+    narrate(g, out);
+}
+
+void appendReportLines(const GenerationRecord& g, ReportLog& out) {
+    narrate(g, out);
 }
 
 } // namespace ga
