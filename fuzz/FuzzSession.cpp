@@ -13,7 +13,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 namespace {
 
