@@ -1,6 +1,7 @@
 #include "qt/LogModel.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace ga::qt {
 
@@ -22,12 +23,22 @@ QVariant LogModel::data(const QModelIndex& index, int role) const {
 }
 
 void LogModel::show(const ga::ReportLog* log) {
+    if (log_ != nullptr) {
+        log_->keepFrom(std::numeric_limits<std::uint64_t>::max());
+    }
     beginResetModel();
     log_ = log;
     rows_ = 0;
     first_ = log != nullptr ? log->first() : 0;
     clears_ = log != nullptr ? log->clears() : 0;
     endResetModel();
+    keep();
+}
+
+void LogModel::keep() {
+    if (log_ != nullptr) {
+        log_->keepFrom(first_);
+    }
 }
 
 bool LogModel::resetIfCleared() {
@@ -42,10 +53,17 @@ bool LogModel::resetIfCleared() {
         endResetModel();
     }
     first_ = log_->first();
+    keep();
     return true;
 }
 
 LogModel::Change LogModel::refresh() {
+    const Change change = catchUp();
+    keep();
+    return change;
+}
+
+LogModel::Change LogModel::catchUp() {
     Change change;
     resetIfCleared();
     if (log_ == nullptr) {
@@ -103,12 +121,9 @@ std::string_view LogModel::utf8(int row) const {
     if (log_ == nullptr) {
         return {};
     }
-    const std::uint64_t number = first_ + static_cast<std::uint64_t>(row);
-    // Until the next refresh a row keeps its line while the log still holds it.
-    if (number < log_->first() || number >= log_->next()) {
-        return {};
-    }
-    return (*log_)[static_cast<std::size_t>(number - log_->first())];
+    // Until the next refresh a row keeps its line, which the log keeps for it.
+    const std::string* line = log_->find(first_ + static_cast<std::uint64_t>(row));
+    return line != nullptr ? std::string_view(*line) : std::string_view();
 }
 
 } // namespace ga::qt

@@ -16,7 +16,7 @@ namespace ga::qt {
 //
 // The log changes at every tick, the view once a frame: refresh() tells the view what
 // arrived and left since it last looked, and until then the rows keep the lines they
-// showed.
+// showed (the log keeps those that left).
 class LogModel : public QAbstractListModel {
     Q_OBJECT
 
@@ -48,6 +48,10 @@ class LogModel : public QAbstractListModel {
     [[nodiscard]] std::string_view utf8(int row) const;
 
   private:
+    Change catchUp();
+    // Asks the log to keep the lines on show until the next refresh.
+    void keep();
+
     const ga::ReportLog* log_ = nullptr;
     int rows_ = 0;
     // The number the log gave the line on row 0, and the log's clears when last looked.

@@ -76,8 +76,9 @@ void ReportLogTest::keepsTheNewestLines() {
     QCOMPARE(model.data(model.index(5), Qt::DisplayRole).toString(), numbered(total - 100000 + 5));
 }
 
-// More lines than the whole log holds within one frame: the view shows only their newest,
-// also when the log was emptied before them.
+// More lines than the whole log holds within one frame: until the frame the rows keep the
+// lines they showed, then the view shows only the newest, also when the log was emptied
+// before them.
 void ReportLogTest::batchLongerThanCapacity() {
     Lines lines(10);
     LogModel model;
@@ -89,6 +90,9 @@ void ReportLogTest::batchLongerThanCapacity() {
     for (int i = 100; i < 125; ++i) {
         lines.add(numbered(i).toStdString());
     }
+    QCOMPARE(lines.size(), std::size_t{10});
+    QCOMPARE(QString::fromStdString(lines[0]), numbered(115));
+    QCOMPARE(model.line(3), numbered(3));
     QCOMPARE(model.refresh().dropped, 4);
     QCOMPARE(model.rowCount(), 10);
     QCOMPARE(model.line(0), numbered(115));
