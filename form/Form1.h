@@ -135,6 +135,7 @@ class Form1 {
     Run run_;
     Batch batch_;
     ReportLog log_;
+    Lines narration_; // a tick's report lines on their way into the log
     bool startEnabled_ = false;
     bool timerEnabled_ = false;
     Status status_ = Status::Waiting;

@@ -5,10 +5,7 @@
 
 namespace ga {
 
-namespace {
-
-// Both the log and a page of the history take the same lines.
-template <class Out> void narrate(const GenerationRecord& g, Out& out) {
+void appendReportLines(const GenerationRecord& g, Lines& out) {
     const Messages& words = messages();
     for (const Death& death : g.deaths) {
         std::string& line = out.add();
@@ -31,16 +28,6 @@ template <class Out> void narrate(const GenerationRecord& g, Out& out) {
         appendStr(line, g.genes[kSurvivors + r]);
         line += words.born;
     }
-}
-
-} // namespace
-
-void appendReportLines(const GenerationRecord& g, Lines& out) {
-    narrate(g, out);
-}
-
-void appendReportLines(const GenerationRecord& g, ReportLog& out) {
-    narrate(g, out);
 }
 
 } // namespace ga

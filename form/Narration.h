@@ -2,7 +2,6 @@
 
 #include "engine/Generation.h"
 #include "form/Batch.h"
-#include "form/ReportLog.h"
 
 namespace ga {
 
@@ -10,6 +9,5 @@ namespace ga {
 // then for each mating its mutation line (if any) and its birth line. Numbers are written
 // by the Str rule; the words are those of the language in use.
 void appendReportLines(const GenerationRecord& g, Lines& out);
-void appendReportLines(const GenerationRecord& g, ReportLog& out);
 
 } // namespace ga

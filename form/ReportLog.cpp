@@ -22,8 +22,8 @@ std::string& ReportLog::add() {
         buffer = std::move(lines_.front());
         lines_.pop_front();
     } else if (!spare_.empty()) {
-        buffer = std::move(spare_.back());
-        spare_.pop_back();
+        buffer = std::move(spare_.front());
+        spare_.pop_front();
     }
     buffer.clear();
     return lines_.emplace_back(std::move(buffer));

@@ -63,8 +63,10 @@ class ReportLog {
 
     // The lines numbered next_ - lines_.size() onwards: those kept, then the log's own.
     std::deque<std::string> lines_;
-    // Buffers of kept lines that no view needs any more, for lines to come.
-    std::vector<std::string> spare_;
+    // Buffers of kept lines that no view needs any more, for lines to come, taken in the
+    // order they came: the buffers then stay in the order of their lines, which is what
+    // makes emptying a full log quick.
+    std::deque<std::string> spare_;
     std::size_t capacity_;
     mutable std::uint64_t keep_ = std::numeric_limits<std::uint64_t>::max();
     std::uint64_t next_ = 0;
