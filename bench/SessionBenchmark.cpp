@@ -24,17 +24,14 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <deque>
 #include <string>
 
 namespace {
 
-// The boxes' texts and a log bounded as the window's report log is.
-class BoundedOps final : public ga::WindowOps {
+// The boxes' texts; the report log is Form1's own.
+class TextsOps final : public ga::WindowOps {
   public:
-    static constexpr std::size_t kLogLines = 100000;
-
-    BoundedOps() {
+    TextsOps() {
         for (const ga::ControlRow& row : ga::controlTable()) {
             texts_[static_cast<std::size_t>(row.id)] = row.text;
         }
@@ -49,19 +46,8 @@ class BoundedOps final : public ga::WindowOps {
         for (const ga::TextChange& change : batch.texts) {
             texts_[static_cast<std::size_t>(change.control)] = change.text;
         }
-        if (batch.logCleared) {
-            log.clear();
-        }
-        for (const std::string& line : batch.log) {
-            log.push_back(line);
-            if (log.size() > kLogLines) {
-                log.pop_front();
-            }
-        }
     }
     float secondsSinceMidnight() override { return 1.5F; }
-
-    std::deque<std::string> log;
 
   private:
     std::array<std::string, ga::kControlCount> texts_;
@@ -89,7 +75,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    BoundedOps ops;
+    TextsOps ops;
     ga::Random random;
     ga::Form1 form(ops, random);
     form.Form_Load();
@@ -106,7 +92,6 @@ int main(int argc, char** argv) {
 
     start = std::chrono::steady_clock::now();
     ga::FormState state = form.capture();
-    state.log.assign(ops.log.begin(), ops.log.end());
     const QByteArray json = ga::session::toJson(state, QStringLiteral("benchmark"));
     state = ga::FormState{};
     ga::session::releaseFreedMemory();

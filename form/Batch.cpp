@@ -16,8 +16,7 @@ void Batch::clear() {
         l.cleared = false;
         l.lines.clear();
     }
-    logCleared = false;
-    log.clear();
+    logChanged = false;
     texts.clear();
     squares.clear();
     chart.clear();

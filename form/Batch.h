@@ -82,9 +82,8 @@ struct EnabledChange {
 struct Batch {
     // Gen, Sonuc and uyl, in that order.
     ListChange lists[3];
-    // The report log: emptied first or not, then lines appended.
-    bool logCleared = false;
-    Lines log;
+    // The report log (Form1's own) gained, lost or changed lines.
+    bool logChanged = false;
     // Texts and captions; a later change of the same control wins.
     std::vector<TextChange> texts;
     std::vector<SquareChange> squares;

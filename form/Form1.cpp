@@ -142,7 +142,14 @@ void Form1::Timer1_Timer() {
 
 void Form1::renderGeneration() {
     const GenerationRecord& g = run_.record();
-    appendReportLines(g, batch_.log);
+    // Written aside first: a line the log keeps then takes only the memory it needs, not
+    // what growing it in place would leave it.
+    narration_.clear();
+    appendReportLines(g, narration_);
+    for (const std::string& line : narration_) {
+        log_.add(line);
+    }
+    batch_.logChanged = true;
 
     for (int i = 1; i <= kPopulation; ++i) {
         chartStep(i);

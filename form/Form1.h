@@ -4,6 +4,7 @@
 #include "engine/Run.h"
 #include "form/Batch.h"
 #include "form/FormState.h"
+#include "form/ReportLog.h"
 #include "form/WindowOps.h"
 #include "runtime/Random.h"
 
@@ -68,8 +69,10 @@ class Form1 {
     // The memory the run's history may take (its defaults otherwise); clears it, so it
     // applies from the next "Hazırla".
     void setHistoryLimits(const HistoryLimits& limits) { run_.setHistoryLimits(limits); }
-    // Everything the window holds that a saved run needs to go on exactly, but the report
-    // log, which the window keeps (the caller adds its lines).
+    // The report log's lines: what the window shows of it, and what a session saves.
+    [[nodiscard]] const ReportLog& log() const { return log_; }
+
+    // Everything the window holds that a saved run needs to go on exactly.
     [[nodiscard]] FormState capture() const;
     // Shows a saved state as one batch: the boxes as typed, the lists, panel, squares,
     // charts, status line and log, with the arrays, seed, generator and history it holds.
@@ -131,6 +134,8 @@ class Form1 {
     std::string decimalSeparator_;
     Run run_;
     Batch batch_;
+    ReportLog log_;
+    Lines narration_; // a tick's report lines on their way into the log
     bool startEnabled_ = false;
     bool timerEnabled_ = false;
     Status status_ = Status::Waiting;

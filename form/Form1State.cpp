@@ -29,6 +29,7 @@ FormState Form1::capture() const {
     s.lists = listValues_;
     s.charts = charts_;
     s.history = run_.history().data();
+    s.log = log_.lines();
     return s;
 }
 
@@ -90,10 +91,8 @@ void Form1::restore(CheckedState checked) {
     renderChart(Control::Picture1, s.charts[0]);
     renderChart(Control::Picture2, s.charts[1]);
 
-    batch_.logCleared = true;
-    for (const std::string& line : s.log) {
-        batch_.log.add(line);
-    }
+    log_.assign(s.log);
+    batch_.logChanged = true;
     show();
 }
 

@@ -5,6 +5,7 @@
 #include "engine/Run.h"
 #include "form/Batch.h"
 #include "form/Controls.h"
+#include "form/ReportLog.h"
 
 #include <array>
 #include <cstddef>
@@ -88,7 +89,7 @@ struct FormState {
     std::array<std::vector<double>, 3> lists;
     std::array<ChartState, 2> charts; // Picture1, Picture2
     HistoryData history;
-    // The report log's lines, oldest first, as the window holds them.
+    // The report log's lines, oldest first.
     std::vector<std::string> log;
 };
 
@@ -96,7 +97,7 @@ struct FormState {
 // 100 000 lines) with room to spare, so a hostile state cannot make the window grow
 // without bound.
 inline constexpr std::size_t kMaxListLines = 1'000'000;
-inline constexpr std::size_t kMaxLogLines = 100'000;
+inline constexpr std::size_t kMaxLogLines = ReportLog::kDefaultCapacity;
 inline constexpr std::size_t kMaxLineBytes = 10'000;
 inline constexpr std::size_t kMaxBoxBytes = 32'767;
 inline constexpr std::size_t kMaxChartCircles = 100'000;

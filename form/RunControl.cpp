@@ -56,7 +56,8 @@ void Form1::Command4_Click() {
     for (Control list : kPopulationLists) {
         clearList(list);
     }
-    batch_.logCleared = true;
+    log_.clear();
+    batch_.logChanged = true;
 
     batch_.setText(Control::nesil, "1");
     for (Control c :

@@ -7,7 +7,6 @@
 #include "qt/HistoryChartWidget.h"
 #include "qt/HistoryWindow.h"
 #include "qt/MainWindow.h"
-#include "qt/ReportLog.h"
 #include "qt/Startup.h"
 #include "qt/Utf8.h"
 #include "session/SessionFile.h"
@@ -59,11 +58,9 @@ class WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-QByteArray reportText(const ReportLog& log) {
+QByteArray reportText(const ga::ReportLog& log) {
     QByteArray text;
-    const LogModel& model = *log.logModel();
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const std::string& line = model.utf8(row);
+    for (const std::string& line : log) {
         text.append(line.data(), static_cast<qsizetype>(line.size()));
         text.append('\n');
     }
@@ -216,14 +213,7 @@ bool FileMenu::openSession(const QString& path) {
 bool FileMenu::saveSession(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     std::optional<WaitCursor> waiting(std::in_place);
-    // The log's newest lines may still wait for the next frame.
-    window_.flushDisplay();
     FormState state = window_.form().capture();
-    const LogModel& log = *window_.control<ReportLog>(Control::List1)->logModel();
-    state.log.reserve(static_cast<std::size_t>(log.rowCount()));
-    for (int row = 0; row < log.rowCount(); ++row) {
-        state.log.push_back(log.utf8(row));
-    }
     const QByteArray json = session::toJson(state, fromUtf8(programVersion()));
     state = FormState{};
     session::releaseFreedMemory();
@@ -323,9 +313,7 @@ void FileMenu::fillRecent() {
 // ---- Exports -------------------------------------------------------------------------
 
 bool FileMenu::exportReport(const QString& path) {
-    window_.flushDisplay();
-    return write(path, reportText(*window_.control<ReportLog>(Control::List1)),
-                 tr("Rapor “%1” dosyasına yazılamadı."));
+    return write(path, reportText(window_.form().log()), tr("Rapor “%1” dosyasına yazılamadı."));
 }
 
 bool FileMenu::exportRunCsv(const QString& path) {

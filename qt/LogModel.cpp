@@ -1,14 +1,14 @@
 #include "qt/LogModel.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace ga::qt {
 
-LogModel::LogModel(QObject* parent, int capacity)
-    : QAbstractListModel(parent), capacity_(std::max(1, capacity)) {}
+LogModel::LogModel(QObject* parent) : QAbstractListModel(parent) {}
 
 int LogModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    return parent.isValid() ? 0 : rows_;
 }
 
 QVariant LogModel::data(const QModelIndex& index, int role) const {
@@ -22,26 +22,70 @@ QVariant LogModel::data(const QModelIndex& index, int role) const {
     return {};
 }
 
-int LogModel::append(std::span<const std::string> lines) {
-    if (lines.empty()) {
-        return 0;
+void LogModel::show(const ga::ReportLog* log) {
+    if (log_ != nullptr) {
+        log_->keepFrom(std::numeric_limits<std::uint64_t>::max());
     }
-    // Of a batch longer than the capacity only its newest lines can stay.
-    const auto incoming = static_cast<int>(std::min<std::size_t>(lines.size(), capacity_));
-    const auto kept = lines.subspan(lines.size() - static_cast<std::size_t>(incoming));
+    beginResetModel();
+    log_ = log;
+    rows_ = 0;
+    first_ = log != nullptr ? log->first() : 0;
+    clears_ = log != nullptr ? log->clears() : 0;
+    endResetModel();
+    keep();
+}
 
-    const int surplus = rowCount() + incoming - capacity_;
+void LogModel::keep() {
+    if (log_ != nullptr) {
+        log_->keepFrom(first_);
+    }
+}
+
+bool LogModel::resetIfCleared() {
+    if (log_ == nullptr || log_->clears() == clears_) {
+        return false;
+    }
+    // Whatever came after the clear comes with the next refresh.
+    clears_ = log_->clears();
+    if (rows_ > 0) {
+        beginResetModel();
+        rows_ = 0;
+        endResetModel();
+    }
+    first_ = log_->first();
+    keep();
+    return true;
+}
+
+LogModel::Change LogModel::refresh() {
+    const Change change = catchUp();
+    keep();
+    return change;
+}
+
+LogModel::Change LogModel::catchUp() {
+    Change change;
+    resetIfCleared();
+    if (log_ == nullptr) {
+        return change;
+    }
+    const auto capacity = static_cast<int>(log_->capacity());
+    const std::uint64_t shownEnd = first_ + static_cast<std::uint64_t>(rows_);
+    if (log_->next() == shownEnd) {
+        return change;
+    }
+    // Of more lines than the log holds only its newest can be shown.
+    const auto incoming =
+        static_cast<int>(std::min<std::uint64_t>(log_->next() - shownEnd, log_->capacity()));
+
+    change.added = incoming;
+    const int surplus = rows_ + incoming - capacity;
     if (surplus > 0 && surplus == incoming) {
         // A full log stays full: as many lines leave the front as arrive at the back. Told
         // as rows removed and added, a view would work through all its rows twice; told as
         // changed rows whose persistent indexes (selection, current row) move with their
         // lines, it repaints what it shows.
-        for (const std::string& line : kept) {
-            std::string reused = std::move(lines_.front());
-            lines_.pop_front();
-            reused.assign(line);
-            lines_.push_back(std::move(reused));
-        }
+        first_ = log_->first();
         const QModelIndexList before = persistentIndexList();
         QModelIndexList after;
         after.reserve(before.size());
@@ -50,41 +94,36 @@ int LogModel::append(std::span<const std::string> lines) {
                                                 : QModelIndex());
         }
         changePersistentIndexList(before, after);
-        emit dataChanged(index(0), index(rowCount() - 1), {Qt::DisplayRole, Qt::ToolTipRole});
-        return surplus;
+        emit dataChanged(index(0), index(rows_ - 1), {Qt::DisplayRole, Qt::ToolTipRole});
+        change.dropped = surplus;
+        return change;
     }
-    int dropped = 0;
     if (surplus > 0) {
-        dropped = surplus;
-        beginRemoveRows(QModelIndex(), 0, dropped - 1);
-        lines_.erase(lines_.begin(), lines_.begin() + dropped);
+        change.dropped = surplus;
+        beginRemoveRows(QModelIndex(), 0, surplus - 1);
+        rows_ -= surplus;
+        first_ += static_cast<std::uint64_t>(surplus);
         endRemoveRows();
     }
-
-    const int first = rowCount();
-    beginInsertRows(QModelIndex(), first, first + incoming - 1);
-    lines_.insert(lines_.end(), kept.begin(), kept.end());
+    first_ = log_->next() - static_cast<std::uint64_t>(rows_ + incoming);
+    beginInsertRows(QModelIndex(), rows_, rows_ + incoming - 1);
+    rows_ += incoming;
     endInsertRows();
-    return dropped;
-}
-
-void LogModel::clear() {
-    if (lines_.empty()) {
-        return;
-    }
-    beginResetModel();
-    lines_.clear();
-    lines_.shrink_to_fit();
-    endResetModel();
+    return change;
 }
 
 QString LogModel::line(int row) const {
-    const std::string& text = utf8(row);
+    const std::string_view text = utf8(row);
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const std::string& LogModel::utf8(int row) const {
-    return lines_[static_cast<std::size_t>(row)];
+std::string_view LogModel::utf8(int row) const {
+    if (log_ == nullptr) {
+        return {};
+    }
+    // Until the next refresh a row keeps its line, which the log keeps for it.
+    const std::string* line = log_->find(first_ + static_cast<std::uint64_t>(row));
+    return line != nullptr ? std::string_view(*line) : std::string_view();
 }
 
 } // namespace ga::qt

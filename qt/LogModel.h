@@ -1,45 +1,62 @@
 #pragma once
 
+#include "form/ReportLog.h"
+
 #include <QAbstractListModel>
 #include <QString>
 
-#include <deque>
-#include <span>
-#include <string>
+#include <cstdint>
+#include <string_view>
 
 namespace ga::qt {
 
-// The lines of the report log: the newest `capacity` lines, oldest first. Lines arrive
-// in batches so that a frame's lines cost one insertion, not one each. They are kept as
-// the program writes them, in UTF-8, and become Qt strings only when a view shows them:
-// at the fastest speed four hundred lines arrive each frame and a dozen are seen. Once the
-// log is full, a line that leaves lends its buffer to the one that arrives.
+// Shows a report log to a view: one row per line. The log keeps its lines in UTF-8; a line
+// becomes a Qt string only when a view shows it, since at the fastest speed four hundred
+// lines arrive each frame and a dozen are seen.
+//
+// The log changes at every tick, the view once a frame: refresh() tells the view what
+// arrived and left since it last looked, and until then the rows keep the lines they
+// showed (the log keeps those that left).
 class LogModel : public QAbstractListModel {
     Q_OBJECT
 
   public:
-    static constexpr int kDefaultCapacity = 100000;
-
-    explicit LogModel(QObject* parent = nullptr, int capacity = kDefaultCapacity);
+    explicit LogModel(QObject* parent = nullptr);
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
 
-    // Appends the lines at the end and drops the oldest beyond the capacity; returns how
-    // many rows left the front, so a view can keep showing the same lines. Once the log is
-    // full the rows stay and their lines move up (reported as changed data, with the
-    // persistent indexes moved along or, for lines that left, made invalid).
-    int append(std::span<const std::string> lines);
-    // Empties the log.
-    void clear();
+    // What a refresh did: how many rows left the front (so a view can keep showing the
+    // same lines) and how many lines arrived, now the last rows.
+    struct Change {
+        int dropped = 0;
+        int added = 0;
+    };
 
-    [[nodiscard]] int capacity() const { return capacity_; }
+    // The log to show from now on (none: no rows); its lines come with the next refresh.
+    void show(const ga::ReportLog* log);
+    // Empties the rows if the log was cleared since the last look; whether it was.
+    bool resetIfCleared();
+    // Catches up with the log (emptied first if it was cleared): rows for the lines that arrived,
+    // none for those that left the front. Once the log is full the rows stay and their lines move
+    // up (told as changed data, with the persistent indexes moved along or, for lines that left,
+    // made invalid).
+    Change refresh();
+
     [[nodiscard]] QString line(int row) const;
-    [[nodiscard]] const std::string& utf8(int row) const;
+    // The line on a row, in UTF-8; empty if it has left the log since the last refresh.
+    [[nodiscard]] std::string_view utf8(int row) const;
 
   private:
-    std::deque<std::string> lines_;
-    int capacity_;
+    Change catchUp();
+    // Asks the log to keep the lines on show until the next refresh.
+    void keep();
+
+    const ga::ReportLog* log_ = nullptr;
+    int rows_ = 0;
+    // The number the log gave the line on row 0, and the log's clears when last looked.
+    std::uint64_t first_ = 0;
+    std::uint64_t clears_ = 0;
 };
 
 } // namespace ga::qt

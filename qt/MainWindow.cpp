@@ -182,6 +182,7 @@ MainWindow::MainWindow(const std::string& decimalSeparator, std::optional<std::u
 
     ops_ = std::make_unique<QtWindowOps>(*this, controls_, *timer_);
     form_ = std::make_unique<Form1>(*ops_, random_, decimalSeparator);
+    control<ReportLog>(Control::List1)->showLog(&form_->log());
     if (seed) {
         form_->fixSeed(*seed);
     }
@@ -198,7 +199,10 @@ MainWindow::MainWindow(const std::string& decimalSeparator, std::optional<std::u
     handle(&Form1::Form_Load);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The log goes with Form1, before the widgets that show it.
+    control<ReportLog>(Control::List1)->showLog(nullptr);
+}
 
 void MainWindow::flushDisplay() {
     ops_->flushDisplay();

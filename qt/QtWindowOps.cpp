@@ -16,7 +16,6 @@
 #include <QTime>
 
 #include <algorithm>
-#include <span>
 
 namespace ga::qt {
 
@@ -125,15 +124,8 @@ void QtWindowOps::mergeDisplay(const Batch& batch) {
         waiting = true;
     }
 
-    if (batch.logCleared) {
-        logCleared_ = true;
-        logLines_.clear();
-        waiting = true;
-    }
-    for (const std::string& line : batch.log) {
-        logLines_.add(line);
-        waiting = true;
-    }
+    // The log's lines stay in Form1's log; the view catches up with it at the frame.
+    waiting = waiting || batch.logChanged;
 
     for (const TextChange& change : batch.texts) {
         auto* edit = widget<QLineEdit>(change.control);
@@ -215,13 +207,8 @@ void QtWindowOps::flushDisplay() {
     chart_.clear();
 
     if (auto* log = widget<ReportLog>(Control::List1)) {
-        if (logCleared_) {
-            log->clearLines();
-        }
-        log->appendLines(logLines_.all());
+        log->refresh();
     }
-    logCleared_ = false;
-    logLines_.clear();
 }
 
 void QtWindowOps::showMessage(const std::string& text) {

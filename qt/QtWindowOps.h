@@ -24,9 +24,9 @@ namespace ga::qt {
 // thirty times a second (every other frame of a common screen): at the fastest speed a
 // tick comes every millisecond, showing each one would cost far more than the tick, and
 // nobody reads lists that change more often than that. Batches that arrive within a frame are
-// merged: the lists and texts show the last state, the log gets every line and the charts every
-// drawing, in order. Buttons, the timer and message boxes act at once, and the owner
-// flushes after every click so that a click shows its effect at once.
+// merged: the lists and texts show the last state, the log catches up with Form1's log and the
+// charts get every drawing, in order. Buttons, the timer and message boxes act at once, and the
+// owner flushes after every click so that a click shows its effect at once.
 class QtWindowOps final : public WindowOps {
   public:
     using Widgets = std::array<QWidget*, kControlCount>;
@@ -78,8 +78,6 @@ class QtWindowOps final : public WindowOps {
     QElapsedTimer sinceFlush_;
 
     std::array<PendingList, 3> lists_;
-    bool logCleared_ = false;
-    Lines logLines_;
     std::array<std::optional<std::string>, kControlCount> texts_;
     std::vector<PendingSquare> squares_;
     std::vector<ChartCommand> chart_;

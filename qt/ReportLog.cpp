@@ -14,8 +14,7 @@
 
 namespace ga::qt {
 
-ReportLog::ReportLog(QWidget* parent, int capacity)
-    : QTableView(parent), model_(new LogModel(this, capacity)) {
+ReportLog::ReportLog(QWidget* parent) : QTableView(parent), model_(new LogModel(this)) {
     setModel(model_);
     setItemDelegate(new LineDelegate(this));
     // One column of lines, as a list shows them: no headers, no grid, whole rows.
@@ -53,25 +52,31 @@ ReportLog::ReportLog(QWidget* parent, int capacity)
     });
 }
 
-void ReportLog::clearLines() {
+void ReportLog::showLog(const ga::ReportLog* log) {
     widestLine_ = 0;
-    model_->clear();
+    model_->show(log);
+    refresh();
 }
 
-void ReportLog::appendLines(std::span<const std::string> lines) {
-    if (lines.empty()) {
-        return;
+void ReportLog::refresh() {
+    if (model_->resetIfCleared()) {
+        widestLine_ = 0;
     }
     const bool follow = following_;
     const int oldValue = verticalScrollBar()->value();
-    const int oldCount = model_->rowCount();
     const bool hadCurrent = currentIndex().isValid();
 
     const int widest = widestLine_;
-    for (const std::string& line : lines) {
-        widestLine_ = std::max(widestLine_, lineWidth(line));
+    const LogModel::Change change = model_->refresh();
+    if (change.added == 0) {
+        return;
     }
-    const int dropped = model_->append(lines);
+    const int rows = model_->rowCount();
+    const int oldCount = rows - change.added + change.dropped;
+    for (int row = rows - change.added; row < rows; ++row) {
+        widestLine_ = std::max(widestLine_, lineWidth(model_->utf8(row)));
+    }
+    const int dropped = change.dropped;
     if (widestLine_ != widest) {
         // A full log keeps its rows and lays nothing out by itself: widen the column now.
         updateGeometries();

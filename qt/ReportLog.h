@@ -5,15 +5,13 @@
 #include <QTableView>
 
 #include <array>
-#include <span>
-#include <string>
 #include <string_view>
 
 namespace ga::qt {
 
-// The report log: a view over a LogModel. A frame's lines arrive together, not one by
-// one. The view follows the newest line while the user is at the bottom and stays put
-// when they have scrolled up.
+// The report log on the window: a view of the log Form1 keeps, which it catches up with
+// once a frame, not at every line. The view follows the newest line while the user is at
+// the bottom and stays put when they have scrolled up.
 //
 // It is a one-column table without headers that looks and answers the keys like a list: a
 // list view lays out every one of its rows again whenever rows arrive or leave, which
@@ -23,11 +21,12 @@ class ReportLog : public QTableView {
     Q_OBJECT
 
   public:
-    explicit ReportLog(QWidget* parent = nullptr, int capacity = LogModel::kDefaultCapacity);
+    explicit ReportLog(QWidget* parent = nullptr);
 
-    // Appends the lines at the end, dropping the oldest beyond the log's capacity.
-    void appendLines(std::span<const std::string> lines);
-    void clearLines();
+    // The log to show (none: an empty view); its lines show at once.
+    void showLog(const ga::ReportLog* log);
+    // Shows what the log gained and lost since the last look.
+    void refresh();
 
     [[nodiscard]] LogModel* logModel() const { return model_; }
     [[nodiscard]] int lineCount() const;

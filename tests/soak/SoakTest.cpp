@@ -1,5 +1,5 @@
-// A long run without a window: a million ticks of a run that never stops, with the log
-// bounded as in the window. Once the log is full, resident memory may grow only by what
+// A long run without a window: a million ticks of a run that never stops, with the
+// window's own bounded log. Once the log is full, resident memory may grow only by what
 // the run's history holds, which stays within its stated limits; under the sanitizers the
 // run must end without a leak report.
 
@@ -19,7 +19,6 @@ int main(int argc, char** argv) {
     const long ticks = argc > 1 ? std::atol(argv[1]) : 1'000'000;
     ga::test::RecordingOps ops;
     ga::test::ScriptedRandom random;
-    ops.logLimit = kLogLines;
     ops.recordCircles = false;
     ops.clock = 777.0F;
     ops.setText(Control::Text1, "100000");
@@ -45,7 +44,7 @@ int main(int argc, char** argv) {
     const long historyGrowth = static_cast<long>(history.bytes() / 1024) - historyBefore;
     std::printf("soak: %ld ticks, log %zu lines, resident %ld KiB after %ld ticks, %ld KiB at "
                 "the end, of which the history grew by %ld KiB (%zu KiB in all)\n",
-                ticks, ops.list(Control::List1).size(), before, warmUp, after, historyGrowth,
+                ticks, form.log().size(), before, warmUp, after, historyGrowth,
                 history.bytes() / 1024);
 
     // A million generations fit the history's limits whole: every one can still be opened
@@ -58,7 +57,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    if (!ops.isEnabled(Control::Timer1) || ops.list(Control::List1).size() < kLogLines) {
+    if (!ops.isEnabled(Control::Timer1) || form.log().size() < kLogLines) {
         std::printf("soak: the run stopped or the log is not full\n");
         return 1;
     }

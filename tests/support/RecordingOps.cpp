@@ -28,15 +28,6 @@ void RecordingOps::setText(Control box, std::string_view text) {
     texts[at(box)] = text;
 }
 
-void RecordingOps::append(std::vector<std::string>& list, const std::string& line) {
-    // The oldest lines go a quarter of the limit at a time, so that a long run does not
-    // move the whole log for every line.
-    if (list.size() >= logLimit && list.size() - logLimit >= logLimit / 4) {
-        list.erase(list.begin(), list.end() - static_cast<std::ptrdiff_t>(logLimit - 1));
-    }
-    list.push_back(line);
-}
-
 void RecordingOps::apply(const Batch& batch) {
     ++batches;
     for (Control c : kPopulationLists) {
@@ -46,13 +37,6 @@ void RecordingOps::apply(const Batch& batch) {
             list.clear();
         }
         list.insert(list.end(), change.lines.begin(), change.lines.end());
-    }
-    auto& log = lists[at(Control::List1)];
-    if (batch.logCleared) {
-        log.clear();
-    }
-    for (const std::string& line : batch.log) {
-        append(log, line);
     }
     for (const TextChange& change : batch.texts) {
         texts[at(change.control)] = change.text;

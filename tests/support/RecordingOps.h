@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <deque>
 #include <initializer_list>
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,7 +20,8 @@ namespace ga::test {
 // A window that shows what a person would see, for tests and benchmarks: its boxes,
 // labels and buttons start in their design-time state from the control table, every batch
 // is applied as the real window applies it, and a test reads back the lists, texts,
-// circles, colours and message boxes. A test types into a box with setText.
+// circles, colours and message boxes (the report log is Form1's own). A test types into a
+// box with setText.
 class RecordingOps : public WindowOps {
   public:
     struct Circle {
@@ -68,12 +68,6 @@ class RecordingOps : public WindowOps {
     bool unloaded = false;
     bool recordCircles = true;
     float clock = 0;
-    // The log keeps the newest this many lines, like the real report log, and at most a
-    // quarter more while it waits to drop the oldest together.
-    std::size_t logLimit = std::numeric_limits<std::size_t>::max();
-
-  private:
-    void append(std::vector<std::string>& list, const std::string& line);
 };
 
 // Rnd for tests: the scripted values first, in order, then a generator seeded like the

@@ -202,11 +202,15 @@ class Sequence {
             }
         }
         if (step != "(no tick)") {
-            for (Control list : {Control::Gen, Control::Sonuc, Control::uyl, Control::List1}) {
+            for (Control list : kPopulationLists) {
                 const auto& lines = ops_.list(list);
                 if (!lines.empty() && !isDefinedText(lines.back())) {
                     return "undefined text in a list: " + lines.back();
                 }
+            }
+            if (const ReportLog& log = form_.log();
+                !log.empty() && !isDefinedText(log[log.size() - 1])) {
+                return "undefined text in the log: " + log[log.size() - 1];
             }
             for (Control box : kPanel) {
                 if (!isDefinedText(ops_.text(box))) {

@@ -46,7 +46,6 @@ struct FormHarness {
         FormState s = form.capture();
         s.population = p;
         s.module1 = m;
-        s.log = log();
         StateError error = StateError::None;
         HistoryError historyError = HistoryError::None;
         auto checked = checkState(std::move(s), error, historyError);
@@ -74,7 +73,7 @@ struct FormHarness {
         useDefaultFunction(m);
         return m;
     }
-    [[nodiscard]] const std::vector<std::string>& log() const { return ops.list(Control::List1); }
+    [[nodiscard]] const ReportLog& log() const { return form.log(); }
 
     // Types a run's inputs into the boxes they are read from.
     void typeInputs(const RunInputs& in) {

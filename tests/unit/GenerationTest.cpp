@@ -298,7 +298,7 @@ TEST_F(GenerationTest, WholeTickAgainstHandWorkedRun) {
         " 66666 ile  66666 çiftleşti ve  66667 doğdu.",
         " 66666 ile  66666 çiftleşti ve  66666 doğdu.",
     };
-    EXPECT_EQ(h.log(), expectedLog);
+    EXPECT_EQ(h.log().lines(), expectedLog);
 
     const std::vector<std::string> gen{
         "67312", "67321", "66666", "66666", "66666", "66666", "66666", "66666", "66666", "66666",

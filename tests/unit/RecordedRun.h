@@ -45,16 +45,18 @@ struct RecordedRun {
             if (const auto it = typing.find(g); it != typing.end()) {
                 h.ops.setText(it->second.first, it->second.second);
             }
-            // The log holds only this tick's lines.
-            h.ops.lists[static_cast<std::size_t>(Control::List1)].clear();
+            const std::uint64_t firstOfTick = h.log().next();
             h.form.Timer1_Timer();
             records.push_back(h.form.run().record());
             const GenerationRecord& r = records.back();
             listed.push_back({r.genes, r.values, r.fitness});
             if (g % 97 == 0 || g % 256 <= 1 || g % 256 == 255 || g > generations - 3) {
-                shown[static_cast<std::uint64_t>(g)] = {h.ops.list(Control::Gen),
-                                                        h.ops.list(Control::Sonuc),
-                                                        h.ops.list(Control::uyl), h.log()};
+                shown[static_cast<std::uint64_t>(g)] = {
+                    h.ops.list(Control::Gen),
+                    h.ops.list(Control::Sonuc),
+                    h.ops.list(Control::uyl),
+                    {h.log().end() - static_cast<std::ptrdiff_t>(h.log().next() - firstOfTick),
+                     h.log().end()}};
             }
         }
     }

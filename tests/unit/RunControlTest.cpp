@@ -113,9 +113,10 @@ TEST_F(RunControlTest, ResetMidRun) {
 
     EXPECT_FALSE(ops.isEnabled(Control::Timer1));
     EXPECT_FALSE(ops.isEnabled(Control::Command2));
-    for (Control list : {Control::Gen, Control::Sonuc, Control::uyl, Control::List1}) {
+    for (Control list : kPopulationLists) {
         EXPECT_TRUE(ops.list(list).empty());
     }
+    EXPECT_TRUE(form.log().empty());
     EXPECT_EQ(ops.text(Control::nesil), "1");
     for (Control c :
          {Control::tmut, Control::teni, Control::teni2, Control::tenk, Control::tenk2}) {

@@ -53,14 +53,15 @@ TEST(SeedTest, SeedsBecomeTheDocumentedNumbers) {
 }
 
 // Everything the window showed, for comparing two runs.
-std::vector<std::string> shown(const RecordingOps& ops) {
+std::vector<std::string> shown(const FormHarness& h) {
     std::vector<std::string> all;
-    for (Control c : {Control::Gen, Control::Sonuc, Control::uyl, Control::List1}) {
-        all.insert(all.end(), ops.list(c).begin(), ops.list(c).end());
+    for (Control c : kPopulationLists) {
+        all.insert(all.end(), h.ops.list(c).begin(), h.ops.list(c).end());
     }
+    all.insert(all.end(), h.log().begin(), h.log().end());
     for (Control c :
          {Control::nesil, Control::tmut, Control::teni, Control::tenk, Control::status}) {
-        all.push_back(ops.text(c));
+        all.push_back(h.ops.text(c));
     }
     return all;
 }
@@ -72,7 +73,7 @@ std::vector<std::string> runToTheEnd(FormHarness& h) {
     while (h.form.timerEnabled() && h.form.run().module1().nesilSayisi < 20000) {
         h.form.Timer1_Timer();
     }
-    return shown(h.ops);
+    return shown(h);
 }
 
 // Two programs given the same seed, started at different times, make the same run; with
@@ -131,7 +132,7 @@ TEST(SeedTest, SteppingEqualsTicking) {
         ticked.form.Timer1_Timer();
         stepped.form.stepOnce();
     }
-    EXPECT_EQ(shown(stepped.ops), shown(ticked.ops));
+    EXPECT_EQ(shown(stepped), shown(ticked));
     EXPECT_EQ(stepped.ops.beeps, 1);
 
     stepped.form.Command2_Click();

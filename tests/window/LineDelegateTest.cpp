@@ -1,4 +1,5 @@
 #include "qt/LineDelegate.h"
+#include "form/ReportLog.h"
 #include "qt/ReportLog.h"
 #include "qt/Startup.h"
 #include "tests/window/WindowTestMain.h"
@@ -103,16 +104,16 @@ void LineDelegateTest::listRowsLookAsTheStylePaintsThem() {
 }
 
 void LineDelegateTest::logRowsLookAsTheStylePaintsThem() {
+    ga::ReportLog lines;
+    for (const QString& line : kLines) {
+        lines.add(line.toStdString());
+    }
     ReportLog quick;
     ReportLog styled;
     styled.setItemDelegate(new QStyledItemDelegate(&styled));
     for (ReportLog* log : {&quick, &styled}) {
         log->resize(233, 134);
-        std::vector<std::string> lines;
-        for (const QString& line : kLines) {
-            lines.push_back(line.toStdString());
-        }
-        log->appendLines(lines);
+        log->showLog(&lines);
         log->show();
         QVERIFY(QTest::qWaitForWindowExposed(log));
     }

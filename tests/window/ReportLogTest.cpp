@@ -1,4 +1,5 @@
 #include "qt/ReportLog.h"
+#include "form/ReportLog.h"
 #include "tests/window/WindowTestMain.h"
 
 #include <QApplication>
@@ -7,11 +8,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <string>
-#include <vector>
-
 using ga::qt::LogModel;
 using ga::qt::ReportLog;
+using Lines = ga::ReportLog;
 
 namespace {
 
@@ -19,21 +18,18 @@ QString numbered(int i) {
     return QStringLiteral(" %1 güçsüz birey olduğu için elendi").arg(i);
 }
 
-std::vector<std::string> utf8(const QStringList& lines) {
-    std::vector<std::string> out;
-    for (const QString& line : lines) {
-        out.push_back(line.toStdString());
+// A frame's worth of numbered lines added to the log, then shown as the window shows them
+// once a frame.
+void addLines(Lines& lines, ReportLog& log, int from, int count) {
+    for (int i = from; i < from + count; ++i) {
+        lines.add(numbered(i).toStdString());
     }
-    return out;
+    log.refresh();
 }
 
-// A frame's worth of numbered lines, as the window hands them over.
-void addLines(ReportLog& log, int from, int count) {
-    QStringList lines;
-    for (int i = from; i < from + count; ++i) {
-        lines << numbered(i);
-    }
-    log.appendLines(utf8(lines));
+void addLine(Lines& lines, ReportLog& log, const QString& line) {
+    lines.add(line.toStdString());
+    log.refresh();
 }
 
 // The line shown at the top of the view, once the view has laid out its rows as it does
@@ -65,12 +61,13 @@ class ReportLogTest : public QObject {
 // Beyond 100 000 lines the oldest go: the count stays at the capacity and the newest
 // line is the last row, so a long run cannot exhaust memory.
 void ReportLogTest::keepsTheNewestLines() {
+    Lines lines;
     ReportLog log;
-    QCOMPARE(log.logModel()->capacity(), 100000);
+    log.showLog(&lines);
     const int total = 100000 + 1234;
-    // Several batches, as a run delivers them.
+    // Several frames, as a run delivers them.
     for (int from = 0; from < total; from += 3000) {
-        addLines(log, from, std::min(3000, total - from));
+        addLines(lines, log, from, std::min(3000, total - from));
     }
     const LogModel& model = *log.logModel();
     QCOMPARE(model.rowCount(), 100000);
@@ -79,22 +76,36 @@ void ReportLogTest::keepsTheNewestLines() {
     QCOMPARE(model.data(model.index(5), Qt::DisplayRole).toString(), numbered(total - 100000 + 5));
 }
 
-// A single batch larger than the whole log keeps only its own newest lines.
+// More lines than the whole log holds within one frame: until the frame the rows keep the
+// lines they showed, then the view shows only the newest, also when the log was emptied
+// before them.
 void ReportLogTest::batchLongerThanCapacity() {
-    LogModel model(nullptr, 10);
-    QStringList first;
+    Lines lines(10);
+    LogModel model;
+    model.show(&lines);
     for (int i = 0; i < 4; ++i) {
-        first << numbered(i);
+        lines.add(numbered(i).toStdString());
     }
-    QCOMPARE(model.append(utf8(first)), 0);
-    QStringList big;
+    QCOMPARE(model.refresh().dropped, 0);
     for (int i = 100; i < 125; ++i) {
-        big << numbered(i);
+        lines.add(numbered(i).toStdString());
     }
-    QCOMPARE(model.append(utf8(big)), 4);
+    QCOMPARE(lines.size(), std::size_t{10});
+    QCOMPARE(QString::fromStdString(lines[0]), numbered(115));
+    QCOMPARE(model.line(3), numbered(3));
+    QCOMPARE(model.refresh().dropped, 4);
     QCOMPARE(model.rowCount(), 10);
     QCOMPARE(model.line(0), numbered(115));
     QCOMPARE(model.line(9), numbered(124));
+
+    lines.clear();
+    for (int i = 200; i < 213; ++i) {
+        lines.add(numbered(i).toStdString());
+    }
+    model.refresh();
+    QCOMPARE(model.rowCount(), 10);
+    QCOMPARE(model.line(0), numbered(203));
+    QCOMPARE(model.line(9), numbered(212));
 }
 
 void ReportLogTest::followsTheNewestLineAtTheBottom_data() {
@@ -109,15 +120,17 @@ void ReportLogTest::followsTheNewestLineAtTheBottom_data() {
 void ReportLogTest::followsTheNewestLineAtTheBottom() {
     QFETCH(int, capacity);
 
-    ReportLog log(nullptr, capacity);
+    Lines lines(static_cast<std::size_t>(capacity));
+    ReportLog log;
+    log.showLog(&lines);
     log.resize(233, 134);
     log.show();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
     for (int batch = 0; batch < 5; ++batch) {
-        addLines(log, batch * 30, 30);
+        addLines(lines, log, batch * 30, 30);
         if (batch == 2) {
-            log.appendLines(
-                utf8({numbered(1) + QStringLiteral(" ve çiftleşti, sonra yine çiftleşti")}));
+            addLine(lines, log,
+                    numbered(1) + QStringLiteral(" ve çiftleşti, sonra yine çiftleşti"));
         }
         QCoreApplication::processEvents();
         QScrollBar* bar = log.verticalScrollBar();
@@ -131,23 +144,25 @@ void ReportLogTest::followsTheNewestLineAtTheBottom() {
 // Once the user has scrolled up, new lines do not move the view: the same line stays at
 // the top, also when old lines are dropped at the front.
 void ReportLogTest::staysPutWhenScrolledUp() {
-    ReportLog log(nullptr, 100);
+    Lines lines(100);
+    ReportLog log;
+    log.showLog(&lines);
     log.resize(233, 134);
     log.show();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
-    addLines(log, 0, 60);
+    addLines(lines, log, 0, 60);
 
     // Below the capacity: nothing is dropped and the view keeps its place.
     log.verticalScrollBar()->setValue(10);
     const QString top = topLine(log);
     QVERIFY(!top.isEmpty());
-    addLines(log, 60, 30);
+    addLines(lines, log, 60, 30);
     QCOMPARE(topLine(log), top);
 
     // At the capacity: 40 lines leave the front, the view follows its lines.
     log.verticalScrollBar()->setValue(50);
     const QString shown = topLine(log);
-    addLines(log, 90, 40);
+    addLines(lines, log, 90, 40);
     QCOMPARE(log.logModel()->rowCount(), 100);
     QCOMPARE(topLine(log), shown);
     QVERIFY(log.verticalScrollBar()->value() < log.verticalScrollBar()->maximum());
@@ -177,15 +192,17 @@ void ReportLogTest::selectionFollowsItsLine() {
     QFETCH(int, expectedLine);
     QFETCH(int, expectedRow);
 
-    ReportLog log(nullptr, 100);
+    Lines lines(100);
+    ReportLog log;
+    log.showLog(&lines);
     log.resize(233, 134);
     log.show();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
-    addLines(log, 0, before);
+    addLines(lines, log, 0, before);
     log.setCurrentIndex(log.logModel()->index(selected));
     QCOMPARE(log.selectionModel()->selectedRows().size(), 1);
 
-    addLines(log, before, added);
+    addLines(lines, log, before, added);
     QCOMPARE(log.logModel()->rowCount(), 100);
     QCOMPARE(log.currentIndex().row(), expectedRow);
     const QModelIndexList rows = log.selectionModel()->selectedRows();
@@ -202,15 +219,17 @@ void ReportLogTest::selectionFollowsItsLine() {
 // font and marked across the whole view, Home and End jump to the first and the last
 // line, and Tab moves on to the next control instead of walking through the lines.
 void ReportLogTest::looksAndMovesLikeAList() {
+    Lines lines;
     QWidget window;
     auto* log = new ReportLog(&window);
+    log->showLog(&lines);
     auto* next = new QListWidget(&window);
     log->setGeometry(0, 0, 233, 134);
     next->setGeometry(0, 140, 233, 60);
     next->addItem(numbered(0));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    addLines(*log, 0, 50);
+    addLines(lines, *log, 0, 50);
     QCoreApplication::processEvents();
 
     const QRect row = log->visualRect(log->logModel()->index(3));
@@ -242,14 +261,16 @@ void ReportLogTest::scrollsFarEnoughForTheWidestLine_data() {
 void ReportLogTest::scrollsFarEnoughForTheWidestLine() {
     QFETCH(int, before);
 
-    ReportLog log(nullptr, 100);
+    Lines lines(100);
+    ReportLog log;
+    log.showLog(&lines);
     log.resize(233, 134);
     log.show();
     QVERIFY(QTest::qWaitForWindowExposed(&log));
-    addLines(log, 0, before);
+    addLines(lines, log, 0, before);
     QCoreApplication::processEvents();
     const QString wide = numbered(1) + QStringLiteral(" ve çiftleşti, sonra yine çiftleşti");
-    log.appendLines(utf8({wide}));
+    addLine(lines, log, wide);
     QCoreApplication::processEvents();
 
     QScrollBar* bar = log.horizontalScrollBar();

@@ -70,9 +70,9 @@ class SessionWindowTest : public ga::test::WindowFixture {
         s.genes = lines(w.control<QListWidget>(Control::Gen));
         s.values = lines(w.control<QListWidget>(Control::Sonuc));
         s.fitness = lines(w.control<QListWidget>(Control::uyl));
-        const ga::qt::LogModel& log = *w.control<ga::qt::ReportLog>(Control::List1)->logModel();
+        const QAbstractItemModel& log = *w.control<ga::qt::ReportLog>(Control::List1)->model();
         for (int row = 0; row < log.rowCount(); ++row) {
-            s.log << log.line(row);
+            s.log << log.index(row, 0).data().toString();
         }
         for (Control c : {Control::nesil, Control::tmut, Control::teni, Control::teni2,
                           Control::tenk, Control::tenk2, Control::Text1, Control::Text3}) {

@@ -50,7 +50,7 @@ const QMetaObject& expectedClass(ControlKind kind) {
     case ControlKind::ListBox:
         return QListWidget::staticMetaObject;
     case ControlKind::ReportLog:
-        return ReportLog::staticMetaObject;
+        return ga::qt::ReportLog::staticMetaObject;
     case ControlKind::Chart:
         return ChartWidget::staticMetaObject;
     case ControlKind::ColourSquare:
@@ -190,7 +190,7 @@ void WindowLayoutTest::startStateOfTheRun() {
     for (Control list : {Control::Gen, Control::Sonuc, Control::uyl}) {
         QCOMPARE(get<QListWidget>(list)->count(), 0);
     }
-    QCOMPARE(get<ReportLog>(Control::List1)->lineCount(), 0);
+    QCOMPARE(get<ga::qt::ReportLog>(Control::List1)->lineCount(), 0);
     // The squares show the button face until the program colours them.
     auto* square = get<ColourSquare>(Control::g3_1);
     QCOMPARE(square->shownColour(), square->palette().color(QPalette::Button));
