@@ -1,5 +1,7 @@
 #include "engine/Experiment.h"
 
+#include "engine/Baselines.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -11,7 +13,26 @@ namespace {
 // cancel well under a millisecond and costs nothing measurable.
 constexpr double kGenerationsBetweenStopChecks = 256;
 
+// Whether a gene of the population the run shows is at the target.
+bool targetShown(const Run& run) {
+    const Row& fitness = run.population().uyumlar;
+    return std::any_of(fitness.begin() + 1, fitness.end(), [](double u) { return u == 0; });
+}
+
 } // namespace
+
+RunResult runMethodOnce(Method method, const RunInputs& inputs, std::uint32_t seed,
+                        std::uint32_t generationLimit, const std::stop_token& stop) {
+    switch (method) {
+    case Method::RandomSearch:
+        return randomSearchOnce(inputs, seed, generationLimit);
+    case Method::HillClimbing:
+        return hillClimbOnce(inputs, seed, generationLimit);
+    case Method::GeneticAlgorithm:
+        break;
+    }
+    return runOnce(inputs, seed, generationLimit, stop);
+}
 
 RunResult runOnce(const RunInputs& inputs, std::uint32_t seed, std::uint32_t generationLimit,
                   const std::stop_token& stop) {
@@ -22,10 +43,20 @@ RunResult runOnce(const RunInputs& inputs, std::uint32_t seed, std::uint32_t gen
         return result; // a refused target: check() keeps such settings from running
     }
     const double limit = generationLimit;
+    constexpr std::uint64_t kPerGeneration = kPopulation;
+    std::uint64_t evaluations = kPerGeneration;
+    bool shown = targetShown(quiet.run());
     for (;;) {
-        const double until =
-            std::min(limit, quiet.run().module1().nesilSayisi + kGenerationsBetweenStopChecks);
+        // Until a gene at the target shows, one generation at a time so that its first
+        // appearance is seen; stepping singly makes the very same generations.
+        const double until = std::min(limit, quiet.run().module1().nesilSayisi +
+                                                 (shown ? kGenerationsBetweenStopChecks : 1));
+        const double before = quiet.run().module1().nesilSayisi;
         const bool reached = quiet.runUntil(until);
+        if (!shown && quiet.run().module1().nesilSayisi > before) {
+            evaluations += kPerGeneration;
+            shown = targetShown(quiet.run());
+        }
         if (reached || quiet.run().module1().nesilSayisi >= limit) {
             result.outcome = reached ? RunOutcome::Reached : RunOutcome::Limit;
             break;
@@ -34,6 +65,7 @@ RunResult runOnce(const RunInputs& inputs, std::uint32_t seed, std::uint32_t gen
             return result;
         }
     }
+    result.evaluations = shown ? evaluations : 0;
     result.generations = static_cast<std::uint32_t>(quiet.run().module1().nesilSayisi);
     result.bestGene = quiet.run().module1().enIyiGen;
     result.bestFitness = quiet.run().module1().enIyiUyum;
@@ -101,8 +133,8 @@ void Experiment::work(const std::stop_token& stop) {
         const std::size_t index = s * runs + taken / settings;
         // The inputs are made for each run: a few texts cost nothing beside thousands of
         // generations, and a million settings would otherwise hold a million copies.
-        RunResult result =
-            runOnce(inputsFor(settings_, s), results_[index].seed, settings_.generationLimit, stop);
+        RunResult result = runMethodOnce(methodFor(settings_, s), inputsFor(settings_, s),
+                                         results_[index].seed, settings_.generationLimit, stop);
         if (result.outcome == RunOutcome::NotRun) {
             break;
         }

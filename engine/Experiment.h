@@ -24,8 +24,15 @@ struct RunResult {
     double bestFitness = 0;        // enIyiUyum
     std::uint32_t generations = 0; // nesilSayisi, the window's "Nesil"
     std::uint32_t seed = 0;
+    // Genes evaluated until the first at the target was, by whole generations of 20 for the
+    // genetic algorithm and random search ("Hazırla" is the first); 0 when none was.
+    std::uint64_t evaluations = 0;
     RunOutcome outcome = RunOutcome::NotRun;
 };
+
+// One run of the setting's method: the genetic algorithm as runOnce, or a yardstick.
+RunResult runMethodOnce(Method method, const RunInputs& inputs, std::uint32_t seed,
+                        std::uint32_t generationLimit, const std::stop_token& stop = {});
 
 // One run exactly as the window makes it: loaded with `seed` fixed, "Hazırla", then ticks
 // until the automatic stop or until nesilSayisi reaches the limit. A stop request is

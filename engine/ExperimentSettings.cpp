@@ -4,6 +4,7 @@
 #include "runtime/Random.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 
@@ -123,7 +124,48 @@ std::optional<VariedSetting> parseVariedSetting(std::string_view name) {
     if (name == "target") {
         return VariedSetting::Target;
     }
+    if (name == "method") {
+        return VariedSetting::Method;
+    }
     return std::nullopt;
+}
+
+namespace {
+
+constexpr std::array<std::string_view, kMethodCount> kMethodNames{"ga", "random", "hill"};
+
+} // namespace
+
+std::optional<Method> parseMethod(std::string_view name) {
+    name = trimmed(name);
+    for (std::size_t i = 0; i < kMethodNames.size(); ++i) {
+        if (name == kMethodNames.at(i)) {
+            return static_cast<Method>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view methodName(Method method) {
+    return kMethodNames.at(static_cast<std::size_t>(method));
+}
+
+ValueList parseMethods(std::string_view text) {
+    ValueList list;
+    if (trimmed(text).empty()) {
+        list.error = ExperimentError::EmptyValues;
+        return list;
+    }
+    for (const std::string_view part : split(text, ',')) {
+        const auto method = parseMethod(part);
+        if (!method) {
+            list.values.clear();
+            list.error = ExperimentError::BadMethod;
+            return list;
+        }
+        list.values.push_back(static_cast<double>(*method));
+    }
+    return list;
 }
 
 std::optional<double> parseNumber(std::string_view text) {
@@ -218,6 +260,12 @@ ExperimentError check(const ExperimentSettings& settings) {
                      [](double v) { return std::isfinite(v); })) {
         return ExperimentError::BadNumber;
     }
+    if (settings.varied == VariedSetting::Method &&
+        !std::all_of(settings.values.begin(), settings.values.end(), [](double v) {
+            return v >= 0 && v < static_cast<double>(kMethodCount) && std::trunc(v) == v;
+        })) {
+        return ExperimentError::BadMethod;
+    }
     if (settings.varied == VariedSetting::Target) {
         if (!std::all_of(settings.values.begin(), settings.values.end(), acceptableTarget)) {
             return ExperimentError::TargetRefused;
@@ -267,20 +315,29 @@ ExperimentReading readExperiment(const ExperimentTexts& texts) {
         }
         s.inputs.exponents.at(j) = std::move(*exponent);
     }
-    if (s.varied == VariedSetting::Mutation) {
+    if (s.varied != VariedSetting::Target) {
         auto target = numberAsTyped(texts.inputs.target);
         if (!target || !acceptableTarget(Val(*target))) {
             return refuse(ExperimentError::TargetRefused, F::Target);
         }
         s.inputs.target = std::move(*target);
-    } else {
+    }
+    if (s.varied != VariedSetting::Mutation) {
         auto mutation = numberAsTyped(texts.inputs.mutation);
         if (!mutation) {
             return refuse(ExperimentError::BadMutation, F::Mutation);
         }
         s.inputs.mutation = std::move(*mutation);
     }
-    ValueList values = parseValues(texts.values);
+    if (s.varied != VariedSetting::Method) {
+        const auto method = parseMethod(texts.method);
+        if (!method) {
+            return refuse(ExperimentError::BadMethod, F::Method);
+        }
+        s.method = *method;
+    }
+    ValueList values =
+        s.varied == VariedSetting::Method ? parseMethods(texts.values) : parseValues(texts.values);
     if (values.error != ExperimentError::None) {
         return refuse(values.error, F::Values);
     }
@@ -316,10 +373,20 @@ ExperimentReading readExperiment(const ExperimentTexts& texts) {
 
 RunInputs inputsFor(const ExperimentSettings& settings, std::size_t s) {
     RunInputs inputs = settings.inputs;
+    if (settings.varied == VariedSetting::Method) {
+        return inputs;
+    }
     std::string& varied =
         settings.varied == VariedSetting::Target ? inputs.target : inputs.mutation;
     varied = numberText(settings.values.at(s));
     return inputs;
+}
+
+Method methodFor(const ExperimentSettings& settings, std::size_t s) {
+    if (settings.varied != VariedSetting::Method) {
+        return settings.method;
+    }
+    return static_cast<Method>(static_cast<std::size_t>(settings.values.at(s)));
 }
 
 std::uint32_t runSeed(std::uint32_t baseSeed, std::uint64_t s, std::uint64_t k) {

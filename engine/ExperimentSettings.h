@@ -11,8 +11,13 @@
 
 namespace ga {
 
-// The window input an experiment varies from one setting to the next.
-enum class VariedSetting : std::uint8_t { Mutation, Target };
+// The window input an experiment varies from one setting to the next, or the method.
+enum class VariedSetting : std::uint8_t { Mutation, Target, Method };
+
+// How the runs of an experiment search: the program's genetic algorithm or one of the
+// yardsticks it is compared with. A setting's value is the method's place in this list.
+enum class Method : std::uint8_t { GeneticAlgorithm, RandomSearch, HillClimbing };
+inline constexpr std::size_t kMethodCount = 3;
 
 // Why an experiment's settings are refused; the window words it in Turkish and the command
 // line in English, each naming the field it came from.
@@ -33,6 +38,7 @@ enum class ExperimentError : std::uint8_t {
     BadMutation,    // a fixed mutation percentage that is not a number
     BadCoefficient, // a coefficient of the objective function that is not a number
     BadExponent,    // an exponent of the objective function that is not a number
+    BadMethod,      // a method other than ga, random or hill
 };
 
 // Which input a refusal is about, so that the window can take the person back to its box
@@ -48,6 +54,7 @@ enum class ExperimentField : std::uint8_t {
     Limit,
     Seed,
     Threads,
+    Method,
 };
 
 // An experiment of more runs than this, in all, would keep a classroom machine busy for
@@ -64,6 +71,8 @@ struct ExperimentSettings {
     RunInputs inputs;
     VariedSetting varied = VariedSetting::Mutation;
     std::vector<double> values;
+    // The method of every run when it is not the varied setting.
+    Method method = Method::GeneticAlgorithm;
     std::uint32_t runsPerSetting = 100;
     // A run stops when nesilSayisi, the generation the window's "Nesil" shows, reaches it.
     std::uint32_t generationLimit = 10'000;
@@ -77,6 +86,7 @@ struct ExperimentTexts {
     RunInputs inputs;
     std::string varied = "mutation";
     std::string values;
+    std::string method = "ga";
     std::string runsPerSetting = "100";
     std::string generationLimit = "10000";
     std::string baseSeed = "1";
@@ -98,8 +108,12 @@ struct ValueList {
     ExperimentError error = ExperimentError::None;
 };
 
-// "mutation" or "target".
+// "mutation", "target" or "method".
 std::optional<VariedSetting> parseVariedSetting(std::string_view name);
+
+// "ga", "random" or "hill", blanks around allowed; and back.
+std::optional<Method> parseMethod(std::string_view name);
+std::string_view methodName(Method method);
 
 // A number typed strictly: an optional sign, digits with an optional point, an optional
 // exponent, blanks around; nothing else, and nothing that is not finite. Unlike Val, which
@@ -110,6 +124,10 @@ std::optional<double> parseNumber(std::string_view text);
 // syntax as parseNumber, but any size, since the run reads it with Val as the window does
 // ("1e999" is an infinite coefficient there). Nothing for a text that is no number.
 std::optional<std::string> numberAsTyped(std::string_view text);
+
+// The values of a varied method: a comma-separated list of method names ("ga, random,
+// hill"), each its place in Method.
+ValueList parseMethods(std::string_view text);
 
 // The values as a comma-separated list ("1, 5, 10") or a range START:END:STEP ("0:100:5"
 // is 0, 5, ..., 100; the end is included when it falls on a step). A range's values are
@@ -136,6 +154,8 @@ ExperimentReading readExperiment(const ExperimentTexts& texts);
 // The inputs of the runs of setting s (0-based): the fixed texts with the varied one
 // replaced by the setting's value.
 RunInputs inputsFor(const ExperimentSettings& settings, std::size_t s);
+// The method of the runs of setting s (0-based).
+Method methodFor(const ExperimentSettings& settings, std::size_t s);
 
 // The seed of run k of setting s, both counted from 1 as shown:
 //   mix(z) = SplitMix64's output function of z + 0x9E3779B97F4A7C15 (mod 2^64),

@@ -34,10 +34,17 @@ SettingSummary summarizeSetting(const ExperimentSettings& settings,
                                 const std::vector<RunResult>& results, std::size_t s) {
     SettingSummary summary;
     summary.value = settings.values[s];
+    if (settings.varied == VariedSetting::Method) {
+        summary.method = methodFor(settings, s);
+    }
     const std::size_t runs = settings.runsPerSetting;
     std::vector<double> generations;
+    std::vector<double> evaluations;
     for (std::size_t k = 0; k < runs && s * runs + k < results.size(); ++k) {
         const RunResult& r = results[s * runs + k];
+        if (r.outcome != RunOutcome::NotRun && r.evaluations > 0) {
+            evaluations.push_back(static_cast<double>(r.evaluations));
+        }
         switch (r.outcome) {
         case RunOutcome::NotRun:
             ++summary.notRun;
@@ -58,6 +65,10 @@ SettingSummary summarizeSetting(const ExperimentSettings& settings,
     }
     if (!generations.empty()) {
         summary.generations = spreadOf(std::move(generations));
+    }
+    if (!evaluations.empty()) {
+        std::sort(evaluations.begin(), evaluations.end());
+        summary.medianEvaluations = quantile(evaluations, 0.5);
     }
     return summary;
 }

@@ -30,6 +30,8 @@ Spread spreadOf(std::vector<double> values);
 // What the runs of one setting came to.
 struct SettingSummary {
     double value = 0;
+    // The setting's method when the method is what varies.
+    std::optional<Method> method;
     std::size_t runs = 0;    // runs that ended (a cancelled experiment may have fewer)
     std::size_t notRun = 0;  // runs that a cancel stopped or kept from starting
     std::size_t reached = 0; // runs that stopped by themselves at the target
@@ -38,6 +40,9 @@ struct SettingSummary {
     // Generations (nesilSayisi at the stop) over the runs that reached the target;
     // nothing when none did.
     std::optional<Spread> generations;
+    // The median of the evaluations until a gene at the target, over the runs that ended
+    // having evaluated one; nothing when none did.
+    std::optional<double> medianEvaluations;
 };
 
 // The summary of setting s (0-based).

@@ -37,7 +37,7 @@ void writeRunsCsv(const ExperimentSettings& settings, const std::vector<RunResul
     std::string text;
     // Its first column is the summary's, named after the varied setting.
     text += csvHeader(summaryColumns().front(), settings.varied);
-    text += ",run,seed,generations,reached,best_gene,best_fitness";
+    text += ",run,seed,generations,reached,best_gene,best_fitness,evaluations";
     text += kLineEnd;
     const std::size_t runs = settings.runsPerSetting;
     for (std::size_t i = 0; i < results.size(); ++i) {
@@ -45,13 +45,23 @@ void writeRunsCsv(const ExperimentSettings& settings, const std::vector<RunResul
         if (r.outcome == RunOutcome::NotRun) {
             continue;
         }
-        field(text, settings.values.at(i / runs));
+        if (settings.varied == VariedSetting::Method) {
+            text += methodName(methodFor(settings, i / runs));
+            text += ',';
+        } else {
+            field(text, settings.values.at(i / runs));
+        }
         field(text, static_cast<double>(i % runs + 1));
         field(text, r.seed);
         field(text, r.generations);
         field(text, r.outcome == RunOutcome::Reached ? 1 : 0);
         field(text, r.bestGene);
         field(text, r.bestFitness);
+        if (r.evaluations > 0) {
+            field(text, static_cast<double>(r.evaluations));
+        } else {
+            text += ',';
+        }
         endLine(text);
         if (text.size() >= kPiece) {
             write(text);
@@ -71,7 +81,12 @@ void writeSummaryCsv(VariedSetting varied, const std::vector<SettingSummary>& su
     endLine(text);
     for (const SettingSummary& s : summaries) {
         for (const SummaryColumnDef& column : summaryColumns()) {
-            optionalField(text, summaryValue(s, column.id));
+            if (column.id == SummaryColumn::Value && s.method) {
+                text += methodName(*s.method);
+                text += ',';
+            } else {
+                optionalField(text, summaryValue(s, column.id));
+            }
         }
         endLine(text);
         if (text.size() >= kPiece) {

@@ -52,11 +52,11 @@ constexpr Messages kEnglish{
 };
 
 // Why an experiment cannot start, one text per ExperimentError in its order.
-constexpr std::size_t kExperimentErrors =
-    static_cast<std::size_t>(ExperimentError::BadExponent) + 1;
+constexpr std::size_t kExperimentErrors = static_cast<std::size_t>(ExperimentError::BadMethod) + 1;
 constexpr std::array<std::string_view, kExperimentErrors> kTurkishExperimentErrors{
     "",
-    "Değişen ayar, mutasyon yüzdesi (mutation) ya da ulaşılacak sayı (target) olabilir.",
+    "Değişen ayar; mutasyon yüzdesi (mutation), ulaşılacak sayı (target) ya da yöntem "
+    "(method) olabilir.",
     "Değerler boş. Bir liste (1, 5, 10) ya da bir aralık (0:100:5) yazınız.",
     "Değerlerden biri sayı değil. Ondalık ayırıcı noktadır (0.5); liste öğeleri virgülle "
     "ayrılır (1, 5, 10).",
@@ -74,12 +74,14 @@ constexpr std::array<std::string_view, kExperimentErrors> kTurkishExperimentErro
     "Mutasyon yüzdesi bir sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).",
     "Amaç fonksiyonunun katsayıları sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).",
     "Amaç fonksiyonunun üsleri sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).",
+    "Yöntem; genetik algoritma (ga), rastgele arama (random) ya da tepe tırmanma (hill) "
+    "olabilir.",
 };
 
 constexpr std::array<std::string_view, kExperimentErrors> kEnglishExperimentErrors{
     "",
-    "The varied setting can be the mutation percentage (mutation) or the target number "
-    "(target).",
+    "The varied setting can be the mutation percentage (mutation), the target number "
+    "(target) or the method (method).",
     "No values. Type a list (1, 5, 10) or a range (0:100:5).",
     "One of the values is not a number. The decimal separator is the point (0.5); list "
     "items are separated by commas (1, 5, 10).",
@@ -98,6 +100,8 @@ constexpr std::array<std::string_view, kExperimentErrors> kEnglishExperimentErro
     "the point (0.5).",
     "The exponents of the objective function must be numbers. The decimal separator is the "
     "point (0.5).",
+    "The method can be the genetic algorithm (ga), random search (random) or hill climbing "
+    "(hill).",
 };
 
 // The English captions and names; a control missing here has the same text in both

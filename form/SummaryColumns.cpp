@@ -28,6 +28,8 @@ constexpr std::array kSummaryColumns{
     SummaryColumnDef{Col::UpperQuartile, "upper_quartile", "upper q.", "Üst çeyrek",
                      "Upper quartile", 2, true},
     SummaryColumnDef{Col::Max, "max", "max", "En çok nesil", "Most generations", 0, true},
+    SummaryColumnDef{Col::MedianEvaluations, "median_evaluations", "med. evals",
+                     "Ortanca değerlendirme", "Median evaluations", 1, true},
 };
 
 // Where a value does not exist a person sees a dash, not 0.
@@ -58,7 +60,15 @@ std::vector<const SummaryColumnDef*> peopleColumns() {
 
 std::string_view csvHeader(const SummaryColumnDef& column, VariedSetting varied) {
     if (column.id == Col::Value) {
-        return varied == VariedSetting::Target ? "target" : "mutation";
+        switch (varied) {
+        case VariedSetting::Target:
+            return "target";
+        case VariedSetting::Method:
+            return "method";
+        case VariedSetting::Mutation:
+            break;
+        }
+        return "mutation";
     }
     return column.csv;
 }
@@ -74,9 +84,25 @@ std::string_view columnHeader(const SummaryColumnDef& column, VariedSetting vari
         if (varied == VariedSetting::Target) {
             return english ? "Target number" : "Ulaşılacak sayı";
         }
+        if (varied == VariedSetting::Method) {
+            return english ? "Method" : "Yöntem";
+        }
         return english ? "Mutation percentage" : "Mutasyon yüzdesi";
     }
     return english ? column.english : column.turkish;
+}
+
+std::string_view methodLabel(Method method, Language language) {
+    const bool english = language == Language::English;
+    switch (method) {
+    case Method::RandomSearch:
+        return english ? "Random search" : "Rastgele arama";
+    case Method::HillClimbing:
+        return english ? "Hill climbing" : "Tepe tırmanma";
+    case Method::GeneticAlgorithm:
+        break;
+    }
+    return english ? "Genetic algorithm" : "Genetik algoritma";
 }
 
 std::optional<double> summaryValue(const SettingSummary& s, SummaryColumn column) {
@@ -103,6 +129,8 @@ std::optional<double> summaryValue(const SettingSummary& s, SummaryColumn column
         return generationsPart(s, &Spread::upperQuartile);
     case Col::Max:
         return generationsPart(s, &Spread::max);
+    case Col::MedianEvaluations:
+        return s.medianEvaluations;
     }
     return std::nullopt;
 }
@@ -112,6 +140,9 @@ std::string summaryCell(const SettingSummary& s, const SummaryColumnDef& column,
     if (column.id == Col::Runs && s.notRun > 0) {
         // A cancelled experiment says how many of the planned runs ended.
         return std::to_string(s.runs) + " / " + std::to_string(s.runs + s.notRun);
+    }
+    if (column.id == Col::Value && s.method) {
+        return std::string(methodLabel(*s.method, language));
     }
     const std::optional<double> value = summaryValue(s, column.id);
     if (!value) {

@@ -27,6 +27,7 @@ enum class SummaryColumn : std::uint8_t {
     Mean,
     UpperQuartile,
     Max,
+    MedianEvaluations,
 };
 
 struct SummaryColumnDef {
@@ -56,6 +57,9 @@ std::string_view csvHeader(const SummaryColumnDef& column, VariedSetting varied)
 std::string_view terminalHeader(const SummaryColumnDef& column, VariedSetting varied);
 std::string_view columnHeader(const SummaryColumnDef& column, VariedSetting varied,
                               Language language);
+
+// A method's name as a person reads it in `language`.
+std::string_view methodLabel(Method method, Language language);
 
 // The column's value for a setting exactly, as the CSV file writes it; nothing where there
 // is none (no run ended, none reached the target).

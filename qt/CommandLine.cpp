@@ -47,12 +47,12 @@ struct ExperimentOptions {
         QStringLiteral("Run an experiment without a window and exit: many runs for each value of "
                        "one setting, one CSV line per run. No display is needed.")};
     QCommandLineOption vary{QStringLiteral("vary"),
-                            QStringLiteral("The setting that varies: mutation or target."),
-                            QStringLiteral("mutation|target")};
+                            QStringLiteral("The setting that varies: mutation, target or method."),
+                            QStringLiteral("mutation|target|method")};
     QCommandLineOption values{
         QStringLiteral("values"),
         QStringLiteral("Its values: a list such as 1,5,10 or a range START:END:STEP such as "
-                       "0:100:5."),
+                       "0:100:5; methods as a list such as ga,random,hill."),
         QStringLiteral("LIST")};
     QCommandLineOption runs{QStringLiteral("runs"),
                             QStringLiteral("Runs per setting (default 100)."), QStringLiteral("N")};
@@ -77,6 +77,11 @@ struct ExperimentOptions {
         QStringLiteral("exponents"),
         QStringLiteral("The exponents of the objective function (default 3,2,2,1,1)."),
         QStringLiteral("p,q,r,s,t")};
+    QCommandLineOption method{
+        QStringLiteral("method"),
+        QStringLiteral("How every run searches: ga (the genetic algorithm, default), random "
+                       "(random search) or hill (hill climbing)."),
+        QStringLiteral("ga|random|hill")};
     QCommandLineOption output{
         QStringLiteral("output"),
         QStringLiteral("Write the per-run CSV to FILE instead of standard output."),
@@ -87,9 +92,9 @@ struct ExperimentOptions {
             parser.addOption(*o);
         }
     }
-    [[nodiscard]] std::array<const QCommandLineOption*, 11> all() const {
+    [[nodiscard]] std::array<const QCommandLineOption*, 12> all() const {
         return {&experiment, &vary,     &values,       &runs,      &maxGenerations, &threads,
-                &target,     &mutation, &coefficients, &exponents, &output};
+                &target,     &mutation, &coefficients, &exponents, &method,         &output};
     }
 };
 
@@ -134,7 +139,8 @@ bool readExperimentOptions(const QCommandLineParser& parser, const ExperimentOpt
     texts.baseSeed = std::to_string(result.seed.value_or(1));
     result.seed.reset();
     if (!parser.isSet(o.vary)) {
-        return refuse(QStringLiteral("--experiment needs --vary mutation or --vary target."));
+        return refuse(
+            QStringLiteral("--experiment needs --vary mutation, --vary target or --vary method."));
     }
     texts.varied = parser.value(o.vary).toStdString();
     if (!parser.isSet(o.values)) {
@@ -145,7 +151,9 @@ bool readExperimentOptions(const QCommandLineParser& parser, const ExperimentOpt
     // The varied setting's own option has nothing to say; a setting that is no setting is
     // refused below with the rest.
     const auto varied = parseVariedSetting(texts.varied);
-    const QCommandLineOption& fixed = varied == VariedSetting::Target ? o.target : o.mutation;
+    const QCommandLineOption& fixed = varied == VariedSetting::Target   ? o.target
+                                      : varied == VariedSetting::Method ? o.method
+                                                                        : o.mutation;
     if (varied && parser.isSet(fixed)) {
         return refuse(QStringLiteral("%1 cannot be given with --vary %2; its values come from "
                                      "--values.")
@@ -168,6 +176,9 @@ bool readExperimentOptions(const QCommandLineParser& parser, const ExperimentOpt
             }
             *five = *given;
         }
+    }
+    if (parser.isSet(o.method)) {
+        texts.method = parser.value(o.method).toStdString();
     }
     if (parser.isSet(o.runs)) {
         texts.runsPerSetting = parser.value(o.runs).toStdString();
@@ -219,6 +230,9 @@ bool readExperimentOptions(const QCommandLineParser& parser, const ExperimentOpt
                     .arg(fromUtf8(experimentErrorText(reading.error, Language::English))));
         case ExperimentField::Threads:
             option = &o.threads;
+            break;
+        case ExperimentField::Method:
+            option = &o.method;
             break;
         }
         const std::string_view why = experimentErrorText(reading.error, Language::English);

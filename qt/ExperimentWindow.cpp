@@ -33,6 +33,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <thread>
@@ -45,6 +46,7 @@ namespace {
 constexpr int kFrameMs = 33;
 const QString kMutationValues = QStringLiteral("0:100:5");
 const QString kTargetValues = QStringLiteral("100:1000:100");
+const QString kMethodValues = QStringLiteral("ga,random,hill");
 
 QLineEdit* lineEdit(const QString& name, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -119,6 +121,7 @@ void ExperimentWindow::buildForm() {
     auto* planForm = new QFormLayout(planBox_);
     varied_ = new QComboBox(planBox_);
     varied_->setObjectName(QStringLiteral("variedSetting"));
+    varied_->addItem(QString());
     varied_->addItem(QString());
     varied_->addItem(QString());
     connect(varied_, &QComboBox::currentIndexChanged, this, &ExperimentWindow::variedChanged);
@@ -280,10 +283,12 @@ void ExperimentWindow::retranslate() {
     planBox_->setTitle(tr("Deney"));
     varied_->setItemText(0, tr("Mutasyon yüzdesi"));
     varied_->setItemText(1, tr("Ulaşılacak sayı"));
+    varied_->setItemText(2, tr("Yöntem"));
     label(varied_, tr("&Değişen ayar:"));
     label(values_, tr("D&eğerler:"));
     values_->setToolTip(tr("Bir liste (1, 5, 10) ya da BAŞLANGIÇ:BİTİŞ:ADIM biçiminde bir aralık "
-                           "(0:100:5); ondalık ayırıcı noktadır."));
+                           "(0:100:5); ondalık ayırıcı noktadır. Yöntemler: ga (genetik "
+                           "algoritma), random (rastgele arama), hill (tepe tırmanma)."));
     values_->setAccessibleDescription(values_->toolTip());
     label(runs_, tr("A&yar başına çalıştırma:"));
     label(limit_, tr("&Nesil sınırı:"));
@@ -339,14 +344,15 @@ void ExperimentWindow::takeMainInputs() {
 }
 
 void ExperimentWindow::variedChanged() {
-    const bool target = varied_->currentIndex() == 1;
+    const int varied = varied_->currentIndex();
     // The varied setting's own box does not count; its values come from "Değerler".
-    target_->setEnabled(!target);
-    mutation_->setEnabled(target);
-    if (target && values_->text() == kMutationValues) {
-        values_->setText(kTargetValues);
-    } else if (!target && values_->text() == kTargetValues) {
-        values_->setText(kMutationValues);
+    target_->setEnabled(varied != 1);
+    mutation_->setEnabled(varied != 0);
+    // Values still at another setting's default are replaced by this one's.
+    const std::array defaults{kMutationValues, kTargetValues, kMethodValues};
+    if (varied >= 0 &&
+        std::find(defaults.begin(), defaults.end(), values_->text()) != defaults.end()) {
+        values_->setText(defaults.at(static_cast<std::size_t>(varied)));
     }
 }
 
@@ -375,7 +381,8 @@ std::optional<ExperimentSettings> ExperimentWindow::readSettings() {
     }
     t.inputs.target = target_->text().toStdString();
     t.inputs.mutation = mutation_->text().toStdString();
-    t.varied = varied_->currentIndex() == 1 ? "target" : "mutation";
+    const std::array<std::string, 3> variedNames{"mutation", "target", "method"};
+    t.varied = variedNames.at(static_cast<std::size_t>(std::max(0, varied_->currentIndex())));
     t.values = values_->text().toStdString();
     t.runsPerSetting = runs_->text().toStdString();
     t.generationLimit = limit_->text().toStdString();
@@ -415,6 +422,9 @@ std::optional<ExperimentSettings> ExperimentWindow::readSettings() {
         break;
     case ExperimentField::Threads:
         box = threads_;
+        break;
+    case ExperimentField::Method:
+        // The window's runs use the genetic algorithm unless the method is what varies.
         break;
     }
     refuse(box, reading.error);

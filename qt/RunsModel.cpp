@@ -1,6 +1,7 @@
 #include "qt/RunsModel.h"
 
 #include "form/SpreadLayout.h"
+#include "form/SummaryColumns.h"
 #include "qt/Utf8.h"
 #include "runtime/Convert.h"
 
@@ -51,6 +52,10 @@ QVariant RunsModel::data(const QModelIndex& index, int role) const {
     const bool ran = r.outcome != RunOutcome::NotRun;
     switch (index.column()) {
     case Value:
+        if (settings.varied == VariedSetting::Method) {
+            return fromUtf8(
+                methodLabel(methodFor(settings, i / settings.runsPerSetting), language()));
+        }
         return fromUtf8(valueLabel(settings.values[i / settings.runsPerSetting], separator_));
     case Run:
         return QString::number(i % settings.runsPerSetting + 1);
@@ -68,6 +73,8 @@ QVariant RunsModel::data(const QModelIndex& index, int role) const {
         return ran ? fromUtf8(CStr(r.bestGene, separator_)) : QStringLiteral("—");
     case BestFitness:
         return ran ? fromUtf8(CStr(r.bestFitness, separator_)) : QStringLiteral("—");
+    case Evaluations:
+        return ran && r.evaluations > 0 ? QString::number(r.evaluations) : QStringLiteral("—");
     default:
         return {};
     }
@@ -82,6 +89,9 @@ QVariant RunsModel::headerData(int section, Qt::Orientation orientation, int rol
     }
     switch (section) {
     case Value:
+        if (experiment_ != nullptr && experiment_->settings().varied == VariedSetting::Method) {
+            return tr("Yöntem");
+        }
         return experiment_ != nullptr && experiment_->settings().varied == VariedSetting::Target
                    ? tr("Ulaşılacak sayı")
                    : tr("Mutasyon yüzdesi");
@@ -97,6 +107,8 @@ QVariant RunsModel::headerData(int section, Qt::Orientation orientation, int rol
         return tr("En iyi gen");
     case BestFitness:
         return tr("En iyi uyum");
+    case Evaluations:
+        return tr("Hedefe dek değerlendirme");
     default:
         return {};
     }

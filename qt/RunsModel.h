@@ -14,7 +14,17 @@ class RunsModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Column { Value, Run, Seed, Generations, Reached, BestGene, BestFitness, ColumnCount };
+    enum Column {
+        Value,
+        Run,
+        Seed,
+        Generations,
+        Reached,
+        BestGene,
+        BestFitness,
+        Evaluations,
+        ColumnCount
+    };
 
     explicit RunsModel(std::string decimalSeparator, QObject* parent = nullptr);
 

@@ -1,6 +1,7 @@
 #include "qt/SpreadChart.h"
 
 #include "form/SpreadLayout.h"
+#include "form/SummaryColumns.h"
 #include "qt/Utf8.h"
 
 #include <QPaintEvent>
@@ -49,6 +50,25 @@ SpreadChart::SpreadChart(std::string decimalSeparator, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Deney grafiği"));
     updateDescription();
+}
+
+QString SpreadChart::variedName() const {
+    switch (varied_) {
+    case VariedSetting::Target:
+        return tr("Ulaşılacak sayı");
+    case VariedSetting::Method:
+        return tr("Yöntem");
+    case VariedSetting::Mutation:
+        break;
+    }
+    return tr("Mutasyon yüzdesi");
+}
+
+QString SpreadChart::settingLabel(const SettingSummary& s) const {
+    if (s.method) {
+        return fromUtf8(methodLabel(*s.method, language()));
+    }
+    return fromUtf8(valueLabel(s.value, separator_));
 }
 
 void SpreadChart::setSummaries(VariedSetting varied,
@@ -127,8 +147,7 @@ void SpreadChart::paintEvent(QPaintEvent* /*event*/) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(left, top, right - left, bottom - top));
     painter.drawText(QRectF(left, height() - 1.25 * line, right - left, line), Qt::AlignHCenter,
-                     varied_ == VariedSetting::Target ? tr("Ulaşılacak sayı")
-                                                      : tr("Mutasyon yüzdesi"));
+                     variedName());
 
     if (summaries_->empty()) {
         painter.drawText(QRectF(left, top, right - left, bottom - top), Qt::AlignCenter,
@@ -140,8 +159,8 @@ void SpreadChart::paintEvent(QPaintEvent* /*event*/) {
     const std::vector<BoxColumn> columns = boxColumns(*summaries_, left, right - left, kMinColumn);
     double widest = 0;
     for (const BoxColumn& c : columns) {
-        widest = std::max<double>(widest, metrics.horizontalAdvance(fromUtf8(valueLabel(
-                                              (*summaries_)[c.first].value, separator_))));
+        widest = std::max<double>(widest,
+                                  metrics.horizontalAdvance(settingLabel((*summaries_)[c.first])));
     }
     const std::size_t stride = labelStride(columns.front().width, widest + line / 2.0);
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -186,8 +205,7 @@ void SpreadChart::paintEvent(QPaintEvent* /*event*/) {
         if (i % stride == 0) {
             painter.setPen(Qt::black);
             painter.drawText(QRectF(c.centre - widest, bottom + 2, 2 * widest, line),
-                             Qt::AlignHCenter | Qt::AlignTop,
-                             fromUtf8(valueLabel((*summaries_)[c.first].value, separator_)));
+                             Qt::AlignHCenter | Qt::AlignTop, settingLabel((*summaries_)[c.first]));
         }
     }
 
@@ -244,12 +262,10 @@ void SpreadChart::updateDescription() {
         setAccessibleDescription(text + QLatin1Char(' ') + tr("Henüz sonuç yok."));
         return;
     }
-    const QString name =
-        varied_ == VariedSetting::Target ? tr("Ulaşılacak sayı") : tr("Mutasyon yüzdesi");
+    const QString name = variedName();
     for (std::size_t i = 0; i < std::min(summaries_->size(), kDescribedSettings); ++i) {
         const SettingSummary& s = (*summaries_)[i];
-        text +=
-            QLatin1Char(' ') + tr("%1 %2:").arg(name, fromUtf8(valueLabel(s.value, separator_)));
+        text += QLatin1Char(' ') + tr("%1 %2:").arg(name, settingLabel(s));
         if (!s.reachedPercent) {
             text += QLatin1Char(' ') + tr("çalıştırma yok.");
             continue;

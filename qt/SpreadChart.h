@@ -35,6 +35,10 @@ class SpreadChart : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    // The varied setting's name, and a setting's value as the axis shows it.
+    [[nodiscard]] QString variedName() const;
+    [[nodiscard]] QString settingLabel(const SettingSummary& s) const;
+
     void paintLegend(class QPainter& painter, int top) const;
     void updateDescription();
 

@@ -81,10 +81,6 @@
         <translation>Valu&amp;es:</translation>
     </message>
     <message>
-        <source>Bir liste (1, 5, 10) ya da BAŞLANGIÇ:BİTİŞ:ADIM biçiminde bir aralık (0:100:5); ondalık ayırıcı noktadır.</source>
-        <translation>A list (1, 5, 10) or a range START:END:STEP (0:100:5); the decimal separator is the point.</translation>
-    </message>
-    <message>
         <source>A&amp;yar başına çalıştırma:</source>
         <translation>R&amp;uns per setting:</translation>
     </message>
@@ -211,6 +207,14 @@
     <message>
         <source>Seçilen çalıştırmanın girdilerini ana pencerenin kutularına yazar, tohumunu sabitler ve ana pencereyi sıfırlar: ardından “Hazırla” ve “Başlat” o çalıştırmayı aynen yeniden oynatır.</source>
         <translation>Types the chosen run's inputs into the main window's boxes, fixes its seed and resets the main window: “Prepare” and “Start” then replay that run exactly.</translation>
+    </message>
+    <message>
+        <source>Yöntem</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Bir liste (1, 5, 10) ya da BAŞLANGIÇ:BİTİŞ:ADIM biçiminde bir aralık (0:100:5); ondalık ayırıcı noktadır. Yöntemler: ga (genetik algoritma), random (rastgele arama), hill (tepe tırmanma).</source>
+        <translation>A list (1, 5, 10) or a range START:END:STEP (0:100:5); the decimal separator is the point. Methods: ga (genetic algorithm), random (random search), hill (hill climbing).</translation>
     </message>
 </context>
 <context>
@@ -836,6 +840,14 @@
         <source>En iyi uyum</source>
         <translation>Best fitness</translation>
     </message>
+    <message>
+        <source>Yöntem</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Hedefe dek değerlendirme</source>
+        <translation>Evaluations to the target</translation>
+    </message>
 </context>
 <context>
     <name>ga::qt::SearchSpaceWindow</name>
@@ -1092,6 +1104,10 @@
     <message>
         <source>ve %1 ayar daha.</source>
         <translation>and %1 more settings.</translation>
+    </message>
+    <message>
+        <source>Yöntem</source>
+        <translation>Method</translation>
     </message>
 </context>
 </TS>

@@ -100,7 +100,7 @@ sweep=(--experiment --vary mutation --values 0,50,100 --runs 7 --max-generations
     --seed 9 --coefficients 1,1,1,1,1 --exponents 3,2,2,1,1 --target 277)
 if run "${sweep[@]}" --threads 1; then
     cp out.txt one-thread.csv
-    [[ $(head -n 1 out.txt) == $'mutation,run,seed,generations,reached,best_gene,best_fitness\r' ]] ||
+    [[ $(head -n 1 out.txt) == $'mutation,run,seed,generations,reached,best_gene,best_fitness,evaluations\r' ]] ||
         fail "sweep header: $(head -n 1 out.txt)"
     [[ $(wc -l <out.txt) -eq 22 ]] || fail "sweep wrote $(wc -l <out.txt) lines, not 22"
     [[ $(grep -c $'\r$' out.txt) -eq 22 ]] || fail "sweep lines do not end in CR LF"
@@ -149,7 +149,7 @@ kill -INT "$pid"
 code=0
 wait "$pid" || code=$?
 [[ $code -eq 130 ]] || fail "interrupted experiment exited with $code, not 130"
-[[ $(cat endless.csv) == $'target,run,seed,generations,reached,best_gene,best_fitness\r' ]] ||
+[[ $(cat endless.csv) == $'target,run,seed,generations,reached,best_gene,best_fitness,evaluations\r' ]] ||
     fail "interrupted experiment wrote: $(cat endless.csv)"
 grep -q 'interrupted; 0 of 4 runs' err.txt || fail "interrupted experiment: $(cat err.txt)"
 exit $status

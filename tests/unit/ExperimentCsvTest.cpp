@@ -28,13 +28,14 @@ RunResult result(RunOutcome outcome, std::uint32_t generations, std::uint32_t se
 // The per-run file: a header named after the varied setting, CR LF line ends, runs counted
 // from 1 within their setting, reached as 1 or 0, numbers that read back exactly, whole
 // numbers in full as the lists write them (up to 15 digits), and no row for a run a cancel
-// stopped.
+// stopped. The evaluations until a gene at the target are empty where none was evaluated,
+// and a varied method is written by its name.
 TEST(ExperimentCsvTest, OneRowPerRunThatEnded) {
     ExperimentSettings s;
     s.varied = VariedSetting::Target;
     s.values = {0.1, 1e20, 100000};
     s.runsPerSetting = 2;
-    const std::vector<RunResult> r{
+    std::vector<RunResult> r{
         result(RunOutcome::Reached, 12, 4294967295U, 53211, 0),
         result(RunOutcome::Limit, 10000, 7, -1234567.5, 1.0 / 3),
         result(RunOutcome::NotRun, 0, 8, 0, 0),
@@ -42,12 +43,24 @@ TEST(ExperimentCsvTest, OneRowPerRunThatEnded) {
         result(RunOutcome::Limit, 100000, 1, 100000, 999999999999999),
         result(RunOutcome::Limit, 1000000, 2, -200000, 1e15),
     };
-    EXPECT_EQ(runsText(s, r), "target,run,seed,generations,reached,best_gene,best_fitness\r\n"
-                              "0.1,1,4294967295,12,1,53211,0\r\n"
-                              "0.1,2,7,10000,0,-1234567.5,0.3333333333333333\r\n"
-                              "1e+20,2,0,1,0,0,277\r\n"
-                              "100000,1,1,100000,0,100000,999999999999999\r\n"
-                              "100000,2,2,1000000,0,-200000,1e+15\r\n");
+    r[0].evaluations = 240;
+    r[1].evaluations = 180;
+    EXPECT_EQ(runsText(s, r),
+              "target,run,seed,generations,reached,best_gene,best_fitness,evaluations\r\n"
+              "0.1,1,4294967295,12,1,53211,0,240\r\n"
+              "0.1,2,7,10000,0,-1234567.5,0.3333333333333333,180\r\n"
+              "1e+20,2,0,1,0,0,277,\r\n"
+              "100000,1,1,100000,0,100000,999999999999999,\r\n"
+              "100000,2,2,1000000,0,-200000,1e+15,\r\n");
+    s.varied = VariedSetting::Method;
+    s.values = {2, 0, 1};
+    EXPECT_EQ(runsText(s, r),
+              "method,run,seed,generations,reached,best_gene,best_fitness,evaluations\r\n"
+              "hill,1,4294967295,12,1,53211,0,240\r\n"
+              "hill,2,7,10000,0,-1234567.5,0.3333333333333333,180\r\n"
+              "ga,2,0,1,0,0,277,\r\n"
+              "random,1,1,100000,0,100000,999999999999999,\r\n"
+              "random,2,2,1000000,0,-200000,1e+15,\r\n");
     s.varied = VariedSetting::Mutation;
     EXPECT_EQ(runsText(s, {}).substr(0, 9), "mutation,");
     double back = 0;
@@ -64,6 +77,7 @@ TEST(ExperimentCsvTest, SummaryRowsLeaveMissingValuesEmpty) {
     full.reached = 3;
     full.reachedPercent = 75;
     full.generations = Spread{2, 3.5, 10, 12.25, 20.75, 40};
+    full.medianEvaluations = 230;
     SettingSummary none;
     none.value = 0;
     none.runs = 2;
@@ -76,10 +90,16 @@ TEST(ExperimentCsvTest, SummaryRowsLeaveMissingValuesEmpty) {
     writeSummaryCsv(VariedSetting::Mutation, {full, none, cancelled},
                     [&out](std::string_view piece) { out += piece; });
     EXPECT_EQ(out, "mutation,runs,not_run,reached,reached_percent,min,lower_quartile,median,"
-                   "mean,upper_quartile,max\r\n"
-                   "5,4,0,3,75,2,3.5,10,12.25,20.75,40\r\n"
-                   "0,2,1,0,0,,,,,,\r\n"
-                   "100,0,3,0,,,,,,,\r\n");
+                   "mean,upper_quartile,max,median_evaluations\r\n"
+                   "5,4,0,3,75,2,3.5,10,12.25,20.75,40,230\r\n"
+                   "0,2,1,0,0,,,,,,,\r\n"
+                   "100,0,3,0,,,,,,,,\r\n");
+    out.clear();
+    full.method = Method::RandomSearch;
+    writeSummaryCsv(VariedSetting::Method, {full},
+                    [&out](std::string_view piece) { out += piece; });
+    EXPECT_EQ(out.substr(0, out.find("\r\n")).substr(0, 12), "method,runs,");
+    EXPECT_NE(out.find("\r\nrandom,4,0,3,"), std::string::npos) << out;
 }
 
 // A file of many rows arrives in pieces, and together they are the whole file.
