@@ -91,6 +91,9 @@ bad_experiments=(
     "--experiment --vary target --values 0:500:100"
     "--experiment --vary target --values 1 --target 5"
     "--experiment --vary mutation --values 1 --seed -1"
+    "--experiment --vary method --values ga,annealing"
+    "--experiment --vary method --values ga --method hill"
+    "--experiment --vary mutation --values 1 --method GA"
 )
 expect_refused "${bad_experiments[@]}"
 
@@ -115,6 +118,34 @@ if run "${sweep[@]}" --threads 2 --output runs.csv; then
     cmp -s runs.csv one-thread.csv || fail "two threads or --output gave other results"
 else
     fail "sweep with --output exited with $?: $(cat err.txt)"
+fi
+
+# A sweep over the methods: a row per run named by its method, the evaluations until a gene
+# at the target filled in wherever one was reached, and the genetic algorithm's runs, the
+# first setting, the very rows a sweep of its mutation alone makes.
+# shellcheck disable=SC2054 # the commas are inside one value
+methods=(--experiment --values ga,random,hill --runs 5 --max-generations 500 --seed 3
+    --threads 2)
+if run "${methods[@]}" --vary method; then
+    [[ $(head -n 1 out.txt) == method,run,seed,generations,reached,best_gene,best_fitness,* ]] ||
+        fail "method sweep header: $(head -n 1 out.txt)"
+    for name in ga random hill; do
+        [[ $(grep -c "^$name," out.txt) -eq 5 ]] || fail "method sweep: not 5 rows of $name"
+    done
+    awk -F, 'NR > 1 && $5 == 1 && $8 !~ /^[0-9]+\r$/ { exit 1 }' out.txt ||
+        fail "method sweep: a run that reached the target has no evaluations"
+    awk -F, '$1 == "random" && $8 % 20 != 0 { exit 1 }' out.txt ||
+        fail "method sweep: random search not counted by the generation"
+    grep -q '^ *method .*med. evals' err.txt || fail "method sweep summary: $(cat err.txt)"
+    grep '^ga,' out.txt | cut -d, -f2- >ga-rows.csv
+    if run --experiment --vary mutation --values 5 --runs 5 --max-generations 500 --seed 3; then
+        tail -n +2 out.txt | cut -d, -f2- | cmp -s - ga-rows.csv ||
+            fail "the genetic algorithm's rows change when the method varies"
+    else
+        fail "mutation sweep exited with $?: $(cat err.txt)"
+    fi
+else
+    fail "method sweep exited with $?: $(cat err.txt)"
 fi
 
 # A function the window takes runs as in the window, an infinite coefficient included.
