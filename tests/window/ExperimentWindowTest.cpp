@@ -74,6 +74,7 @@ class ExperimentWindowTest : public ga::test::WindowFixture {
     void savingToAPlaceThatCannotBeWrittenSaysWhy();
     void followsTheLanguageOfTheProgram();
     void aChosenRunReplaysInTheMainWindow();
+    void methodsRaceSideBySide();
 
   private:
     ExperimentWindow* experimentWindow() const {
@@ -443,6 +444,43 @@ void ExperimentWindowTest::aChosenRunReplaysInTheMainWindow() {
         QCOMPARE(text(Control::teni), cell(runs, row, ga::qt::RunsModel::BestGene));
         QCOMPARE(text(Control::teni2), cell(runs, row, ga::qt::RunsModel::BestFitness));
     }
+}
+
+// Varying the method keeps both the target and the mutation in play, offers the three
+// methods as values, and names each setting's method in both tables; every run that
+// reached its target says how many genes it evaluated, and the summary gives their median.
+void ExperimentWindowTest::methodsRaceSideBySide() {
+    ExperimentWindow* w = open();
+    QVERIFY(w != nullptr);
+    auto* varied = field<QComboBox>(w, "variedSetting");
+    varied->setCurrentIndex(2);
+    QCOMPARE(varied->currentText(), QStringLiteral("Yöntem"));
+    QVERIFY(field<QLineEdit>(w, "target")->isEnabled());
+    QVERIFY(field<QLineEdit>(w, "mutation")->isEnabled());
+    QCOMPARE(field<QLineEdit>(w, "values")->text(), QStringLiteral("ga,random,hill"));
+    fill(w, "runsPerSetting", QStringLiteral("3"));
+    fill(w, "generationLimit", QStringLiteral("2000"));
+    press(w, "start");
+    QTRY_VERIFY(!w->running());
+    QCOMPARE(w->experiment()->runsDone(), std::size_t{9});
+    const QAbstractItemModel* summary = field<QTableView>(w, "summaryTable")->model();
+    QCOMPARE(summary->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Yöntem"));
+    QCOMPARE(cell(summary, 0, 0), QStringLiteral("Genetik algoritma"));
+    QCOMPARE(cell(summary, 1, 0), QStringLiteral("Rastgele arama"));
+    QCOMPARE(cell(summary, 2, 0), QStringLiteral("Tepe tırmanma"));
+    const int last = summary->columnCount() - 1;
+    QCOMPARE(summary->headerData(last, Qt::Horizontal).toString(),
+             QStringLiteral("Ortanca değerlendirme"));
+    const QAbstractItemModel* runs = field<QTableView>(w, "runsTable")->model();
+    QCOMPARE(cell(runs, 8, 0), QStringLiteral("Tepe tırmanma"));
+    for (int row = 0; row < 9; ++row) {
+        const ga::RunResult& r = w->experiment()->results()[static_cast<std::size_t>(row)];
+        const QString shown = cell(runs, row, runs->columnCount() - 1);
+        QCOMPARE(shown, r.evaluations > 0 ? QString::number(r.evaluations) : QStringLiteral("—"));
+    }
+    // Back to the mutation: the method names give way to its default values.
+    varied->setCurrentIndex(0);
+    QCOMPARE(field<QLineEdit>(w, "values")->text(), QStringLiteral("0:100:5"));
 }
 
 GA_WINDOW_TEST(ExperimentWindowTest)
