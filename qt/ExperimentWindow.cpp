@@ -1,4 +1,5 @@
 #include "qt/ExperimentWindow.h"
+#include "qt/CsvFile.h"
 
 #include "engine/ExperimentSummary.h"
 #include "form/ExperimentCsv.h"
@@ -24,7 +25,6 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -579,25 +579,16 @@ bool ExperimentWindow::writeCsv(const QString& path, bool runs) {
     if (experiment_ == nullptr || running()) {
         return false;
     }
-    // Written whole or not at all: a failure leaves any earlier file as it was.
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    const CsvSink sink = [&file, &ok](std::string_view piece) {
-        ok = ok && file.write(piece.data(), static_cast<qint64>(piece.size())) ==
-                       static_cast<qint64>(piece.size());
-    };
-    if (ok) {
+    const QString error = writeCsvFile(path, [this, runs](const CsvSink& sink) {
         const ExperimentSettings& s = experiment_->settings();
         if (runs) {
             writeRunsCsv(s, experiment_->results(), sink);
         } else {
             writeSummaryCsv(s.varied, summaryModel_->summaries(), sink);
         }
-        ok = ok && file.commit();
-    }
-    if (!ok) {
-        showMessage(
-            tr("“%1” kaydedilemedi: %2").arg(QFileInfo(path).fileName(), file.errorString()));
+    });
+    if (!error.isEmpty()) {
+        showMessage(tr("“%1” kaydedilemedi: %2").arg(QFileInfo(path).fileName(), error));
         return false;
     }
     setStatus([path] { return tr("Kaydedildi: %1").arg(QDir::toNativeSeparators(path)); });

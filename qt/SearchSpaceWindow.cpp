@@ -1,4 +1,5 @@
 #include "qt/SearchSpaceWindow.h"
+#include "qt/CsvFile.h"
 
 #include "form/Form1.h"
 #include "form/Messages.h"
@@ -19,7 +20,6 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -377,21 +377,11 @@ void SearchSpaceWindow::chooseCsvFile() {
 }
 
 bool SearchSpaceWindow::exportCsvTo(const QString& path) {
-    // Written whole or not at all: a failure leaves any earlier file as it was.
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly);
-    const CsvSink sink = [&file, &ok](std::string_view piece) {
-        ok = ok && file.write(piece.data(), static_cast<qint64>(piece.size())) ==
-                       static_cast<qint64>(piece.size());
-    };
-    if (ok) {
-        writeSearchSpaceCsv(space_, sink);
-        ok = ok && file.commit();
-    }
-    if (!ok) {
-        QMessageBox::warning(
-            this, windowTitle(),
-            tr("“%1” kaydedilemedi: %2").arg(QFileInfo(path).fileName(), file.errorString()));
+    const QString error =
+        writeCsvFile(path, [this](const CsvSink& sink) { writeSearchSpaceCsv(space_, sink); });
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("“%1” kaydedilemedi: %2").arg(QFileInfo(path).fileName(), error));
         return false;
     }
     saved_->setText(tr("Kaydedildi: %1").arg(QDir::toNativeSeparators(path)));
