@@ -34,9 +34,7 @@ SettingSummary summarizeSetting(const ExperimentSettings& settings,
                                 const std::vector<RunResult>& results, std::size_t s) {
     SettingSummary summary;
     summary.value = settings.values[s];
-    if (settings.varied == VariedSetting::Method) {
-        summary.method = methodFor(settings, s);
-    }
+    summary.method = methodFor(settings, s);
     const std::size_t runs = settings.runsPerSetting;
     std::vector<double> generations;
     std::vector<double> evaluations;

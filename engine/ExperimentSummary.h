@@ -30,8 +30,8 @@ Spread spreadOf(std::vector<double> values);
 // What the runs of one setting came to.
 struct SettingSummary {
     double value = 0;
-    // The setting's method when the method is what varies.
-    std::optional<Method> method;
+    // The method of the setting's runs, whether it varies or is fixed.
+    Method method = Method::GeneticAlgorithm;
     std::size_t runs = 0;    // runs that ended (a cancelled experiment may have fewer)
     std::size_t notRun = 0;  // runs that a cancel stopped or kept from starting
     std::size_t reached = 0; // runs that stopped by themselves at the target

@@ -17,13 +17,6 @@ void field(std::string& line, double value) {
     line += ',';
 }
 
-void optionalField(std::string& line, const std::optional<double>& value) {
-    if (value) {
-        line += numberText(*value);
-    }
-    line += ',';
-}
-
 // Replaces the last field's comma with the line end.
 void endLine(std::string& line) {
     line.pop_back();
@@ -38,6 +31,12 @@ void writeRunsCsv(const ExperimentSettings& settings, const std::vector<RunResul
     // Its first column is the summary's, named after the varied setting.
     text += csvHeader(summaryColumns().front(), settings.varied);
     text += ",run,seed,generations,reached,best_gene,best_fitness,evaluations";
+    // A fixed yardstick is named on every row, after the columns the algorithm's files have.
+    const bool methodShown = methodColumnShown(settings.varied, settings.method);
+    if (methodShown) {
+        text += ',';
+        text += summaryColumn(SummaryColumn::Method).csv;
+    }
     text += kLineEnd;
     const std::size_t runs = settings.runsPerSetting;
     for (std::size_t i = 0; i < results.size(); ++i) {
@@ -62,6 +61,10 @@ void writeRunsCsv(const ExperimentSettings& settings, const std::vector<RunResul
         } else {
             text += ',';
         }
+        if (methodShown) {
+            text += methodName(settings.method);
+            text += ',';
+        }
         endLine(text);
         if (text.size() >= kPiece) {
             write(text);
@@ -71,22 +74,20 @@ void writeRunsCsv(const ExperimentSettings& settings, const std::vector<RunResul
     write(text);
 }
 
-void writeSummaryCsv(VariedSetting varied, const std::vector<SettingSummary>& summaries,
-                     const CsvSink& write) {
+void writeSummaryCsv(const ExperimentSettings& settings,
+                     const std::vector<SettingSummary>& summaries, const CsvSink& write) {
+    const std::vector<const SummaryColumnDef*> columns =
+        csvColumns(settings.varied, settings.method);
     std::string text;
-    for (const SummaryColumnDef& column : summaryColumns()) {
-        text += csvHeader(column, varied);
+    for (const SummaryColumnDef* column : columns) {
+        text += csvHeader(*column, settings.varied);
         text += ',';
     }
     endLine(text);
     for (const SettingSummary& s : summaries) {
-        for (const SummaryColumnDef& column : summaryColumns()) {
-            if (column.id == SummaryColumn::Value && s.method) {
-                text += methodName(*s.method);
-                text += ',';
-            } else {
-                optionalField(text, summaryValue(s, column.id));
-            }
+        for (const SummaryColumnDef* column : columns) {
+            text += summaryField(s, column->id, settings.varied);
+            text += ',';
         }
         endLine(text);
         if (text.size() >= kPiece) {

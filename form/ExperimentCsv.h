@@ -16,18 +16,21 @@ using CsvSink = std::function<void(std::string_view)>;
 // commas, lines ended by CR LF, UTF-8. Every field is a number or a fixed lower-case name,
 // so none needs quoting. Numbers are written in the shortest form that reads back exactly
 // ("5", "0.1", "1e+20"), with the point as decimal separator. The first column is named
-// after the varied setting: "mutation" or "target".
+// after the varied setting: "mutation", "target" or "method" (whose values are "ga",
+// "random" and "hill"). When every run uses one fixed yardstick, a last column "method"
+// names it on every row; the genetic algorithm's files have no such column, as before.
 
 // One row per run that ended: setting, run (from 1), seed, generations (nesilSayisi at the
-// stop), reached (1 or 0), best gene, best fitness. Runs that a cancel stopped are left out.
+// stop), reached (1 or 0), best gene, best fitness, evaluations until a gene at the target
+// (empty when none was). Runs that a cancel stopped are left out.
 void writeRunsCsv(const ExperimentSettings& settings, const std::vector<RunResult>& results,
                   const CsvSink& write);
 
 // One row per setting, in the summary's columns (SummaryColumns.h): runs, not_run, reached,
 // reached_percent, then the generations to the target: min, lower_quartile, median, mean,
-// upper_quartile, max. A value that does not exist (no run ended, none reached the target)
-// is an empty field.
-void writeSummaryCsv(VariedSetting varied, const std::vector<SettingSummary>& summaries,
-                     const CsvSink& write);
+// upper_quartile, max, then median_evaluations. A value that does not exist (no run ended,
+// none reached the target) is an empty field.
+void writeSummaryCsv(const ExperimentSettings& settings,
+                     const std::vector<SettingSummary>& summaries, const CsvSink& write);
 
 } // namespace ga

@@ -2,6 +2,7 @@
 
 #include "form/SpreadLayout.h"
 
+#include <algorithm>
 #include <array>
 
 namespace ga {
@@ -30,6 +31,7 @@ constexpr std::array kSummaryColumns{
     SummaryColumnDef{Col::Max, "max", "max", "En çok nesil", "Most generations", 0, true},
     SummaryColumnDef{Col::MedianEvaluations, "median_evaluations", "med. evals",
                      "Ortanca değerlendirme", "Median evaluations", 1, true},
+    SummaryColumnDef{Col::Method, "method", "method", "Yöntem", "Method", -1, true},
 };
 
 // Where a value does not exist a person sees a dash, not 0.
@@ -48,13 +50,28 @@ std::span<const SummaryColumnDef> summaryColumns() {
     return kSummaryColumns;
 }
 
-std::vector<const SummaryColumnDef*> peopleColumns() {
+const SummaryColumnDef& summaryColumn(SummaryColumn id) {
+    return *std::find_if(kSummaryColumns.begin(), kSummaryColumns.end(),
+                         [id](const SummaryColumnDef& column) { return column.id == id; });
+}
+
+bool methodColumnShown(VariedSetting varied, Method method) {
+    return varied != VariedSetting::Method && method != Method::GeneticAlgorithm;
+}
+
+std::vector<const SummaryColumnDef*> csvColumns(VariedSetting varied, Method method) {
     std::vector<const SummaryColumnDef*> columns;
     for (const SummaryColumnDef& column : kSummaryColumns) {
-        if (column.shownToPeople) {
+        if (column.id != Col::Method || methodColumnShown(varied, method)) {
             columns.push_back(&column);
         }
     }
+    return columns;
+}
+
+std::vector<const SummaryColumnDef*> peopleColumns(VariedSetting varied, Method method) {
+    std::vector<const SummaryColumnDef*> columns = csvColumns(varied, method);
+    std::erase_if(columns, [](const SummaryColumnDef* column) { return !column->shownToPeople; });
     return columns;
 }
 
@@ -131,18 +148,36 @@ std::optional<double> summaryValue(const SettingSummary& s, SummaryColumn column
         return generationsPart(s, &Spread::max);
     case Col::MedianEvaluations:
         return s.medianEvaluations;
+    case Col::Method:
+        break;
     }
     return std::nullopt;
 }
 
-std::string summaryCell(const SettingSummary& s, const SummaryColumnDef& column, Language language,
-                        std::string_view separator) {
+namespace {
+
+bool holdsMethod(SummaryColumn column, VariedSetting varied) {
+    return column == Col::Method || (column == Col::Value && varied == VariedSetting::Method);
+}
+
+} // namespace
+
+std::string summaryField(const SettingSummary& s, SummaryColumn column, VariedSetting varied) {
+    if (holdsMethod(column, varied)) {
+        return std::string(methodName(s.method));
+    }
+    const std::optional<double> value = summaryValue(s, column);
+    return value ? numberText(*value) : std::string();
+}
+
+std::string summaryCell(const SettingSummary& s, const SummaryColumnDef& column,
+                        VariedSetting varied, Language language, std::string_view separator) {
     if (column.id == Col::Runs && s.notRun > 0) {
         // A cancelled experiment says how many of the planned runs ended.
         return std::to_string(s.runs) + " / " + std::to_string(s.runs + s.notRun);
     }
-    if (column.id == Col::Value && s.method) {
-        return std::string(methodLabel(*s.method, language));
+    if (holdsMethod(column.id, varied)) {
+        return std::string(methodLabel(s.method, language));
     }
     const std::optional<double> value = summaryValue(s, column.id);
     if (!value) {

@@ -28,6 +28,9 @@ enum class SummaryColumn : std::uint8_t {
     UpperQuartile,
     Max,
     MedianEvaluations,
+    // The method of a setting's runs, when it is fixed to a yardstick (when it varies, it is
+    // the value column).
+    Method,
 };
 
 struct SummaryColumnDef {
@@ -46,11 +49,22 @@ struct SummaryColumnDef {
     bool shownToPeople = true;
 };
 
-// Every column, in the order of the CSV file.
+// Every column there is, in the order of the CSV file.
 std::span<const SummaryColumnDef> summaryColumns();
 
+// The column `id`.
+const SummaryColumnDef& summaryColumn(SummaryColumn id);
+
+// Whether the method has a column of its own: only when every run uses one fixed yardstick.
+// When the method varies it is the value column, and the genetic algorithm's tables and
+// files keep the columns they had before there were other methods.
+bool methodColumnShown(VariedSetting varied, Method method);
+
+// The columns of an experiment's CSV file, in order.
+std::vector<const SummaryColumnDef*> csvColumns(VariedSetting varied, Method method);
+
 // The columns a person sees, in the table and on the command line, in order.
-std::vector<const SummaryColumnDef*> peopleColumns();
+std::vector<const SummaryColumnDef*> peopleColumns(VariedSetting varied, Method method);
 
 // The headers of a column when `varied` is the varied setting.
 std::string_view csvHeader(const SummaryColumnDef& column, VariedSetting varied);
@@ -61,13 +75,18 @@ std::string_view columnHeader(const SummaryColumnDef& column, VariedSetting vari
 // A method's name as a person reads it in `language`.
 std::string_view methodLabel(Method method, Language language);
 
-// The column's value for a setting exactly, as the CSV file writes it; nothing where there
-// is none (no run ended, none reached the target).
+// The column's value for a setting exactly, as the CSV file writes numbers; nothing where
+// there is none (no run ended, none reached the target) or where the column holds a method.
 std::optional<double> summaryValue(const SettingSummary& summary, SummaryColumn column);
 
+// A field of the summary CSV file: the number exactly, a method's name ("ga", "random",
+// "hill"), or empty where there is no value.
+std::string summaryField(const SettingSummary& summary, SummaryColumn column, VariedSetting varied);
+
 // A cell as a person reads it in `language`: rounded, with the decimal separator given, the
-// percent sign where the language puts it, and a dash where there is no value.
+// percent sign where the language puts it, a method by its name, and a dash where there is
+// no value.
 std::string summaryCell(const SettingSummary& summary, const SummaryColumnDef& column,
-                        Language language, std::string_view separator);
+                        VariedSetting varied, Language language, std::string_view separator);
 
 } // namespace ga

@@ -4,6 +4,7 @@
 #include "engine/ExperimentSummary.h"
 #include "form/ExperimentCsv.h"
 #include "form/Messages.h"
+#include "form/SummaryColumns.h"
 #include "qt/RunsModel.h"
 #include "qt/SpreadChart.h"
 #include "qt/SummaryModel.h"
@@ -125,6 +126,11 @@ void ExperimentWindow::buildForm() {
     varied_->addItem(QString());
     varied_->addItem(QString());
     connect(varied_, &QComboBox::currentIndexChanged, this, &ExperimentWindow::variedChanged);
+    method_ = new QComboBox(planBox_);
+    method_->setObjectName(QStringLiteral("method"));
+    for (std::size_t m = 0; m < kMethodCount; ++m) {
+        method_->addItem(QString());
+    }
     values_ = lineEdit(QStringLiteral("values"), planBox_);
     runs_ = lineEdit(QStringLiteral("runsPerSetting"), planBox_);
     runs_->setText(QStringLiteral("100"));
@@ -137,8 +143,8 @@ void ExperimentWindow::buildForm() {
     threads_->setRange(1, static_cast<int>(kMaxThreads));
     threads_->setValue(
         static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, kMaxThreads)));
-    for (QWidget* field :
-         std::initializer_list<QWidget*>{varied_, values_, runs_, limit_, seed_, threads_}) {
+    for (QWidget* field : std::initializer_list<QWidget*>{varied_, method_, values_, runs_, limit_,
+                                                          seed_, threads_}) {
         planForm->addRow(new QLabel(planBox_), field);
     }
 
@@ -231,20 +237,35 @@ void ExperimentWindow::buildForm() {
     layout->addLayout(exports);
 
     // The keyboard goes through the boxes in reading order, then the commands and results.
-    QWidget* chain[] = {coefficients_[0], coefficients_[1],
-                        coefficients_[2], coefficients_[3],
-                        coefficients_[4], exponents_[0],
-                        exponents_[1],    exponents_[2],
-                        exponents_[3],    exponents_[4],
-                        target_,          mutation_,
-                        fromMain_,        varied_,
-                        values_,          runs_,
-                        limit_,           seed_,
-                        threads_,         start_,
-                        cancel_,          tabs_,
-                        summaryView_,     runsView_,
-                        chart_,           logarithmic_,
-                        openInMain_,      exportRuns_,
+    QWidget* chain[] = {coefficients_[0],
+                        coefficients_[1],
+                        coefficients_[2],
+                        coefficients_[3],
+                        coefficients_[4],
+                        exponents_[0],
+                        exponents_[1],
+                        exponents_[2],
+                        exponents_[3],
+                        exponents_[4],
+                        target_,
+                        mutation_,
+                        fromMain_,
+                        varied_,
+                        method_,
+                        values_,
+                        runs_,
+                        limit_,
+                        seed_,
+                        threads_,
+                        start_,
+                        cancel_,
+                        tabs_,
+                        summaryView_,
+                        runsView_,
+                        chart_,
+                        logarithmic_,
+                        openInMain_,
+                        exportRuns_,
                         exportSummary_};
     for (std::size_t i = 1; i < std::size(chain); ++i) {
         setTabOrder(chain[i - 1], chain[i]);
@@ -285,6 +306,15 @@ void ExperimentWindow::retranslate() {
     varied_->setItemText(1, tr("Ulaşılacak sayı"));
     varied_->setItemText(2, tr("Yöntem"));
     label(varied_, tr("&Değişen ayar:"));
+    for (std::size_t m = 0; m < kMethodCount; ++m) {
+        method_->setItemText(static_cast<int>(m),
+                             fromUtf8(methodLabel(static_cast<Method>(m), language())));
+    }
+    label(method_, tr("Y&öntem:"));
+    method_->setToolTip(tr("Yöntem değişen ayar değilse bütün çalıştırmalar bu yöntemle yapılır: "
+                           "genetik algoritma ya da onunla karşılaştırılan rastgele arama veya "
+                           "tepe tırmanma."));
+    method_->setAccessibleDescription(method_->toolTip());
     label(values_, tr("D&eğerler:"));
     values_->setToolTip(tr("Bir liste (1, 5, 10) ya da BAŞLANGIÇ:BİTİŞ:ADIM biçiminde bir aralık "
                            "(0:100:5); ondalık ayırıcı noktadır. Yöntemler: ga (genetik "
@@ -348,6 +378,7 @@ void ExperimentWindow::variedChanged() {
     // The varied setting's own box does not count; its values come from "Değerler".
     target_->setEnabled(varied != 1);
     mutation_->setEnabled(varied != 0);
+    method_->setEnabled(varied != 2);
     // Values still at another setting's default are replaced by this one's.
     const std::array defaults{kMutationValues, kTargetValues, kMethodValues};
     if (varied >= 0 &&
@@ -383,6 +414,7 @@ std::optional<ExperimentSettings> ExperimentWindow::readSettings() {
     t.inputs.mutation = mutation_->text().toStdString();
     const std::array<std::string, 3> variedNames{"mutation", "target", "method"};
     t.varied = variedNames.at(static_cast<std::size_t>(std::max(0, varied_->currentIndex())));
+    t.method = methodName(static_cast<Method>(std::max(0, method_->currentIndex())));
     t.values = values_->text().toStdString();
     t.runsPerSetting = runs_->text().toStdString();
     t.generationLimit = limit_->text().toStdString();
@@ -424,7 +456,7 @@ std::optional<ExperimentSettings> ExperimentWindow::readSettings() {
         box = threads_;
         break;
     case ExperimentField::Method:
-        // The window's runs use the genetic algorithm unless the method is what varies.
+        box = method_;
         break;
     }
     refuse(box, reading.error);
@@ -442,7 +474,7 @@ void ExperimentWindow::start() {
     // The tables let go of the last experiment before it goes.
     runsModel_->setExperiment(nullptr);
     const auto none = std::make_shared<const std::vector<SettingSummary>>();
-    summaryModel_->setSummaries(settings->varied, none);
+    summaryModel_->setSummaries(settings->varied, settings->method, none);
     chart_->setSummaries(settings->varied, none);
     experiment_ = std::make_unique<Experiment>(std::move(*settings));
     cancelled_ = false;
@@ -515,7 +547,7 @@ void ExperimentWindow::finish() {
     const ExperimentSettings& s = experiment_->settings();
     const auto summaries =
         std::make_shared<const std::vector<SettingSummary>>(summarize(s, experiment_->results()));
-    summaryModel_->setSummaries(s.varied, summaries);
+    summaryModel_->setSummaries(s.varied, s.method, summaries);
     chart_->setSummaries(s.varied, summaries);
     runsModel_->setExperiment(experiment_.get());
     setRunning(false);
@@ -534,8 +566,10 @@ void ExperimentWindow::setRunning(bool running) {
 }
 
 void ExperimentWindow::updateOpenInMain() {
-    const bool chosen = runsView_->selectionModel()->hasSelection();
-    const bool enable = chosen && !running() && experiment_ != nullptr;
+    const QModelIndexList rows = runsView_->selectionModel()->selectedRows();
+    // The main window replays the genetic algorithm only; a yardstick's run is not its own.
+    const bool enable = !rows.isEmpty() && !running() && experiment_ != nullptr &&
+                        methodOf(rows.front().row()) == Method::GeneticAlgorithm;
     // A button going out of use hands the keyboard focus to the table it acts on.
     if (!enable && openInMain_->hasFocus()) {
         runsView_->setFocus();
@@ -543,9 +577,24 @@ void ExperimentWindow::updateOpenInMain() {
     openInMain_->setEnabled(enable);
 }
 
+Method ExperimentWindow::methodOf(int row) const {
+    const ExperimentSettings& s = experiment_->settings();
+    return methodFor(s, static_cast<std::size_t>(row) / s.runsPerSetting);
+}
+
 void ExperimentWindow::openRun(int row) {
     // The table shows the last experiment only once it has ended, so its results are whole.
     if (running() || experiment_ == nullptr || row < 0 || row >= runsModel_->rowCount()) {
+        return;
+    }
+    if (const Method method = methodOf(row); method != Method::GeneticAlgorithm) {
+        setStatus([method] {
+            return method == Method::RandomSearch
+                       ? tr("Ana pencere yalnızca genetik algoritmanın çalıştırmalarını yeniden "
+                            "oynatabilir; bu çalıştırma rastgele aramayla yapıldı.")
+                       : tr("Ana pencere yalnızca genetik algoritmanın çalıştırmalarını yeniden "
+                            "oynatabilir; bu çalıştırma tepe tırmanmayla yapıldı.");
+        });
         return;
     }
     const auto i = static_cast<std::size_t>(row);
@@ -584,7 +633,7 @@ bool ExperimentWindow::writeCsv(const QString& path, bool runs) {
         if (runs) {
             writeRunsCsv(s, experiment_->results(), sink);
         } else {
-            writeSummaryCsv(s.varied, summaryModel_->summaries(), sink);
+            writeSummaryCsv(s, summaryModel_->summaries(), sink);
         }
     });
     if (!error.isEmpty()) {

@@ -30,10 +30,10 @@ class RunsModel;
 class SpreadChart;
 class SummaryModel;
 
-// "Deney": many runs of the main window's algorithm for each value of one setting, on every
-// core, with a table and a chart of how the runs ended. The runs go on in worker threads;
-// this window looks at their progress on its own display clock and never waits for them,
-// so it and the main window stay responsive.
+// "Deney": many runs of the main window's algorithm, or of a yardstick it is compared with,
+// for each value of one setting, on every core, with a table and a chart of how the runs ended. The
+// runs go on in worker threads; this window looks at their progress on its own display clock and
+// never waits for them, so it and the main window stay responsive.
 class ExperimentWindow : public QWidget {
     Q_OBJECT
 
@@ -84,6 +84,8 @@ class ExperimentWindow : public QWidget {
     void setRunning(bool running);
     // "Ana pencerede aç" is usable while a run is chosen and no experiment runs.
     void updateOpenInMain();
+    // The method that made run `row` of the runs table.
+    [[nodiscard]] Method methodOf(int row) const;
     // Hands run `row` of the runs table to the main window.
     void openRun(int row);
 
@@ -103,6 +105,8 @@ class ExperimentWindow : public QWidget {
     QLineEdit* mutation_ = nullptr;
     QPushButton* fromMain_ = nullptr;
     QComboBox* varied_ = nullptr;
+    // The method of every run while the method is not what varies.
+    QComboBox* method_ = nullptr;
     QLineEdit* values_ = nullptr;
     QLineEdit* runs_ = nullptr;
     QLineEdit* limit_ = nullptr;

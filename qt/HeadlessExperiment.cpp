@@ -74,7 +74,8 @@ std::size_t terminalWidth(const std::string& text) {
 // separator. The rows are made twice, once for the widths and once to print, rather than
 // kept: an experiment may have a million.
 void printSummary(const ExperimentSettings& settings, const std::vector<RunResult>& results) {
-    const std::vector<const SummaryColumnDef*> columns = peopleColumns();
+    const std::vector<const SummaryColumnDef*> columns =
+        peopleColumns(settings.varied, settings.method);
     const auto header = [&] {
         Row row;
         for (const SummaryColumnDef* column : columns) {
@@ -86,7 +87,7 @@ void printSummary(const ExperimentSettings& settings, const std::vector<RunResul
         const SettingSummary summary = summarizeSetting(settings, results, s);
         Row row;
         for (const SummaryColumnDef* column : columns) {
-            row.push_back(summaryCell(summary, *column, Language::English, "."));
+            row.push_back(summaryCell(summary, *column, settings.varied, Language::English, "."));
         }
         return row;
     };

@@ -65,8 +65,8 @@ QString SpreadChart::variedName() const {
 }
 
 QString SpreadChart::settingLabel(const SettingSummary& s) const {
-    if (s.method) {
-        return fromUtf8(methodLabel(*s.method, language()));
+    if (varied_ == VariedSetting::Method) {
+        return fromUtf8(methodLabel(s.method, language()));
     }
     return fromUtf8(valueLabel(s.value, separator_));
 }

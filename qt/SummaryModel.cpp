@@ -9,15 +9,16 @@ namespace ga::qt {
 
 SummaryModel::SummaryModel(std::string decimalSeparator, QObject* parent)
     : QAbstractTableModel(parent), separator_(std::move(decimalSeparator)),
-      columns_(peopleColumns()) {}
+      columns_(peopleColumns(varied_, Method::GeneticAlgorithm)) {}
 
-void SummaryModel::setSummaries(VariedSetting varied,
+void SummaryModel::setSummaries(VariedSetting varied, Method method,
                                 std::shared_ptr<const std::vector<SettingSummary>> summaries) {
     beginResetModel();
     varied_ = varied;
+    columns_ = peopleColumns(varied, method);
     summaries_ = std::move(summaries);
     endResetModel();
-    emit headerDataChanged(Qt::Horizontal, 0, 0);
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 void SummaryModel::retranslate() {
@@ -41,8 +42,8 @@ QVariant SummaryModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::DisplayRole) {
         return fromUtf8(summaryCell((*summaries_)[static_cast<std::size_t>(index.row())],
-                                    *columns_[static_cast<std::size_t>(index.column())], language(),
-                                    separator_));
+                                    *columns_[static_cast<std::size_t>(index.column())], varied_,
+                                    language(), separator_));
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

@@ -19,8 +19,9 @@ class SummaryModel : public QAbstractTableModel {
   public:
     explicit SummaryModel(std::string decimalSeparator, QObject* parent = nullptr);
 
-    // Shared with the chart: a million settings are kept once.
-    void setSummaries(VariedSetting varied,
+    // Shared with the chart: a million settings are kept once. `method` is the runs' method
+    // when it does not vary.
+    void setSummaries(VariedSetting varied, Method method,
                       std::shared_ptr<const std::vector<SettingSummary>> summaries);
     [[nodiscard]] const std::vector<SettingSummary>& summaries() const { return *summaries_; }
 

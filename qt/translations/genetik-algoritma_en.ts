@@ -216,6 +216,22 @@
         <source>Bir liste (1, 5, 10) ya da BAŞLANGIÇ:BİTİŞ:ADIM biçiminde bir aralık (0:100:5); ondalık ayırıcı noktadır. Yöntemler: ga (genetik algoritma), random (rastgele arama), hill (tepe tırmanma).</source>
         <translation>A list (1, 5, 10) or a range START:END:STEP (0:100:5); the decimal separator is the point. Methods: ga (genetic algorithm), random (random search), hill (hill climbing).</translation>
     </message>
+    <message>
+        <source>Y&amp;öntem:</source>
+        <translation>Metho&amp;d:</translation>
+    </message>
+    <message>
+        <source>Yöntem değişen ayar değilse bütün çalıştırmalar bu yöntemle yapılır: genetik algoritma ya da onunla karşılaştırılan rastgele arama veya tepe tırmanma.</source>
+        <translation>Unless the method is the varied setting, every run uses this method: the genetic algorithm, or random search or hill climbing, which it is compared with.</translation>
+    </message>
+    <message>
+        <source>Ana pencere yalnızca genetik algoritmanın çalıştırmalarını yeniden oynatabilir; bu çalıştırma rastgele aramayla yapıldı.</source>
+        <translation>The main window can replay only the genetic algorithm's runs; this run was made by random search.</translation>
+    </message>
+    <message>
+        <source>Ana pencere yalnızca genetik algoritmanın çalıştırmalarını yeniden oynatabilir; bu çalıştırma tepe tırmanmayla yapıldı.</source>
+        <translation>The main window can replay only the genetic algorithm's runs; this run was made by hill climbing.</translation>
+    </message>
 </context>
 <context>
     <name>ga::qt::FamilyTreeDrawing</name>

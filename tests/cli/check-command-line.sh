@@ -148,6 +148,19 @@ else
     fail "method sweep exited with $?: $(cat err.txt)"
 fi
 
+# One fixed yardstick: every row and the summary name it, in a last column of their own.
+if run --experiment --vary target --values 277,300 --method random --runs 3 \
+    --max-generations 500; then
+    [[ $(head -n 1 out.txt) == *,evaluations,method$'\r' ]] ||
+        fail "fixed method header: $(head -n 1 out.txt)"
+    [[ $(grep -c $',random\r$' out.txt) -eq 6 ]] || fail "fixed method rows: $(cat out.txt)"
+    grep -q '^ *target .*med. evals  *method$' err.txt &&
+        [[ $(grep -c 'Random search$' err.txt) -eq 2 ]] ||
+        fail "fixed method summary: $(cat err.txt)"
+else
+    fail "fixed method sweep exited with $?: $(cat err.txt)"
+fi
+
 # A function the window takes runs as in the window, an infinite coefficient included.
 if run --experiment --vary mutation --values 50 --runs 2 --max-generations 50 \
     --coefficients 1e999,1,1,1,-1 --exponents 0.5,2,2,1,1; then

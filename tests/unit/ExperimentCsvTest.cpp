@@ -28,8 +28,9 @@ RunResult result(RunOutcome outcome, std::uint32_t generations, std::uint32_t se
 // The per-run file: a header named after the varied setting, CR LF line ends, runs counted
 // from 1 within their setting, reached as 1 or 0, numbers that read back exactly, whole
 // numbers in full as the lists write them (up to 15 digits), and no row for a run a cancel
-// stopped. The evaluations until a gene at the target are empty where none was evaluated,
-// and a varied method is written by its name.
+// stopped. The evaluations until a gene at the target are empty where none was evaluated;
+// a varied method is written by its name, and a fixed yardstick in a last column of its own,
+// while the genetic algorithm's file stays as it was before there were other methods.
 TEST(ExperimentCsvTest, OneRowPerRunThatEnded) {
     ExperimentSettings s;
     s.varied = VariedSetting::Target;
@@ -52,6 +53,12 @@ TEST(ExperimentCsvTest, OneRowPerRunThatEnded) {
               "1e+20,2,0,1,0,0,277,\r\n"
               "100000,1,1,100000,0,100000,999999999999999,\r\n"
               "100000,2,2,1000000,0,-200000,1e+15,\r\n");
+    s.method = Method::HillClimbing;
+    const std::string hill = runsText(s, r);
+    EXPECT_EQ(hill.substr(0, hill.find("\r\n", 80)),
+              "target,run,seed,generations,reached,best_gene,best_fitness,evaluations,method\r\n"
+              "0.1,1,4294967295,12,1,53211,0,240,hill");
+    EXPECT_EQ(std::count(hill.begin(), hill.end(), ','), 6 * 8); // every row has the column
     s.varied = VariedSetting::Method;
     s.values = {2, 0, 1};
     EXPECT_EQ(runsText(s, r),
@@ -69,7 +76,8 @@ TEST(ExperimentCsvTest, OneRowPerRunThatEnded) {
     EXPECT_EQ(back, 1.0 / 3);
 }
 
-// The summary file: a value that does not exist is an empty field, not 0.
+// The summary file: a value that does not exist is an empty field, not 0; the method is
+// named where it varies, and in a last column where it is a fixed yardstick.
 TEST(ExperimentCsvTest, SummaryRowsLeaveMissingValuesEmpty) {
     SettingSummary full;
     full.value = 5;
@@ -87,19 +95,26 @@ TEST(ExperimentCsvTest, SummaryRowsLeaveMissingValuesEmpty) {
     cancelled.value = 100;
     cancelled.notRun = 3;
     std::string out;
-    writeSummaryCsv(VariedSetting::Mutation, {full, none, cancelled},
-                    [&out](std::string_view piece) { out += piece; });
+    const auto write = [&out](std::string_view piece) { out += piece; };
+    ExperimentSettings s;
+    writeSummaryCsv(s, {full, none, cancelled}, write);
     EXPECT_EQ(out, "mutation,runs,not_run,reached,reached_percent,min,lower_quartile,median,"
                    "mean,upper_quartile,max,median_evaluations\r\n"
                    "5,4,0,3,75,2,3.5,10,12.25,20.75,40,230\r\n"
                    "0,2,1,0,0,,,,,,,\r\n"
                    "100,0,3,0,,,,,,,,\r\n");
-    out.clear();
     full.method = Method::RandomSearch;
-    writeSummaryCsv(VariedSetting::Method, {full},
-                    [&out](std::string_view piece) { out += piece; });
-    EXPECT_EQ(out.substr(0, out.find("\r\n")).substr(0, 12), "method,runs,");
-    EXPECT_NE(out.find("\r\nrandom,4,0,3,"), std::string::npos) << out;
+    s.varied = VariedSetting::Method;
+    out.clear();
+    writeSummaryCsv(s, {full}, write);
+    EXPECT_EQ(out.substr(out.find("\r\n")), "\r\nrandom,4,0,3,75,2,3.5,10,12.25,20.75,40,230\r\n");
+    s.varied = VariedSetting::Target;
+    s.method = Method::RandomSearch;
+    out.clear();
+    writeSummaryCsv(s, {full}, write);
+    EXPECT_EQ(out, "target,runs,not_run,reached,reached_percent,min,lower_quartile,median,"
+                   "mean,upper_quartile,max,median_evaluations,method\r\n"
+                   "5,4,0,3,75,2,3.5,10,12.25,20.75,40,230,random\r\n");
 }
 
 // A file of many rows arrives in pieces, and together they are the whole file.

@@ -449,6 +449,7 @@ void ExperimentWindowTest::aChosenRunReplaysInTheMainWindow() {
 // Varying the method keeps both the target and the mutation in play, offers the three
 // methods as values, and names each setting's method in both tables; every run that
 // reached its target says how many genes it evaluated, and the summary gives their median.
+// Otherwise the method box fixes the method of every run.
 void ExperimentWindowTest::methodsRaceSideBySide() {
     ExperimentWindow* w = open();
     QVERIFY(w != nullptr);
@@ -478,9 +479,33 @@ void ExperimentWindowTest::methodsRaceSideBySide() {
         const QString shown = cell(runs, row, runs->columnCount() - 1);
         QCOMPARE(shown, r.evaluations > 0 ? QString::number(r.evaluations) : QStringLiteral("—"));
     }
-    // Back to the mutation: the method names give way to its default values.
+    // Back to the mutation: the method names give way to its default values, and the method
+    // is one fixed yardstick, named in a column of its own. Its runs are not the genetic
+    // algorithm's, so the main window does not pretend to replay them.
     varied->setCurrentIndex(0);
     QCOMPARE(field<QLineEdit>(w, "values")->text(), QStringLiteral("0:100:5"));
+    auto* method = field<QComboBox>(w, "method");
+    QVERIFY(method->isEnabled());
+    method->setCurrentIndex(2);
+    fill(w, "values", QStringLiteral("5"));
+    press(w, "start");
+    QTRY_VERIFY(!w->running());
+    QCOMPARE(summary->headerData(summary->columnCount() - 1, Qt::Horizontal).toString(),
+             QStringLiteral("Yöntem"));
+    QCOMPARE(cell(summary, 0, summary->columnCount() - 1), QStringLiteral("Tepe tırmanma"));
+    QCOMPARE(w->experiment()->results()[0].seed, ga::runSeed(1, 1, 1));
+    auto* table = field<QTableView>(w, "runsTable");
+    table->setFocus();
+    table->selectRow(0);
+    QVERIFY(!field<QPushButton>(w, "openInMainWindow")->isEnabled());
+    const QString typed = text(Control::Text1);
+    QTest::keyClick(table, Qt::Key_Return);
+    QCOMPARE(text(Control::Text1), typed);
+    QVERIFY(field<QLabel>(w, "progressText")
+                ->text()
+                .endsWith(QStringLiteral("tepe tırmanmayla yapıldı.")));
+    varied->setCurrentIndex(2);
+    QVERIFY(!method->isEnabled());
 }
 
 GA_WINDOW_TEST(ExperimentWindowTest)
