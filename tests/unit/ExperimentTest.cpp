@@ -2,7 +2,6 @@
 #include "engine/ExperimentSummary.h"
 #include "form/Messages.h"
 #include "runtime/Convert.h"
-#include "tests/unit/FormHarness.h"
 
 #include <gtest/gtest.h>
 
@@ -280,48 +279,6 @@ TEST(ExperimentTest, ResultsDoNotDependOnTheThreads) {
     };
     EXPECT_GT(ended(RunOutcome::Reached), 0);
     EXPECT_GT(ended(RunOutcome::Limit), 0);
-}
-
-// The window's own handlers, loaded with a run's seed and typed the run's inputs, then
-// "Hazırla" and "Başlat", stop at the very generation the experiment reports, with the best
-// gene the results panel shows; a run that hit the limit has not stopped there. This holds
-// for a varied mutation with a fraction, a varied target, and a hostile function.
-TEST(ExperimentTest, ARunsSeedReplaysItInTheWindow) {
-    ExperimentSettings mutation = sweep(2);
-    mutation.values = {37.5, 2};
-    ExperimentSettings target = sweep(2);
-    target.varied = VariedSetting::Target;
-    target.values = {100, 277.5, 1000};
-    target.inputs.coefficients = {"2", "1", "-1", "3", "1"};
-    ExperimentSettings hostile = sweep(2);
-    hostile.values = {50};
-    hostile.inputs.coefficients = {"1e308", "1", "-1e308", "x", "1"};
-    hostile.inputs.exponents = {"2", "1.5", "3", "-1", "0"};
-    hostile.inputs.target = "100000";
-    for (const ExperimentSettings* settings : {&mutation, &target, &hostile}) {
-        const std::vector<RunResult> results = runAll(*settings);
-        for (std::size_t i = 0; i < results.size(); i += 5) {
-            SCOPED_TRACE(::testing::Message() << "run " << i);
-            const RunResult& r = results[i];
-            const RunInputs in = inputsFor(*settings, i / settings->runsPerSetting);
-            FormHarness h;
-            h.typeInputs(in);
-            h.form.fixSeed(r.seed);
-            h.form.Form_Load();
-            h.form.Command1_Click();
-            h.form.Command2_Click();
-            while (h.form.timerEnabled() &&
-                   h.form.run().module1().nesilSayisi < settings->generationLimit) {
-                h.form.Timer1_Timer();
-            }
-            EXPECT_EQ(h.form.run().seed(), r.seed);
-            EXPECT_EQ(h.form.run().module1().nesilSayisi, r.generations);
-            EXPECT_EQ(!h.form.timerEnabled(), r.outcome == RunOutcome::Reached);
-            EXPECT_EQ(h.form.run().module1().enIyiGen, r.bestGene);
-            EXPECT_EQ(h.form.run().module1().enIyiUyum, r.bestFitness);
-            EXPECT_EQ(h.ops.texts[static_cast<std::size_t>(Control::nesil)], Str(r.generations));
-        }
-    }
 }
 
 // A cancel stops the run under way and keeps the ones that ended, which are the runs their

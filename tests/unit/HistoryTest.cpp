@@ -1,7 +1,7 @@
 #include "engine/History.h"
 #include "engine/HistoryReplay.h"
 #include "engine/QuietRun.h"
-#include "tests/unit/RecordedRun.h"
+#include "tests/unit/FormHarness.h"
 #include "tests/unit/SameBits.h"
 
 #include <gtest/gtest.h>
@@ -16,52 +16,6 @@ namespace ga::test {
 namespace {
 
 constexpr std::uint64_t kChunk = History::kChunkGenerations;
-
-// Every population the window listed and every generation's record come back bit for bit
-// from the history, in any order of asking: across checkpoints and chunks, and across the
-// places where the target and the mutation percentage were typed anew (an infinite target
-// and one that is no number included). The summaries say what the lists held.
-TEST(HistoryTest, ReplayGivesBackEveryGenerationTheWindowMade) {
-    const RecordedRun run(2 * static_cast<int>(kChunk) + 600);
-    const History& history = run.h.form.run().history();
-    ASSERT_EQ(history.size(), run.listed.size());
-    EXPECT_EQ(history.firstGeneration(), 1);
-    EXPECT_EQ(history.firstOpenable(), 0U);
-
-    std::vector<std::uint64_t> asked(history.size());
-    for (std::uint64_t i = 0; i < asked.size(); ++i) {
-        asked[i] = i;
-    }
-    std::mt19937 shuffle(7);
-    std::vector<std::uint64_t> random(asked);
-    std::shuffle(random.begin(), random.end(), shuffle);
-    random.resize(700);
-    asked.insert(asked.end(), random.begin(), random.end());
-    for (std::uint64_t i = kChunk + 300; i > kChunk - 300; --i) {
-        asked.push_back(i); // backwards across a chunk's start
-    }
-
-    HistoryReplay replay;
-    for (const std::uint64_t i : asked) {
-        SCOPED_TRACE(::testing::Message() << "index " << i);
-        ASSERT_TRUE(replay.seek(history, i));
-        ASSERT_TRUE(sameBits(replay.listed(), run.listed[i]));
-        if (i > 0) {
-            ASSERT_TRUE(sameBits(replay.record(), run.records[i]));
-            ASSERT_EQ(history.generationNumber(i), run.records[i].generation);
-        }
-    }
-    EXPECT_FALSE(replay.seek(history, history.size()));
-
-    for (std::uint64_t i = 0; i < history.size(); i += 13) {
-        const ListedPopulation& l = run.listed[i];
-        const auto s = history.summaries().at(i);
-        ASSERT_TRUE(s.has_value());
-        EXPECT_EQ(s->best, *std::min_element(l.fitness.begin(), l.fitness.end())) << i;
-        EXPECT_EQ(s->worst, *std::max_element(l.fitness.begin(), l.fitness.end())) << i;
-        EXPECT_EQ(s->distinct, std::set<double>(l.genes.begin(), l.genes.end()).size()) << i;
-    }
-}
 
 // "Hazırla" starts a history whose first population carries the generation count of that
 // moment, "Sıfırla" clears it, every tick and "Bir nesil ilerlet" add one generation, and

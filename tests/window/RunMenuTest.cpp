@@ -106,8 +106,8 @@ void RunMenuTest::keysStepStartAndStop() {
 }
 
 // The dialog shows the seed in use and copies it; a seed that is not a whole number in
-// range gets a message and changes nothing; a good one is fixed at once, so "Sıfırla",
-// "Hazırla" replays the same population.
+// range gets a message and changes nothing; a good one is fixed at once (what a fixed seed
+// then replays is the engine's to prove).
 void RunMenuTest::seedDialogRefusesBadSeedsAndFixesGoodOnes() {
     const std::uint32_t clockSeed = window->form().run().seed();
     ga::qt::SeedDialog* dialog = nullptr;
@@ -141,12 +141,6 @@ void RunMenuTest::seedDialogRefusesBadSeedsAndFixesGoodOnes() {
     QTRY_VERIFY(window->findChild<ga::qt::SeedDialog*>() == nullptr);
     QCOMPARE(window->form().fixedSeed(), std::optional<std::uint32_t>(1234567));
     QCOMPARE(window->form().run().seed(), 1234567U);
-
-    press(Control::Command1);
-    const QStringList first = lines(get<QListWidget>(Control::Gen));
-    press(Control::Command4);
-    press(Control::Command1);
-    QCOMPARE(lines(get<QListWidget>(Control::Gen)), first);
 
     // Back to the clock: the dialog remembers the choice and a reset seeds anew.
     openSeedDialog(dialog);
