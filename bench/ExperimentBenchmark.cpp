@@ -1,12 +1,14 @@
 // Experiments measured as a person runs them: the standard sweep (mutation 0:100:5, the
 // default function, target 277, limit 10 000) with 100 and with 1 000 runs per setting, on
-// one thread and on two, how long a cancel takes to stop the workers, and, with --window
+// one thread and on two, the same inputs with the method varied (ga, random, hill, 100 runs
+// each), how long a cancel takes to stop the workers, and, with --window
 // (under a display), the same sweep started from the "Deney" window while the main window
 // runs at its fastest speed. One line per figure.
 //
 //   experiment_benchmark [--window] [--repeat N]
 
 #include "engine/Experiment.h"
+#include "engine/ExperimentSummary.h"
 #include "form/Form1.h"
 #include "qt/ExperimentWindow.h"
 #include "qt/MainWindow.h"
@@ -22,6 +24,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -92,6 +95,24 @@ void engineFigures(int repeat) {
     std::printf("standard sweep with 1000 runs each, 21000 runs, %.0f generations: 2 threads "
                 "%.2f s (CPU %.2f s)\n",
                 big.generations, big.wall, big.cpu);
+
+    // The methods raced on the standard sweep's inputs, as `--vary method --values
+    // ga,random,hill` runs them.
+    ga::ExperimentSettings methods = standardSweep(100, 2);
+    methods.varied = ga::VariedSetting::Method;
+    methods.values = ga::parseMethods("ga,random,hill").values;
+    const Timing raced = best(methods, repeat);
+    std::printf("method sweep (ga, random, hill), 300 runs, %.0f generations: 2 threads %.2f s "
+                "(CPU %.2f s); median evaluations to the target:",
+                raced.generations, raced.wall, raced.cpu);
+    ga::Experiment again(methods);
+    again.start();
+    again.wait();
+    for (const ga::SettingSummary& s : ga::summarize(methods, again.results())) {
+        std::printf(" %s %.0f", std::string(ga::methodName(s.method)).c_str(),
+                    s.medianEvaluations.value_or(0));
+    }
+    std::printf("\n");
 
     // A cancel while every worker is deep in a run that cannot end by itself.
     ga::ExperimentSettings endless = standardSweep(100, 2);

@@ -21,7 +21,7 @@ echo "==> live window"
 xvfb-run -a -s "-screen 0 1024x768x24" build/bench/window_benchmark \
     --seconds 60 --generations 100000 --idle-seconds 20
 echo
-echo "==> experiments: the standard sweep on one and two threads, a cancel, and the window"
+echo "==> experiments: the standard sweep on one and two threads, the methods raced, a cancel, and the window"
 build/bench/experiment_benchmark --repeat 5
 xvfb-run -a -s "-screen 0 1024x768x24" build/bench/experiment_benchmark --window
 echo
