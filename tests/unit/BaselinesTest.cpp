@@ -124,19 +124,6 @@ TEST(BaselinesTest, ASweepOverTheMethods) {
         EXPECT_EQ(r.bestGene, alone.bestGene);
         EXPECT_EQ(r.outcome, alone.outcome);
     }
-
-    // A method that is no method, varied or fixed, is refused and the input named.
-    texts.values = "ga,annealing";
-    EXPECT_EQ(readExperiment(texts).error, ExperimentError::BadMethod);
-    EXPECT_EQ(readExperiment(texts).field, ExperimentField::Values);
-    texts.varied = "mutation";
-    texts.values = "5";
-    texts.method = "hill";
-    ASSERT_TRUE(readExperiment(texts).settings);
-    EXPECT_EQ(readExperiment(texts).settings->method, Method::HillClimbing);
-    texts.method = "Hill";
-    EXPECT_EQ(readExperiment(texts).error, ExperimentError::BadMethod);
-    EXPECT_EQ(readExperiment(texts).field, ExperimentField::Method);
 }
 
 } // namespace

@@ -28,30 +28,11 @@ class ModelTest : public ::testing::Test {
     }
 };
 
-// Position 1 takes whatever the other four digits leave, so genes outside the five-digit
-// range still split into a leading rest and four digits 0..9.
-TEST_F(ModelTest, DigitSplitOfOrdinaryAndStrayGenes) {
-    struct Case {
-        double gene;
-        std::array<double, 5> digits;
-    };
-    const Case cases[] = {
-        {10000, {1, 0, 0, 0, 0}},   {99998, {9, 9, 9, 9, 8}},   {67312, {6, 7, 3, 1, 2}},
-        {102345, {10, 2, 3, 4, 5}}, {2345, {0, 2, 3, 4, 5}},    {-7655, {-1, 2, 3, 4, 5}},
-        {0, {0, 0, 0, 0, 0}},       {-10000, {-1, 0, 0, 0, 0}},
-    };
-    for (const auto& c : cases) {
-        pop.genler[3] = c.gene;
-        basamaklaraAyir(pop, 3);
-        for (int j = 1; j <= 5; ++j) {
-            EXPECT_EQ(pop.basamaklar[3][j], c.digits[j - 1]) << c.gene << " digit " << j;
-        }
-        EXPECT_EQ(pop.basamaklar[3][0], 0) << "column 0 is never written";
-    }
-}
-
-// The split of whole genes takes a shortcut through integers; it must agree with the
-// floating-point divisions and floors everywhere, far beyond the genes a run makes.
+// The split is the procedure's divisions and floors: position 1 takes whatever the other
+// four digits leave, so genes outside the five-digit range still split into a leading rest
+// and four digits 0..9 (102345 is 10, 2, 3, 4, 5 and -7655 is -1, 2, 3, 4, 5). Whole genes
+// take a shortcut through integers; it must agree everywhere, far beyond the genes a run
+// makes.
 TEST(DigitSplit, WholeGenesAgreeWithFloatingPointDivision) {
     const auto reference = [](double g) {
         std::array<double, 6> d{};
@@ -66,8 +47,12 @@ TEST(DigitSplit, WholeGenesAgreeWithFloatingPointDivision) {
         return d;
     };
     std::mt19937_64 rng(42);
+    EXPECT_EQ(splitDigits(-7655), (std::array<double, 6>{0, -1, 2, 3, 4, 5}));
+    EXPECT_EQ(splitDigits(102345), (std::array<double, 6>{0, 10, 2, 3, 4, 5}));
     std::vector<double> genes{0,
                               -1,
+                              2345,
+                              67312,
                               -9999,
                               -10000,
                               -10001,

@@ -169,29 +169,5 @@ TEST_F(RunControlTest, AboutAndExit) {
     EXPECT_TRUE(ops.unloaded);
 }
 
-// A default run, seeded, reaches the target on its own: ten survivors at 277.
-TEST_F(RunControlTest, DefaultRunReachesTheTarget) {
-    for (float seed : {1.0F, 2.0F, 3.0F}) {
-        FormHarness o;
-        o.ops.recordCircles = false;
-        o.ops.clock = seed;
-        o.form.Form_Load();
-        o.form.Command1_Click();
-        o.form.Command2_Click();
-        int ticks = 0;
-        while (o.ops.isEnabled(Control::Timer1) && ticks < 20000) {
-            o.form.Timer1_Timer();
-            ++ticks;
-        }
-        EXPECT_FALSE(o.ops.isEnabled(Control::Timer1)) << "seed " << seed;
-        EXPECT_EQ(o.ops.text(Control::status), "Sonuca ulaşıldı. Sonuçları kontrol ediniz.");
-        EXPECT_EQ(o.ops.beeps, 1);
-        for (int i = 1; i <= 10; ++i) {
-            EXPECT_EQ(o.form.run().population().uyumlar[i], 0);
-            EXPECT_EQ(o.form.run().population().sonuclar[i], 277);
-        }
-    }
-}
-
 } // namespace
 } // namespace ga::test

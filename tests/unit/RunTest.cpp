@@ -157,6 +157,16 @@ TEST(RunTest, EveryWayOfMakingARunMakesTheSameGenerations) {
                 ASSERT_TRUE(sameBits(back.record(), records[i - 1])) << "history " << i;
             }
 
+            if (std::string(s.name) == "default") {
+                // It reaches the target on its own: ten survivors at 277, one beep.
+                EXPECT_FALSE(live.form.timerEnabled());
+                EXPECT_EQ(live.ops.text(Control::status),
+                          "Sonuca ulaşıldı. Sonuçları kontrol ediniz.");
+                EXPECT_EQ(live.ops.beeps, 1);
+                for (int i = 1; i <= 10; ++i) {
+                    EXPECT_EQ(live.form.run().population().sonuclar[i], 277);
+                }
+            }
             if (std::string(s.name) == "leading digit up") {
                 EXPECT_GT(live.form.run().population().genler[1], 1e6) << "carried far out";
             }
