@@ -9,7 +9,7 @@ namespace ga::qt {
 
 SummaryModel::SummaryModel(std::string decimalSeparator, QObject* parent)
     : QAbstractTableModel(parent), separator_(std::move(decimalSeparator)),
-      columns_(peopleColumns(varied_, Method::GeneticAlgorithm)) {}
+      columns_(peopleColumns(VariedSetting::Mutation, Method::GeneticAlgorithm)) {}
 
 void SummaryModel::setSummaries(VariedSetting varied, Method method,
                                 std::shared_ptr<const std::vector<SettingSummary>> summaries) {
