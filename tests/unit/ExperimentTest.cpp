@@ -85,6 +85,30 @@ TEST(ExperimentTest, NumbersAsTypedKeepTheirText) {
     }
 }
 
+// Texts as a person types them into the named boxes (a coefficient or exponent by its place,
+// "coefficient2" being y's), over the defaults with the values "5" and 10 runs.
+ExperimentTexts typed(std::initializer_list<std::pair<std::string_view, std::string>> boxes) {
+    ExperimentTexts t;
+    t.values = "5";
+    t.runsPerSetting = "10";
+    for (const auto& [box, text] : boxes) {
+        std::string* field = box == "varied"     ? &t.varied
+                             : box == "values"   ? &t.values
+                             : box == "method"   ? &t.method
+                             : box == "runs"     ? &t.runsPerSetting
+                             : box == "limit"    ? &t.generationLimit
+                             : box == "seed"     ? &t.baseSeed
+                             : box == "threads"  ? &t.threads
+                             : box == "target"   ? &t.inputs.target
+                             : box == "mutation" ? &t.inputs.mutation
+                             : box.starts_with("coefficient")
+                                 ? &t.inputs.coefficients.at(box.back() - '1')
+                                 : &t.inputs.exponents.at(box.back() - '1');
+        *field = text;
+    }
+    return t;
+}
+
 // The window and the command line read settings through this one reading: what would not
 // run as the window runs, or is a typing slip, is refused with the reason and the input at
 // fault, and the box of the varied setting is not read at all.
@@ -92,83 +116,59 @@ TEST(ExperimentTest, SettingsThatCannotRunAreRefused) {
     using F = ExperimentField;
     const struct {
         const char* name;
-        void (*change)(ExperimentTexts&);
+        ExperimentTexts texts;
         ExperimentError error;
         ExperimentField field;
         std::size_t index;
     } cases[] = {
-        {"defaults", [](ExperimentTexts&) {}, E::None, F::Values, 0},
-        {"unknown setting", [](ExperimentTexts& t) { t.varied = "speed"; }, E::UnknownSetting,
-         F::Varied, 0},
-        {"no values", [](ExperimentTexts& t) { t.values = " "; }, E::EmptyValues, F::Values, 0},
-        {"no runs", [](ExperimentTexts& t) { t.runsPerSetting = "0"; }, E::BadRuns, F::Runs, 0},
-        {"a million runs",
-         [](ExperimentTexts& t) {
-             t.values = "1:1000:1";
-             t.runsPerSetting = "1000";
-         },
-         E::None, F::Values, 0},
-        {"one run too many",
-         [](ExperimentTexts& t) {
-             t.values = "0:1000:1";
-             t.runsPerSetting = "1000";
-         },
-         E::TooManyRuns, F::Values, 0},
-        {"limit 0", [](ExperimentTexts& t) { t.generationLimit = "0"; }, E::BadLimit, F::Limit, 0},
-        {"seed too big", [](ExperimentTexts& t) { t.baseSeed = "4294967296"; }, E::BadSeed, F::Seed,
+        {"defaults", typed({}), E::None, F::Values, 0},
+        {"unknown setting", typed({{"varied", "speed"}}), E::UnknownSetting, F::Varied, 0},
+        {"no values", typed({{"values", " "}}), E::EmptyValues, F::Values, 0},
+        {"no runs", typed({{"runs", "0"}}), E::BadRuns, F::Runs, 0},
+        {"a million runs", typed({{"values", "1:1000:1"}, {"runs", "1000"}}), E::None, F::Values,
          0},
-        {"no threads", [](ExperimentTexts& t) { t.threads = "0"; }, E::BadThreads, F::Threads, 0},
-        {"too many threads", [](ExperimentTexts& t) { t.threads = "257"; }, E::BadThreads,
-         F::Threads, 0},
-        {"target the window refuses", [](ExperimentTexts& t) { t.inputs.target = "0"; },
-         E::TargetRefused, F::Target, 0},
-        {"target with a slip", [](ExperimentTexts& t) { t.inputs.target = "277x"; },
-         E::TargetRefused, F::Target, 0},
-        {"varied target out of range",
-         [](ExperimentTexts& t) {
-             t.varied = "target";
-             t.values = "277, 100001";
-         },
+        {"one run too many", typed({{"values", "0:1000:1"}, {"runs", "1000"}}), E::TooManyRuns,
+         F::Values, 0},
+        {"limit 0", typed({{"limit", "0"}}), E::BadLimit, F::Limit, 0},
+        {"seed too big", typed({{"seed", "4294967296"}}), E::BadSeed, F::Seed, 0},
+        {"no threads", typed({{"threads", "0"}}), E::BadThreads, F::Threads, 0},
+        {"too many threads", typed({{"threads", "257"}}), E::BadThreads, F::Threads, 0},
+        {"target the window refuses", typed({{"target", "0"}}), E::TargetRefused, F::Target, 0},
+        {"target with a slip", typed({{"target", "277x"}}), E::TargetRefused, F::Target, 0},
+        {"varied target out of range", typed({{"varied", "target"}, {"values", "277, 100001"}}),
          E::TargetRefused, F::Values, 0},
         {"varied target ignores the fixed one",
-         [](ExperimentTexts& t) {
-             t.varied = "target";
-             t.inputs.target = "-1";
-             t.values = "100000";
-         },
-         E::None, F::Values, 0},
+         typed({{"varied", "target"}, {"target", "-1"}, {"values", "100000"}}), E::None, F::Values,
+         0},
         {"fixed mutation with a slip",
-         [](ExperimentTexts& t) {
-             t.varied = "target";
-             t.values = "277";
-             t.inputs.mutation = "x";
-         },
-         E::BadMutation, F::Mutation, 0},
-        {"varied mutation ignores the fixed one",
-         [](ExperimentTexts& t) { t.inputs.mutation = "x"; }, E::None, F::Values, 0},
+         typed({{"varied", "target"}, {"values", "277"}, {"mutation", "x"}}), E::BadMutation,
+         F::Mutation, 0},
+        {"varied mutation ignores the fixed one", typed({{"mutation", "x"}}), E::None, F::Values,
+         0},
         {"hostile function runs as in the window",
-         [](ExperimentTexts& t) {
-             t.inputs.coefficients = {"1e308", "1e999", "-1e308", ".5", "2"};
-             t.inputs.exponents = {"400", "-2", ".5", "1e3", "0"};
-         },
+         typed({{"coefficient1", "1e308"},
+                {"coefficient2", "1e999"},
+                {"coefficient3", "-1e308"},
+                {"coefficient4", ".5"},
+                {"coefficient5", "2"},
+                {"exponent1", "400"},
+                {"exponent2", "-2"},
+                {"exponent3", ".5"},
+                {"exponent4", "1e3"},
+                {"exponent5", "0"}}),
          E::None, F::Values, 0},
-        {"coefficient not a number",
-         [](ExperimentTexts& t) {
-             t.inputs.coefficients = {"1", "abc", "1", "1", "1"};
-         },
-         E::BadCoefficient, F::Coefficient, 1},
-        {"exponent left empty",
-         [](ExperimentTexts& t) {
-             t.inputs.exponents = {"3", "2", "2", "", "1"};
-         },
-         E::BadExponent, F::Exponent, 3},
+        {"coefficient not a number", typed({{"coefficient2", "abc"}}), E::BadCoefficient,
+         F::Coefficient, 1},
+        {"exponent left empty", typed({{"exponent4", ""}}), E::BadExponent, F::Exponent, 3},
+        {"a method that is no method", typed({{"varied", "method"}, {"values", "ga,annealing"}}),
+         E::BadMethod, F::Values, 0},
+        {"methods in any order", typed({{"varied", "method"}, {"values", " hill, ga ,random"}}),
+         E::None, F::Values, 0},
+        {"a fixed method", typed({{"method", "hill"}}), E::None, F::Values, 0},
+        {"a fixed method misspelt", typed({{"method", "Hill"}}), E::BadMethod, F::Method, 0},
     };
     for (const auto& c : cases) {
-        ExperimentTexts t;
-        t.values = "5";
-        t.runsPerSetting = "10";
-        c.change(t);
-        const ExperimentReading got = readExperiment(t);
+        const ExperimentReading got = readExperiment(c.texts);
         EXPECT_EQ(got.error, c.error) << c.name;
         EXPECT_EQ(got.settings.has_value(), c.error == E::None) << c.name;
         if (got.settings) {
@@ -179,22 +179,28 @@ TEST(ExperimentTest, SettingsThatCannotRunAreRefused) {
         }
     }
     // What is read is what was typed.
-    ExperimentTexts t;
-    t.varied = "target";
-    t.values = "100, 200";
-    t.inputs.mutation = " 7.5 ";
-    t.runsPerSetting = "3";
-    t.generationLimit = "50";
-    t.baseSeed = "4294967295";
-    t.threads = "2";
-    const ExperimentSettings s = readExperiment(t).settings.value();
+    const ExperimentSettings s = readExperiment(typed({{"varied", "target"},
+                                                       {"values", "100, 200"},
+                                                       {"mutation", " 7.5 "},
+                                                       {"method", "random"},
+                                                       {"runs", "3"},
+                                                       {"limit", "50"},
+                                                       {"seed", "4294967295"},
+                                                       {"threads", "2"}}))
+                                     .settings.value();
     EXPECT_EQ(s.varied, VariedSetting::Target);
     EXPECT_EQ(s.values, (std::vector<double>{100, 200}));
     EXPECT_EQ(s.inputs.mutation, "7.5");
+    EXPECT_EQ(s.method, Method::RandomSearch);
     EXPECT_EQ(s.runsPerSetting, 3U);
     EXPECT_EQ(s.generationLimit, 50U);
     EXPECT_EQ(s.baseSeed, 4294967295U);
     EXPECT_EQ(s.threads, 2U);
+    const ExperimentSettings methods =
+        readExperiment(typed({{"varied", "method"}, {"values", " hill, ga ,random"}}))
+            .settings.value();
+    EXPECT_EQ(methods.values, (std::vector<double>{2, 0, 1}));
+    EXPECT_EQ(methodFor(methods, 0), Method::HillClimbing);
 }
 
 // Every refusal has its own words in both languages, so the window never shows an empty
