@@ -226,17 +226,17 @@ void MainWindow::updateCommands() {
 }
 
 void MainWindow::stepOnce() {
+    // In the prediction mode a question comes first; its answer makes the generation.
+    if (prediction_ != nullptr && prediction_->isOn()) {
+        prediction_->poseOrFocus();
+        return;
+    }
     // Held down, the key repeats; a generation comes at most once per display frame, so
     // each one is on screen before the next.
     if (sinceStep_.isValid() && sinceStep_.elapsed() < QtWindowOps::kFrameIntervalMs) {
         return;
     }
     sinceStep_.start();
-    // In the prediction mode a question comes first; its answer makes the generation.
-    if (prediction_ != nullptr && prediction_->isOn()) {
-        prediction_->poseOrFocus();
-        return;
-    }
     handle(&Form1::stepOnce);
 }
 
