@@ -43,7 +43,9 @@ int birthLineOf(const std::array<MatingChoice, kSurvivors>& matings, std::size_t
 } // namespace
 
 QuestionKind kindInTurn(std::uint32_t runSeed, double generation) {
-    const std::uint64_t n = countOf(generation);
+    // Counted from the first generation after a fresh "Hazırla", numbered 2, so that every
+    // four questions from there on ask each kind once.
+    const std::uint64_t n = countOf(generation - 2);
     std::array<QuestionKind, kQuestionKinds> order{QuestionKind::Selection, QuestionKind::Mating,
                                                    QuestionKind::Fitness, QuestionKind::Progress};
     // A shuffle of the four kinds for each block of four generations.

@@ -19,8 +19,9 @@ enum class QuestionKind : std::uint8_t {
 inline constexpr std::size_t kQuestionKinds = 4;
 
 // The kind of the question before the generation numbered `generation` (as "Nesil" will
-// show it) of a run with this seed: every four generations ask each kind once, in an
-// order drawn from the seed, so that a class sharing a seed gets the same questions.
+// show it) of a run with this seed: every four generations from the first (numbered 2) ask
+// each kind once, in an order drawn from the seed, so that a class sharing a seed gets the
+// same questions.
 QuestionKind kindInTurn(std::uint32_t runSeed, double generation);
 // The seed of that question, from which its details (which mating, which child) are drawn.
 std::uint64_t questionSeed(std::uint32_t runSeed, double generation);

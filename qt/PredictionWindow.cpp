@@ -148,15 +148,18 @@ PredictionWindow::PredictionWindow(const Form1& form, std::function<void()> step
     pages_->addWidget(fitness);
 
     auto* progress = new QWidget(pages_);
-    auto* progressLayout = new QHBoxLayout(progress);
+    auto* progressLayout = new QVBoxLayout(progress);
+    auto* yesNoRow = new QHBoxLayout;
     yes_ = button("predictionYes");
     no_ = button("predictionNo");
     yesNo_ = new QButtonGroup(this);
     for (QPushButton* b : {yes_, no_}) {
         b->setCheckable(true);
         yesNo_->addButton(b);
-        progressLayout->addWidget(b);
+        yesNoRow->addWidget(b);
     }
+    progressLayout->addLayout(yesNoRow);
+    progressLayout->addStretch(1);
     pages_->addWidget(progress);
     // Shown while no question waits or was last asked.
     pages_->addWidget(new QWidget(pages_));
@@ -235,7 +238,7 @@ PredictionWindow::PredictionWindow(const Form1& form, std::function<void()> step
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 
-    resize(560, 760);
+    resize(560, 860);
     retranslate();
     showQuestion();
     showScore();
@@ -374,6 +377,9 @@ void PredictionWindow::pose(Note note) {
     updateButtons();
     announce(prompt_);
     if (pending_) {
+        if (rows_->currentRow() < 0) {
+            rows_->setCurrentRow(0);
+        }
         QWidget* first[] = {rows_, child_, value_, yes_};
         first[static_cast<std::size_t>(question_->kind)]->setFocus();
     }
@@ -514,7 +520,12 @@ void PredictionWindow::clearScore() {
 void PredictionWindow::showQuestion() {
     if (question_) {
         prompt_->setText(text_.prompt(*question_));
-        givens_->setText(text_.givens(*question_));
+        QString givens = text_.givens(*question_);
+        if (question_->kind == QuestionKind::Progress) {
+            // The odds the class is betting on.
+            givens += QLatin1Char(' ') + QuestionText::odds(state_);
+        }
+        givens_->setText(givens);
         pages_->setCurrentIndex(static_cast<int>(question_->kind));
         for (int k = 0; k < kPopulation; ++k) {
             const auto i = static_cast<std::size_t>(k);

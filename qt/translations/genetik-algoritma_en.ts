@@ -19,7 +19,7 @@
     </message>
     <message>
         <source>Uyum hesabı</source>
-        <translation>Fitness sum</translation>
+        <translation>Fitness calculation</translation>
     </message>
     <message>
         <source>İlerleme</source>

@@ -207,17 +207,14 @@ TEST(PredictionTest, TiesAtTheBorderAcceptEitherChoice) {
     // ranked 10th to 12th, one of them survives.
     std::array<double, kPopulation> genes{};
     const std::array<std::size_t, 3> tiedRows{2, 7, 14};
-    std::size_t low = 0;
-    std::size_t high = 0;
+    int low = 0;
+    int high = 0;
     for (std::size_t k = 0; k < kPopulation; ++k) {
         if (std::find(tiedRows.begin(), tiedRows.end(), k) != tiedRows.end()) {
             genes[k] = 50000;
-        } else if (k % 2 == 0 && high < 8) {
-            genes[k] = 10000 + static_cast<double>(high++);
-        } else if (low < 9) {
-            genes[k] = 60000 + static_cast<double>(low++);
         } else {
-            genes[k] = 10000 + static_cast<double>(high++);
+            // The other even rows take the eight unfit, the odd ones the nine fit.
+            genes[k] = k % 2 == 0 ? 10000 + high++ : 60000 + low++;
         }
     }
     h.setGenes(genes);
@@ -267,8 +264,8 @@ TEST(PredictionTest, KindsComeInTurnBySeed) {
             order.push_back(kindInTurn(seed, generation));
             EXPECT_EQ(kindInTurn(seed, generation), order.back());
         }
-        // Blocks start at multiples of four.
-        for (std::size_t block = 2; block + 4 <= order.size(); block += 4) {
+        // Blocks of four from the first generation after "Hazırla", numbered 2.
+        for (std::size_t block = 0; block + 4 <= order.size(); block += 4) {
             std::vector<QuestionKind> kinds(order.begin() + static_cast<std::ptrdiff_t>(block),
                                             order.begin() + static_cast<std::ptrdiff_t>(block + 4));
             std::sort(kinds.begin(), kinds.end());
