@@ -4,6 +4,7 @@
 #include "runtime/Digits.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace ga {
@@ -41,6 +42,10 @@ int birthLineOf(const std::array<MatingChoice, kSurvivors>& matings, std::size_t
 }
 
 } // namespace
+
+bool sameNumber(double a, double b) {
+    return a == b || (std::isnan(a) && std::isnan(b));
+}
 
 QuestionKind kindInTurn(std::uint32_t runSeed, double generation) {
     // Counted from the first generation after a fresh "Hazırla", numbered 2, so that every
@@ -131,6 +136,7 @@ Question ask(const Run& run, QuestionKind kind, double mutationPercent, double t
 
     q.bestBefore = g.rankedFitness[0];
     q.improves = bestImproved(g);
+    q.ahead = g;
     return q;
 }
 
@@ -172,7 +178,8 @@ Verdict check(const Question& q, const Answer& answer, const GenerationRecord& s
     v.bestRow = static_cast<int>(best - shown.fitness.begin()) + 1;
     v.improved = bestImproved(shown);
 
-    v.asPredicted = shown.generation == q.generation && rowGenes == q.genes;
+    v.asPredicted = sameNumber(shown.generation, q.generation) &&
+                    std::equal(rowGenes.begin(), rowGenes.end(), q.genes.begin(), sameNumber);
     switch (q.kind) {
     case QuestionKind::Selection: {
         // Any ten whose fitness is nowhere below an individual left out would be right:

@@ -73,6 +73,10 @@ struct Question {
     // Progress: the best fitness now, and whether the copy's generation beat it.
     double bestBefore = 0;
     bool improves = false;
+
+    // The whole generation the copy made: what a question asked away from any window (a
+    // question bank) is checked and explained against.
+    GenerationRecord ahead;
 };
 
 // What the learner answered; only the part for the question's kind is read.
@@ -122,6 +126,8 @@ bool bestImproved(const GenerationRecord& g);
 
 // Two numbers are the same answer when the lists write them alike (15 significant digits).
 bool sameAsListed(double a, double b);
+// The same number, or both no number at all: a counter or box a hostile session may fill.
+bool sameNumber(double a, double b);
 
 // Right and asked questions of one kind.
 struct Tally {

@@ -20,6 +20,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <limits>
@@ -52,10 +53,6 @@ std::optional<double> typedNumber(QString text) {
     bool ok = false;
     const double value = QLocale::c().toDouble(text, &ok);
     return ok ? std::optional<double>(value) : std::nullopt;
-}
-
-bool sameInput(double a, double b) {
-    return a == b || (std::isnan(a) && std::isnan(b));
 }
 
 } // namespace
@@ -387,8 +384,10 @@ void PredictionWindow::pose(Note note) {
 
 bool PredictionWindow::stillAhead() const {
     const Run& run = form_.run();
-    return run.module1().nesilSayisi == aheadGeneration_ &&
-           run.population().genler == aheadGenes_ && run.generatorState() == aheadGenerator_;
+    const Row& genes = run.population().genler;
+    return sameNumber(run.module1().nesilSayisi, aheadGeneration_) &&
+           std::equal(genes.begin(), genes.end(), aheadGenes_.begin(), sameNumber) &&
+           run.generatorState() == aheadGenerator_;
 }
 
 void PredictionWindow::followRun() {
@@ -479,8 +478,8 @@ void PredictionWindow::conclude(bool answered) {
         return;
     }
     const Form1::StepInputs in = form_.nextStepInputs();
-    if (!sameInput(in.mutationPercent, question_->mutationPercent) ||
-        !sameInput(in.target, question_->target)) {
+    if (!sameNumber(in.mutationPercent, question_->mutationPercent) ||
+        !sameNumber(in.target, question_->target)) {
         pose(Note::InputsChanged);
         return;
     }

@@ -129,6 +129,7 @@ TEST(PredictionTest, AnswersAreWhatTheShownGenerationDid) {
                 for (const Question& q : questions) {
                     SCOPED_TRACE(::testing::Message()
                                  << "generation " << g << ", kind " << static_cast<int>(q.kind));
+                    EXPECT_TRUE(sameBits(q.ahead, shown));
                     const Verdict v = check(q, predictedAnswer(q), shown);
                     EXPECT_TRUE(v.right);
                     EXPECT_TRUE(v.asPredicted);
