@@ -179,6 +179,10 @@ PredictionWindow::PredictionWindow(const Form1& form, std::function<void()> step
     }
     odds_ = label("predictionOdds");
     clear_ = button("predictionClearScore");
+    // Return presses the focused command button, as Space does.
+    for (QPushButton* b : {answer_, reveal_, next_, clear_}) {
+        b->setAutoDefault(true);
+    }
 
     auto* kindRow = new QHBoxLayout;
     kindRow->addWidget(kindLabel_);
