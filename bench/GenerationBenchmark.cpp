@@ -5,6 +5,7 @@
 
 #include "engine/FamilyTree.h"
 #include "engine/History.h"
+#include "engine/Prediction.h"
 #include "engine/QuietRun.h"
 #include "engine/SearchSpace.h"
 #include "form/Form1.h"
@@ -168,5 +169,33 @@ void BM_SearchSpace(benchmark::State& state) {
 BENCHMARK(BM_SearchSpace)->Arg(0)->Arg(1)->ArgName("fractional")->Unit(benchmark::kMillisecond);
 
 } // namespace
+
+// Computing a prediction question of each kind, as the window does before a generation:
+// on a copy of the window's run, which draws from the window's generator and has kept a
+// history of 20 000 generations (which the copy leaves behind).
+void BM_Question(benchmark::State& state) {
+    ga::test::RecordingOps ops;
+    ga::test::ScriptedRandom random;
+    ops.recordCircles = false;
+    ops.clock = 1234.0F;
+    ops.setText(Control::Text1, "100000");
+    ops.setText(Control::Text3, "20");
+    ga::Form1 form{ops, random, ","};
+    form.Form_Load();
+    form.Command1_Click();
+    for (int g = 0; g < 20000; ++g) {
+        form.stepOnce();
+        if (g % 256 == 0) {
+            ops.forgetOutput();
+        }
+    }
+    const auto kind = static_cast<ga::QuestionKind>(state.range(0));
+    const ga::Form1::StepInputs in = form.nextStepInputs();
+    std::uint64_t seed = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ga::ask(form.run(), kind, in.mutationPercent, in.target, ++seed));
+    }
+}
+BENCHMARK(BM_Question)->DenseRange(0, 3)->ArgName("kind")->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

@@ -113,6 +113,19 @@ Run& Run::operator=(Run&& other) noexcept {
     return *this;
 }
 
+Run Run::lookAhead() const {
+    Run ahead;
+    ahead.population_ = population_;
+    ahead.module1_ = module1_;
+    ahead.objective_ = objective_;
+    ahead.seed_ = seed_;
+    ahead.record_ = record_;
+    ahead.preparation_ = preparation_;
+    ahead.keepHistory_ = false;
+    ahead.takeGenerator(*this);
+    return ahead;
+}
+
 void Run::takeGenerator(const Run& other) {
     if (random_ == &own_ && other.random_ == &other.own_) {
         own_ = other.own_;

@@ -48,6 +48,10 @@ class Run {
     Run& operator=(const Run& other);
     Run& operator=(Run&& other) noexcept;
 
+    // A copy to look ahead with: everything a step uses, generator included, but not the
+    // history, which a look ahead has no use for and which may hold many megabytes.
+    [[nodiscard]] Run lookAhead() const;
+
     // The state of a fresh load (also what "Sıfırla" does): the chart position back to 0,
     // the generator seeded, the counters and the record given their start values with
     // `target` as the best fitness to beat, and no history. The arrays stay.

@@ -132,10 +132,14 @@ void Form1::renderPreparation() {
     }
 }
 
+Form1::StepInputs Form1::nextStepInputs() const {
+    return {Val(ops_.text(Control::Text3)), target()};
+}
+
 void Form1::Timer1_Timer() {
     // The target of the re-evaluation is Text1 as it reads during this tick.
-    const double mutationPercent = Val(ops_.text(Control::Text3));
-    run_.step(mutationPercent, target());
+    const StepInputs in = nextStepInputs();
+    run_.step(in.mutationPercent, in.target);
     renderGeneration();
     show();
 }

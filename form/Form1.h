@@ -62,6 +62,14 @@ class Form1 {
     void stepOnce();
     [[nodiscard]] bool canStep() const { return startEnabled_ && !timerEnabled_; }
 
+    // The mutation percentage and the target a generation made now would use, read from
+    // the boxes exactly as a tick reads them, so that a look ahead steps with the same.
+    struct StepInputs {
+        double mutationPercent = 0;
+        double target = 0;
+    };
+    [[nodiscard]] StepInputs nextStepInputs() const;
+
     // Shows the window's own texts (status line, list lines) again in the language now in
     // use; the report log keeps the lines it has.
     void retranslate();

@@ -11,6 +11,7 @@
 #include "qt/HistoryWindow.h"
 #include "qt/LineDelegate.h"
 #include "qt/Placement.h"
+#include "qt/PredictionWindow.h"
 #include "qt/ReportLog.h"
 #include "qt/SearchSpaceWindow.h"
 #include "qt/SeedDialog.h"
@@ -219,9 +220,17 @@ void MainWindow::updateCommands() {
         stepAction_->setEnabled(form_->canStep());
         startAction_->setEnabled(form_->startEnabled());
     }
+    if (prediction_ != nullptr) {
+        prediction_->followRun();
+    }
 }
 
 void MainWindow::stepOnce() {
+    // In the prediction mode a question comes first; its answer makes the generation.
+    if (prediction_ != nullptr && prediction_->isOn()) {
+        prediction_->poseOrFocus();
+        return;
+    }
     // Held down, the key repeats; a generation comes at most once per display frame, so
     // each one is on screen before the next.
     if (sinceStep_.isValid() && sinceStep_.elapsed() < QtWindowOps::kFrameIntervalMs) {
@@ -229,6 +238,33 @@ void MainWindow::stepOnce() {
     }
     sinceStep_.start();
     handle(&Form1::stepOnce);
+}
+
+void MainWindow::setPredictionMode(bool on) {
+    if (on && prediction_ == nullptr) {
+        // Owned by this window, but a window of its own beside it; made on first use, so
+        // the mode costs nothing until it is asked for.
+        prediction_ = new PredictionWindow(
+            *form_, [this] { handle(&Form1::stepOnce); }, this);
+        placeBeside(*prediction_, *this);
+        connect(prediction_, &PredictionWindow::closed, this,
+                [this] { predictionAction_->setChecked(false); });
+    }
+    if (predictionAction_->isChecked() != on) {
+        predictionAction_->setChecked(on); // comes back here through toggled
+        return;
+    }
+    if (prediction_ == nullptr) {
+        return;
+    }
+    prediction_->setOn(on);
+    if (on) {
+        prediction_->show();
+        prediction_->raise();
+        prediction_->activateWindow();
+    } else {
+        prediction_->hide();
+    }
 }
 
 void MainWindow::chooseSeed() {
@@ -364,6 +400,12 @@ void MainWindow::buildRunMenu() {
     seedAction_->setObjectName(QStringLiteral("seedAction"));
     seedAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect(seedAction_, &QAction::triggered, this, &MainWindow::chooseSeed);
+
+    predictionAction_ = run_->addAction(QString());
+    predictionAction_->setObjectName(QStringLiteral("predictionAction"));
+    predictionAction_->setCheckable(true);
+    predictionAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    connect(predictionAction_, &QAction::toggled, this, &MainWindow::setPredictionMode);
 }
 
 void MainWindow::buildLanguageMenu() {
@@ -412,6 +454,7 @@ void MainWindow::retranslate() {
     startAction_->setText(tr("Baş&lat"));
     stopAction_->setText(tr("&Durdur"));
     seedAction_->setText(tr("&Tohum…"));
+    predictionAction_->setText(tr("T&ahmin modu"));
     tools_->setTitle(tr("&Araçlar"));
     historyAction_->setText(tr("&Geçmiş…"));
     searchSpaceAction_->setText(tr("&Arama uzayı…"));

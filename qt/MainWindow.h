@@ -30,6 +30,7 @@ class ExperimentWindow;
 class SearchSpaceWindow;
 class FileMenu;
 class HistoryWindow;
+class PredictionWindow;
 
 // The program's one window: the controls built from the control table, the menu, the
 // timer, and the logic (Form1) that every click, menu item and tick is handed to.
@@ -58,6 +59,9 @@ class MainWindow : public QMainWindow {
     // "Araçlar" → "Arama uzayı…": every five-digit gene under the boxes' function, beside.
     void showSearchSpace();
     [[nodiscard]] SearchSpaceWindow* searchSpaceWindow() const { return searchSpace_; }
+    // "Çalışma" → "Tahmin modu": questions before each generation in a window beside.
+    void setPredictionMode(bool on);
+    [[nodiscard]] PredictionWindow* predictionWindow() const { return prediction_; }
 
     // Shows at once what the last tick changed; ticks show their changes once a frame.
     // Clicks and menu items show theirs before they return.
@@ -127,6 +131,8 @@ class MainWindow : public QMainWindow {
     QAction* startAction_ = nullptr;
     QAction* stopAction_ = nullptr;
     QAction* seedAction_ = nullptr;
+    QAction* predictionAction_ = nullptr;
+    PredictionWindow* prediction_ = nullptr;
     QElapsedTimer sinceStep_;
     std::string decimalSeparator_;
     ExperimentWindow* experiment_ = nullptr;

@@ -8,6 +8,149 @@
     </message>
 </context>
 <context>
+    <name>QuestionText</name>
+    <message>
+        <source>Seçilim</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>Çiftleşme</source>
+        <translation>Mating</translation>
+    </message>
+    <message>
+        <source>Uyum hesabı</source>
+        <translation>Fitness calculation</translation>
+    </message>
+    <message>
+        <source>İlerleme</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>%1. nesilde hangi on birey ölecek? Listeden ölecek on bireyi seçin.</source>
+        <translation>Which ten individuals will die in generation %1? Pick the ten in the list.</translation>
+    </message>
+    <message>
+        <source>%1. nesildeki %2. çiftleşmede %3 ile %4 çiftleşecek. Hangi çocuk doğacak?</source>
+        <translation>In mating %2 of generation %1, %3 and %4 will mate. Which child will be born?</translation>
+    </message>
+    <message>
+        <source>%1. nesilde %2 geni doğacak. Bu genin F değeri ve uyumu ne olacak?</source>
+        <translation>The gene %2 will be born in generation %1. What will its value of F and its fitness be?</translation>
+    </message>
+    <message>
+        <source>%1. nesilde popülasyonun en iyi uyumu iyileşecek mi? Şimdiki en iyi uyum %2.</source>
+        <translation>Will the best fitness of the population improve in generation %1? The best fitness now is %2.</translation>
+    </message>
+    <message>
+        <source>Satırlar, listelerin şu anda gösterdiği bireylerdir: gen ve uyum değeri.</source>
+        <translation>The rows are the individuals the lists show now: gene and fitness.</translation>
+    </message>
+    <message>
+        <source>Birinci ebeveynin basamakları: %1. İkinci ebeveynin basamakları: %2.</source>
+        <translation>The first parent's digits: %1. The second parent's digits: %2.</translation>
+    </message>
+    <message>
+        <source>Çekilen sayılara göre bu çiftleşmede mutasyon olmayacak.</source>
+        <translation>By the numbers drawn, there will be no mutation in this mating.</translation>
+    </message>
+    <message>
+        <source>birinci ebeveynin</source>
+        <translation>the first parent's</translation>
+    </message>
+    <message>
+        <source>ikinci ebeveynin</source>
+        <translation>the second parent's</translation>
+    </message>
+    <message>
+        <source>Çekilen sayılara göre önce %1 %2. basamağı bir artacak (mutasyon).</source>
+        <translation>By the numbers drawn, %1 digit %2 will first go up by one (a mutation).</translation>
+    </message>
+    <message>
+        <source>Çekilen sayılara göre önce %1 %2. basamağı bir azalacak (mutasyon).</source>
+        <translation>By the numbers drawn, %1 digit %2 will first go down by one (a mutation).</translation>
+    </message>
+    <message>
+        <source>F = %1. Hedef: %2. Genin basamakları (x y z k c): %3. Sayıları listelerdeki gibi yazın.</source>
+        <translation>F = %1. Target: %2. The gene's digits (x y z k c): %3. Write the numbers as the lists write them.</translation>
+    </message>
+    <message>
+        <source>Yanıt için 1 (Evet) ya da 2 (Hayır) tuşuna basabilirsiniz.</source>
+        <translation>You can answer with the keys 1 (Yes) and 2 (No).</translation>
+    </message>
+    <message>
+        <source>Ölenler: %1. satırlar.</source>
+        <translation>Died: rows %1.</translation>
+    </message>
+    <message>
+        <source>Doğan çocuk: %1.</source>
+        <translation>The child born: %1.</translation>
+    </message>
+    <message>
+        <source>F = %1, uyum = %2.</source>
+        <translation>F = %1, fitness = %2.</translation>
+    </message>
+    <message>
+        <source>Evet, en iyi uyum iyileşti.</source>
+        <translation>Yes, the best fitness improved.</translation>
+    </message>
+    <message>
+        <source>Hayır, en iyi uyum iyileşmedi.</source>
+        <translation>No, the best fitness did not improve.</translation>
+    </message>
+    <message>
+        <source>Soru sorulduktan sonra çalışma değişti; yanıt gösterilen nesilden alındı.</source>
+        <translation>The run changed after the question was asked; the answer is taken from the generation shown.</translation>
+    </message>
+    <message>
+        <source>%1. satırlardaki bireylerin uyumu eşit (%2). Hangisinin öleceğini sıralamanın yer değiştirme sırası belirledi; bu yüzden aralarından hangisini seçtiyseniz doğru sayılır.</source>
+        <translation>The individuals in rows %1 have equal fitness (%2). The order of the exchanges in the ranking decided which of them died, so whichever of them you picked counts as right.</translation>
+    </message>
+    <message>
+        <source>Önce mutasyon oldu; raporun bu nesildeki %1. satırı bunu yazar: «%2».</source>
+        <translation>First came the mutation; line %1 of this generation in the report says so: “%2”.</translation>
+    </message>
+    <message>
+        <source>Doğan çocuklardan biri daha iyisini buldu.</source>
+        <translation>One of the children born found a better one.</translation>
+    </message>
+    <message>
+        <source>Hiçbir çocuk daha iyisini bulamadı; hayatta kalanlar en iyiyi korudu.</source>
+        <translation>No child found a better one; the survivors kept the best.</translation>
+    </message>
+    <message>
+        <source>%1 — Doğru: %2 / %3</source>
+        <translation>%1 — Right: %2 / %3</translation>
+    </message>
+    <message>
+        <source>Bu modda henüz nesil izlenmedi.</source>
+        <translation>No generation has been watched in this mode yet.</translation>
+    </message>
+    <message>
+        <source>İzlenen %1 nesilden %2 tanesinde en iyi uyum iyileşti (%%3).</source>
+        <translation>The best fitness improved in %2 of the %1 generations watched (%3%).</translation>
+    </message>
+    <message>
+        <source>Bu nesildeki daha önceki bir mutasyon bu basamakları değiştirdi; yukarıdakiler çiftleşme anındaki basamaklardır.</source>
+        <translation>An earlier mutation in this generation changed these digits; the ones above are the digits at the moment of mating.</translation>
+    </message>
+    <message>
+        <source>Sıralama uyuma göre yapılır: hedefe en uzak, yani uyumu en büyük on birey ölür. Hayatta kalan son bireyin uyumu %1. Bu neslin raporundaki ilk on satır ölenleri yazar.</source>
+        <translation>The ranking goes by fitness: the ten individuals furthest from the target, those with the largest fitness, die. The last survivor has fitness %1. The first ten lines of this generation in the report name the dead.</translation>
+    </message>
+    <message>
+        <source>Çocuk birinci ebeveynin ilk iki basamağını (%1 %2) ve ikinci ebeveynin son üç basamağını (%3 %4 %5) alır: %6. Raporun bu nesildeki %7. satırı: «%8». Bireyler listesinin %9. satırında görünür.</source>
+        <translation>The child takes the first parent's first two digits (%1 %2) and the second parent's last three digits (%3 %4 %5): %6. Line %7 of this generation in the report: “%8”. It is in row %9 of the Bireyler list.</translation>
+    </message>
+    <message>
+        <source>F = %1 = %2. Uyum, F ile hedef arasındaki uzaklıktır: |%2 − %3| = %4. F(x,y,z,k,c) ve Uyum listelerinin %5. satırı bunları gösterir.</source>
+        <translation>F = %1 = %2. The fitness is the distance between F and the target: |%2 − %3| = %4. Row %5 of the F(x,y,z,k,c) and Uyum lists shows them.</translation>
+    </message>
+    <message>
+        <source>Önceki en iyi uyum %1 idi; bu nesilden sonra en iyi uyum %2 (Uyum listesinin %3. satırı).</source>
+        <translation>The best fitness was %1; after this generation it is %2 (row %3 of the Uyum list).</translation>
+    </message>
+</context>
+<context>
     <name>ga::qt::ChartWidget</name>
     <message>
         <source> Çizilen nokta sayısı: %1.</source>
@@ -774,6 +917,10 @@
         <source>&amp;Arama uzayı…</source>
         <translation>&amp;Search space…</translation>
     </message>
+    <message>
+        <source>T&amp;ahmin modu</source>
+        <translation>Pred&amp;iction mode</translation>
+    </message>
 </context>
 <context>
     <name>ga::qt::PopulationModel</name>
@@ -808,6 +955,157 @@
     <message>
         <source>Durum</source>
         <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::PredictionWindow</name>
+    <message>
+        <source>Tahmin</source>
+        <translation>Prediction</translation>
+    </message>
+    <message>
+        <source>Soru &amp;türü:</source>
+        <translation>Question &amp;kind:</translation>
+    </message>
+    <message>
+        <source>Soru türü</source>
+        <translation>Question kind</translation>
+    </message>
+    <message>
+        <source>Sırayla (tohuma göre)</source>
+        <translation>In turn (by the seed)</translation>
+    </message>
+    <message>
+        <source>Popülasyon: ölecek on bireyi seçin</source>
+        <translation>Population: pick the ten that will die</translation>
+    </message>
+    <message>
+        <source>Doğacak &amp;çocuğun geni:</source>
+        <translation>The &amp;child's gene:</translation>
+    </message>
+    <message>
+        <source>Doğacak çocuğun geni</source>
+        <translation>The gene of the child to be born</translation>
+    </message>
+    <message>
+        <source>&amp;F değeri:</source>
+        <translation>&amp;F value:</translation>
+    </message>
+    <message>
+        <source>F değeri</source>
+        <translation>F value</translation>
+    </message>
+    <message>
+        <source>&amp;Uyum:</source>
+        <translation>Fi&amp;tness:</translation>
+    </message>
+    <message>
+        <source>Uyum</source>
+        <translation>Fitness</translation>
+    </message>
+    <message>
+        <source>1 · Evet</source>
+        <translation>1 · Yes</translation>
+    </message>
+    <message>
+        <source>Evet</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>2 · Hayır</source>
+        <translation>2 · No</translation>
+    </message>
+    <message>
+        <source>Hayır</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>&amp;Yanıtla</source>
+        <translation>&amp;Answer</translation>
+    </message>
+    <message>
+        <source>&amp;Göster</source>
+        <translation>&amp;Show</translation>
+    </message>
+    <message>
+        <source>&amp;Sonraki soru (F10)</source>
+        <translation>&amp;Next question (F10)</translation>
+    </message>
+    <message>
+        <source>Sonraki soru</source>
+        <translation>Next question</translation>
+    </message>
+    <message>
+        <source>Puan</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Puanı sıfı&amp;rla</source>
+        <translation>&amp;Reset score</translation>
+    </message>
+    <message>
+        <source>On birey seçin; şimdi %1 birey seçili.</source>
+        <translation>Pick ten individuals; %1 are picked now.</translation>
+    </message>
+    <message>
+        <source>Doğacak çocuğun genini bir sayı olarak yazın.</source>
+        <translation>Type the child's gene as a number.</translation>
+    </message>
+    <message>
+        <source>F değerini ve uyumu birer sayı olarak yazın.</source>
+        <translation>Type the value of F and the fitness as numbers.</translation>
+    </message>
+    <message>
+        <source>Evet ya da Hayır'ı seçin (1 ya da 2 tuşu).</source>
+        <translation>Choose Yes or No (the key 1 or 2).</translation>
+    </message>
+    <message>
+        <source>%1. satır: gen %2, uyum %3</source>
+        <translation>Row %1: gene %2, fitness %3</translation>
+    </message>
+    <message>
+        <source> — öldü</source>
+        <translation> — died</translation>
+    </message>
+    <message>
+        <source> (sınırda eşit uyum)</source>
+        <translation> (equal fitness at the border)</translation>
+    </message>
+    <message>
+        <source>Soru sormak için önce ana pencerede "Hazırla"ya basın.</source>
+        <translation>To get a question, first press "Hazırla" in the main window.</translation>
+    </message>
+    <message>
+        <source>Zamanlayıcı çalışırken soru sorulmaz. "Durdur"a basın, sonra F10 ile yeni bir soru isteyin.</source>
+        <translation>No questions while the timer runs. Press "Durdur", then F10 for a new question.</translation>
+    </message>
+    <message>
+        <source>F10'a ya da "Sonraki soru"ya basın: gelecek nesil hakkında bir soru gelir.</source>
+        <translation>Press F10 or "Next question" for a question about the coming generation.</translation>
+    </message>
+    <message>
+        <source>Seçilen: %1 / %2. Ok tuşlarıyla gezinin, boşlukla seçin.</source>
+        <translation>Picked: %1 / %2. Move with the arrow keys, pick with Space.</translation>
+    </message>
+    <message>
+        <source>Doğru!</source>
+        <translation>Right!</translation>
+    </message>
+    <message>
+        <source>Yanlış.</source>
+        <translation>Wrong.</translation>
+    </message>
+    <message>
+        <source>Yanıt gösterildi.</source>
+        <translation>Answer shown.</translation>
+    </message>
+    <message>
+        <source>Çalışma değişti; soru yeniden soruldu.</source>
+        <translation>The run changed; the question was asked again.</translation>
+    </message>
+    <message>
+        <source>Hedef ya da mutasyon oranı değişti; soru bu değerlerle yeniden soruldu. Yanıtınızı gözden geçirip yeniden yanıtlayın.</source>
+        <translation>The target or the mutation percentage changed; the question was asked again with them. Check your answer and answer again.</translation>
     </message>
 </context>
 <context>

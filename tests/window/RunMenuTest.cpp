@@ -46,7 +46,7 @@ class RunMenuTest : public ga::test::WindowFixture {
     }
 };
 
-// "Menü" stays as it is, "Dosya" follows it, and then "Çalışma" with its four commands.
+// "Menü" stays as it is, "Dosya" follows it, and then "Çalışma" with its five commands.
 void RunMenuTest::menusInTheirOrder() {
     const QList<QAction*> menus = window->menuBar()->actions();
     QVERIFY(menus.size() >= 3);
@@ -67,7 +67,8 @@ void RunMenuTest::menusInTheirOrder() {
     }
     QCOMPARE(items,
              QStringList({QStringLiteral("Bir nesil ilerlet F10"), QStringLiteral("Başlat F5"),
-                          QStringLiteral("Durdur Shift+F5"), QStringLiteral("Tohum… Ctrl+T")}));
+                          QStringLiteral("Durdur Shift+F5"), QStringLiteral("Tohum… Ctrl+T"),
+                          QStringLiteral("Tahmin modu Ctrl+Shift+T")}));
 }
 
 // F10 runs exactly one generation and shows it; it is usable only while "Başlat" is and
