@@ -3,6 +3,8 @@
 #include "qt/FileMenu.h"
 #include "qt/ReportLog.h"
 #include "qt/Startup.h"
+#include "session/SessionFile.h"
+#include "tests/support/RecordingOps.h"
 #include "session/JsonReader.h"
 #include "session/JsonWriter.h"
 #include "tests/window/WindowFixture.h"
@@ -57,6 +59,8 @@ class SessionWindowTest : public ga::test::WindowFixture {
     void droppedSessionOpens();
     void exportsWhatTheWindowShows();
     void numbersReadBackBitForBit();
+    void version1SessionGoesOn();
+    void longRunStreamsBothWays();
 
   private:
     // Everything the main window shows of a run.
@@ -267,11 +271,14 @@ void SessionWindowTest::hostileFilesChangeNothing() {
     QCOMPARE(window->form().run().module1().nesilSayisi, 15.0);
 }
 
-// A session file dropped on the window opens; other files are not taken.
+// A session file dropped on the window opens; other files are not taken. It was saved just
+// after a second "Hazırla", so the lists show the last generation above the new population.
 void SessionWindowTest::droppedSessionOpens() {
     stepRun(3);
+    press(Control::Command1);
     QVERIFY(window->files().saveSession(path("drop.genetik")));
     const Shown saved = shown(*window);
+    QCOMPARE(saved.genes.size(), 40);
     press(Control::Command4);
     QVERIFY(shown(*window) != saved);
 
@@ -395,6 +402,81 @@ void SessionWindowTest::numbersReadBackBitForBit() {
     }
     QCOMPARE(r.next(), Token::EndArray);
     QCOMPARE(r.next(), Token::End);
+}
+
+// A session the program saved before format version 2 (six generations from the seed
+// 1234567 towards 100000) opens showing what that run showed, and goes on exactly as the
+// same run goes on live.
+void SessionWindowTest::version1SessionGoesOn() {
+    const QString fixture = QFINDTESTDATA("data/session-version1.genetik");
+    QVERIFY(!fixture.isEmpty());
+    QVERIFY(contents(fixture).contains("\"formatVersion\": 1"));
+    stepRun(6);
+
+    other_ = std::make_unique<ga::qt::MainWindow>(".");
+    other_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(other_.get()));
+    QVERIFY(other_->files().openSession(fixture));
+    QCOMPARE(shown(*other_), shown(*window));
+    for (ga::qt::MainWindow* w : {window.get(), other_.get()}) {
+        for (int i = 0; i < 20; ++i) {
+            w->form().stepOnce();
+        }
+    }
+    QCOMPARE(shown(*other_), shown(*window));
+    for (Control chart : {Control::Picture1, Control::Picture2}) {
+        QCOMPARE(other_->control<ga::qt::ChartWidget>(chart)->image(),
+                 window->control<ga::qt::ChartWidget>(chart)->image());
+    }
+}
+
+// A long run under small memory limits (its oldest detail dropped, its summaries merged into
+// buckets) is written and read as they stream: the run opened goes on as the original does,
+// and saved again it gives the very same file.
+void SessionWindowTest::longRunStreamsBothWays() {
+    const ga::HistoryLimits small{std::size_t{200} << 10U, std::size_t{100} << 10U};
+    struct Side {
+        ga::test::RecordingOps ops;
+        ga::Random random;
+        ga::Form1 form{ops, random};
+    };
+    Side a;
+    Side b;
+    for (Side* side : {&a, &b}) {
+        side->ops.recordCircles = false;
+        side->form.setHistoryLimits(small);
+        side->form.Form_Load();
+    }
+    a.form.useSeed(7U);
+    a.ops.setText(Control::Text1, "100000");
+    a.form.Command1_Click();
+    a.form.Command2_Click();
+    for (int i = 0; i < 20000; ++i) {
+        a.form.Timer1_Timer();
+    }
+    QVERIFY(a.form.run().history().firstChunk() > 0);
+    QVERIFY(a.form.run().history().summaries().bucketWidth() > 1);
+
+    const QString file = path("long.genetik");
+    QVERIFY(ga::session::saveFile(file, a.form, QStringLiteral("1")).isEmpty());
+    ga::session::ReadResult read = ga::session::readFile(file, small);
+    QVERIFY2(read.state.has_value(), qPrintable(read.detail));
+    b.form.restore(std::move(*read.state));
+    QCOMPARE(ga::session::toJson(b.form, QStringLiteral("1")), contents(file));
+
+    a.form.Command3_Click();
+    for (Side* side : {&a, &b}) {
+        for (int i = 0; i < 300; ++i) {
+            side->form.stepOnce();
+        }
+    }
+    for (Control list : ga::kPopulationLists) {
+        QCOMPARE(b.ops.list(list), a.ops.list(list));
+    }
+    QCOMPARE(b.ops.texts, a.ops.texts);
+    QVERIFY(std::equal(a.form.log().begin(), a.form.log().end(), b.form.log().begin(),
+                       b.form.log().end()));
+    QCOMPARE(b.form.run().history().size(), a.form.run().history().size());
 }
 
 GA_WINDOW_TEST(SessionWindowTest)
