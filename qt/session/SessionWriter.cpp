@@ -6,7 +6,9 @@
 #include <QBuffer>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <bit>
+#include <cstring>
 
 namespace ga::session {
 
@@ -18,8 +20,14 @@ std::string utf8(const QString& s) {
 }
 
 void putWord(std::vector<unsigned char>& out, std::uint64_t word) {
-    for (unsigned byte = 0; byte < 8; ++byte) {
-        out.push_back(static_cast<unsigned char>((word >> (8U * byte)) & 0xFFU));
+    if constexpr (std::endian::native == std::endian::little) {
+        const std::size_t at = out.size();
+        out.resize(at + sizeof word);
+        std::memcpy(out.data() + at, &word, sizeof word);
+    } else {
+        for (unsigned byte = 0; byte < 8; ++byte) {
+            out.push_back(static_cast<unsigned char>((word >> (8U * byte)) & 0xFFU));
+        }
     }
 }
 
