@@ -17,7 +17,7 @@ constexpr std::size_t kIndent = 2;
 } // namespace
 
 JsonWriter::JsonWriter(QIODevice& device) : device_(device) {
-    buffer_.reserve(kFlushBytes + 64 * 1024);
+    buffer_.reserve(kFlushBytes + (std::size_t{64} << 10U));
 }
 
 void JsonWriter::raw(std::string_view text) {
