@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <functional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -31,54 +29,6 @@ struct Driven {
     // A copy of the window's state, as a file keeps it.
     [[nodiscard]] FormState saved() const { return h.form.capture(); }
 };
-
-CheckedState check(FormState s) {
-    StateError error = StateError::None;
-    HistoryError historyError = HistoryError::None;
-    auto checked = checkState(std::move(s), error, historyError);
-    EXPECT_EQ(error, StateError::None);
-    EXPECT_EQ(historyError, HistoryError::None);
-    if (!checked) {
-        throw std::runtime_error("state refused");
-    }
-    return std::move(*checked);
-}
-
-// Opening a state over a window that ran replaces everything it showed: the boxes as typed,
-// the lists (not appended to), the log, and the charts drawn afresh.
-TEST(FormStateTest, OpeningReplacesWhatTheWindowShowed) {
-    Driven saved;
-    saved.load(10.5F, "100000", "15");
-    saved.h.ops.setText(Control::ta, "2,5");
-    saved.h.form.Command1_Click();
-    saved.h.form.Command2_Click();
-    saved.ticks(70); // past the charts' right edge: the oldest circles are not kept
-    const FormState state = saved.saved();
-
-    Driven busy;
-    busy.load(20.5F, "500", "50");
-    busy.h.form.Command1_Click();
-    busy.h.form.Command2_Click();
-    busy.ticks(10);
-    busy.h.form.restore(check(state));
-    EXPECT_EQ(busy.h.ops.text(Control::ta), "2,5");
-    EXPECT_EQ(busy.h.ops.text(Control::Text3), "15");
-    EXPECT_EQ(busy.h.ops.list(Control::Gen), saved.h.ops.list(Control::Gen));
-    EXPECT_EQ(busy.h.log().lines(), saved.h.log().lines());
-    EXPECT_EQ(busy.h.ops.text(Control::status), "Durduruldu...");
-    EXPECT_TRUE(busy.h.ops.isEnabled(Control::Command2));
-
-    // The circles drawn again are exactly those that can still be seen.
-    std::size_t kept = 0;
-    for (const ChartDrawing& d : state.charts[0].drawings) {
-        kept += d.circles.size();
-    }
-    const auto drawn = std::count_if(busy.h.ops.circles.begin(), busy.h.ops.circles.end(),
-                                     [](const auto& c) { return c.picture == Control::Picture1; });
-    EXPECT_EQ(static_cast<std::size_t>(drawn), kept);
-    EXPECT_LT(kept, 70U * kPopulation);
-    EXPECT_GT(kept, 1200U);
-}
 
 // A run of any length keeps only the circles within reach of the charts' width, so the
 // state a file holds stays small; "Sıfırla" drops them all.

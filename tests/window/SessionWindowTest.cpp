@@ -150,10 +150,11 @@ void SessionWindowTest::fileMenuAndTitle() {
     QCOMPARE(FileMenu::recentSessions().value(0), path("ders.genetik"));
 }
 
-// A run saved at any point opens in another window (started at another time of day) showing
-// exactly what the first showed, with the very run behind it: both go on alike and still show
-// the same, lists, panel, squares' digits, log and both charts. A run saved while the timer
-// ran opens stopped; the first window is stopped right after saving, nothing between.
+// A run saved at any point opens in another window (started at another time of day and busy
+// with a run of its own) showing exactly what the first showed, with the very run behind it: both
+// go on alike and still show the same, lists, panel, squares' digits, log and both charts. A run
+// saved while the timer ran opens stopped; the first window is stopped right after saving, nothing
+// between.
 void SessionWindowTest::savedRunGoesOnInAnotherWindow() {
     using Step = std::function<void(ga::qt::MainWindow&)>;
     const auto steps = [](int n) {
@@ -227,9 +228,14 @@ void SessionWindowTest::savedRunGoesOnInAnotherWindow() {
         if (c.running) {
             press(Control::Command3);
         }
+        // The other window was busy with a run of its own, which the opened one replaces.
         other_ = std::make_unique<ga::qt::MainWindow>(".");
         other_->show();
         QVERIFY(QTest::qWaitForWindowExposed(other_.get()));
+        other_->control<QLineEdit>(Control::Text1)->setText(QStringLiteral("500"));
+        other_->control<QLineEdit>(Control::ta)->setText(QStringLiteral("2,5"));
+        prepareAndStep(10)(*other_);
+        other_->control<QAbstractButton>(Control::Command2)->click();
         QVERIFY2(other_->files().openSession(path("run.genetik")), c.name);
         QVERIFY(!other_->timer()->isActive());
         QVERIFY2(shown(*other_) == shown(*window), c.name);
