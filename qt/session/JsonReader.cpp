@@ -128,11 +128,11 @@ JsonReader::Token JsonReader::next() {
     case Expect::CommaOrClose:
         if (c == '}' && stack_.back() == Context::Object) {
             ++at_;
-            return close(Context::Object, Token::EndObject);
+            return close(Token::EndObject);
         }
         if (c == ']' && stack_.back() == Context::Array) {
             ++at_;
-            return close(Context::Array, Token::EndArray);
+            return close(Token::EndArray);
         }
         if (c != ',') {
             return fail(Failure::Syntax);
@@ -149,13 +149,13 @@ JsonReader::Token JsonReader::next() {
     case Expect::KeyOrClose:
         if (c == '}') {
             ++at_;
-            return close(Context::Object, Token::EndObject);
+            return close(Token::EndObject);
         }
         break;
     case Expect::ValueOrClose:
         if (c == ']') {
             ++at_;
-            return close(Context::Array, Token::EndArray);
+            return close(Token::EndArray);
         }
         return value(c);
     case Expect::Value:
@@ -175,8 +175,7 @@ JsonReader::Token JsonReader::next() {
     return Token::Key;
 }
 
-JsonReader::Token JsonReader::close(Context context, Token token) {
-    (void)context;
+JsonReader::Token JsonReader::close(Token token) {
     stack_.pop_back();
     return afterValue(token);
 }

@@ -78,7 +78,8 @@ class JsonReader {
     Token readNumber();
     Token readWord(std::string_view word, Token token);
     Token afterValue(Token token);
-    Token close(Context context, Token token);
+    // A closing bracket just read: the container ends, a value in the one around it.
+    Token close(Token token);
 
     QIODevice& device_;
     qint64 maxBytes_;

@@ -329,6 +329,12 @@ void SessionWindowTest::hostileFilesChangeNothing() {
         {"kind.genetik", wrongKind, QStringLiteral("timerInterval")},
         {"spoilt.genetik", spoilt, QStringLiteral("son nesliyle")},
         {"deep.genetik", QByteArray(100000, '['), QStringLiteral("bozuk")},
+        // Streamed: a member no reader knows, nested without end; something after the end.
+        {"deeper.genetik",
+         QByteArray(good).insert(good.indexOf("\"typedBoxes\""),
+                                 "\"prediction\": " + QByteArray(100000, '[')),
+         QStringLiteral("bozuk")},
+        {"after.genetik", good + "{}", QStringLiteral("bozuk")},
     };
     for (const Case& c : cases) {
         write(c.name, c.bytes);
