@@ -6,10 +6,10 @@
 #include <QByteArray>
 #include <QString>
 
-class QIODevice;
-
 #include <cstdint>
 #include <optional>
+
+class QIODevice;
 
 namespace ga {
 class Form1;
