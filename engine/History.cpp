@@ -4,6 +4,8 @@
 #include <atomic>
 #include <bit>
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 namespace ga {
 
@@ -309,8 +311,7 @@ HistoryData History::data() const {
     return d;
 }
 
-std::optional<History> History::restore(const HistoryData& d, HistoryError& error,
-                                        HistoryLimits limits) {
+std::optional<History> History::restore(HistoryData d, HistoryError& error, HistoryLimits limits) {
     error = HistoryError::None;
     History h(limits);
     const auto fail = [&error](HistoryError e) {
@@ -320,7 +321,7 @@ std::optional<History> History::restore(const HistoryData& d, HistoryError& erro
     if (!std::isfinite(d.firstGeneration)) {
         return fail(HistoryError::Numbers);
     }
-    auto summaries = SummaryPyramid::restore(d.summaries, limits.summaryBytes);
+    auto summaries = SummaryPyramid::restore(std::move(d.summaries), limits.summaryBytes);
     if (!summaries || summaries->count() != d.size) {
         return fail(HistoryError::Summaries);
     }
@@ -361,7 +362,9 @@ std::optional<History> History::restore(const HistoryData& d, HistoryError& erro
     h.usler_ = d.usler;
     h.size_ = d.size;
     h.firstChunk_ = d.firstChunk;
-    h.chunks_.assign(d.chunks.begin(), d.chunks.end());
+    h.chunks_.assign(std::make_move_iterator(d.chunks.begin()),
+                     std::make_move_iterator(d.chunks.end()));
+    d.chunks = {};
     // The run may go on from the newest chunk: room for it as a started history has.
     h.chunks_.back().checkpoints.reserve(kChunkGenerations / kCheckpointEvery);
     h.chunks_.back().generations.reserve(kChunkGenerations);

@@ -154,11 +154,16 @@ class History {
     bool enter(std::uint64_t at, Population& p, Module1& m, Objective& f) const;
 
     [[nodiscard]] HistoryData data() const;
+    // The chunks still held, the oldest first, and the number of the oldest: what data()
+    // copies, for a writer that goes through them in place.
+    [[nodiscard]] std::uint64_t firstChunk() const { return firstChunk_; }
+    [[nodiscard]] const std::deque<HistoryChunk>& chunks() const { return chunks_; }
     // A history from plain data, checked through: every range and count, and a replay of
     // every generation, which must give back its lineage, the next checkpoint and its
     // summary. Nothing when anything is off, with the reason in `error`. Takes about a
-    // microsecond per generation.
-    static std::optional<History> restore(const HistoryData& data, HistoryError& error,
+    // microsecond per generation. The data is moved in, not copied: a long run's history
+    // is never held twice.
+    static std::optional<History> restore(HistoryData data, HistoryError& error,
                                           HistoryLimits limits = {});
 
   private:

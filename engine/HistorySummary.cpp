@@ -226,7 +226,6 @@ SummaryPyramid::Data SummaryPyramid::data() const {
     d.width = width_;
     d.count = count_;
     if (width_ == 1) {
-        d.single.reserve(best_.size());
         for (std::size_t i = 0; i < best_.size(); ++i) {
             d.single.push_back({best_[i], mean_[i], worst_[i], distinct_[i]});
         }
@@ -236,7 +235,7 @@ SummaryPyramid::Data SummaryPyramid::data() const {
     return d;
 }
 
-std::optional<SummaryPyramid> SummaryPyramid::restore(const Data& d, std::size_t byteLimit) {
+std::optional<SummaryPyramid> SummaryPyramid::restore(Data d, std::size_t byteLimit) {
     std::uint64_t width = d.width;
     while (width % kFanOut == 0) {
         width /= kFanOut;
@@ -249,7 +248,9 @@ std::optional<SummaryPyramid> SummaryPyramid::restore(const Data& d, std::size_t
         if (!d.buckets.empty() || d.single.size() != d.count) {
             return std::nullopt;
         }
-        for (const GenerationSummary& s : d.single) {
+        while (!d.single.empty()) {
+            const GenerationSummary s = d.single.front();
+            d.single.pop_front();
             if (!isSpan(SummarySpan::of(s))) {
                 return std::nullopt;
             }
@@ -262,14 +263,16 @@ std::optional<SummaryPyramid> SummaryPyramid::restore(const Data& d, std::size_t
     }
     p.width_ = d.width;
     p.levels_.emplace_back();
-    for (std::size_t b = 0; b < d.buckets.size(); ++b) {
-        if (!isSpan(d.buckets[b])) {
+    for (std::uint64_t b = 0; !d.buckets.empty(); ++b) {
+        const SummarySpan span = d.buckets.front();
+        d.buckets.pop_front();
+        if (!isSpan(span)) {
             return std::nullopt;
         }
-        p.levels_[0].push_back(d.buckets[b]);
+        p.levels_[0].push_back(span);
         p.count_ = std::min(d.count, (b + 1) * d.width);
         if (p.count_ % p.width_ == 0) {
-            p.buildUp(d.buckets[b]);
+            p.buildUp(span);
         }
     }
     return p;

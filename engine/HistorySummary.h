@@ -80,21 +80,26 @@ class SummaryPyramid {
     struct Data {
         std::uint64_t width = 1;
         std::uint64_t count = 0;
-        std::vector<GenerationSummary> single;
-        std::vector<SummarySpan> buckets;
+        // Deques, so that restoring can hand their memory back as it takes them in.
+        std::deque<GenerationSummary> single;
+        std::deque<SummarySpan> buckets;
     };
     [[nodiscard]] Data data() const;
     // Summaries from plain data, or nothing when the data is not consistent (a width that is
     // not a power of 16, a count that does not match the buckets, a value below 0 or NaN, a
     // minimum above its maximum, a distinct count outside 1..20).
-    static std::optional<SummaryPyramid> restore(const Data& data, std::size_t byteLimit);
+    // The data is used up on the way, so a long run's summaries are never held twice.
+    static std::optional<SummaryPyramid> restore(Data data, std::size_t byteLimit);
+
+    // The finest level as it is kept: baseSize() buckets of bucketWidth() generations each
+    // (the last one may be partial), each the extremes of its generations.
+    [[nodiscard]] std::uint64_t baseSize() const;
+    [[nodiscard]] SummarySpan baseSpan(std::uint64_t i) const;
 
   private:
     // One level of min/max blocks.
     using Level = std::deque<SummarySpan>;
 
-    [[nodiscard]] SummarySpan baseSpan(std::uint64_t i) const;
-    [[nodiscard]] std::uint64_t baseSize() const;
     // Takes the finest level's newest complete bucket into the blocks above it, adding
     // each block that it completes.
     void buildUp(SummarySpan span);

@@ -82,6 +82,9 @@ class Form1 {
 
     // Everything the window holds that a saved run needs to go on exactly.
     [[nodiscard]] FormState capture() const;
+    // The same without the run's parts (arrays, run-wide values, seed, generator, history)
+    // and the log, which a writer reads from run() and log() in place.
+    [[nodiscard]] FormState windowState() const;
     // Shows a saved state as one batch: the boxes as typed, the lists, panel, squares,
     // charts, status line and log, with the arrays, seed, generator and history it holds.
     // The timer stays off: a state saved while running comes back stopped ("Durduruldu"),

@@ -12,15 +12,22 @@ constexpr Colour kWhite = 0xFFFFFF;
 } // namespace
 
 FormState Form1::capture() const {
+    FormState s = windowState();
+    s.population = run_.population();
+    s.module1 = run_.module1();
+    s.seed = run_.seed();
+    s.randomState = run_.generatorState();
+    s.history = run_.history().data();
+    s.log = log_.lines();
+    return s;
+}
+
+FormState Form1::windowState() const {
     FormState s;
     for (std::size_t i = 0; i < kTypedBoxCount; ++i) {
         s.boxes[i] = ops_.text(kTypedBoxes[i]);
     }
-    s.population = run_.population();
-    s.module1 = run_.module1();
-    s.seed = run_.seed();
     s.fixedSeed = fixedSeed_;
-    s.randomState = run_.generatorState();
     s.startEnabled = startEnabled_;
     s.running = timerEnabled_;
     s.status = status_;
@@ -28,8 +35,6 @@ FormState Form1::capture() const {
     s.panel = panel_;
     s.lists = listValues_;
     s.charts = charts_;
-    s.history = run_.history().data();
-    s.log = log_.lines();
     return s;
 }
 

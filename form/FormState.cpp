@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 namespace ga {
 
@@ -118,12 +119,12 @@ std::optional<CheckedState> checkState(FormState state, StateError& error,
             return fail(StateError::Log);
         }
     }
-    auto history = History::restore(state.history, historyError, limits);
+    // The rebuilt history takes the data over: a long run's history is never held twice.
+    auto history = History::restore(std::move(state.history), historyError, limits);
+    state.history = HistoryData{};
     if (!history) {
         return fail(StateError::History);
     }
-    // The rebuilt history holds it all now; the window needs no second copy.
-    state.history = HistoryData{};
     // "Hazırla" starts a history and makes "Başlat" usable; "Sıfırla" ends both.
     if (state.startEnabled == history->empty()) {
         return fail(StateError::Run);

@@ -1,7 +1,8 @@
 // The session reader against any bytes: it never crashes, hangs or runs out of memory, and
-// what it takes is a state the window can show and run on. A state it takes is restored
-// into a window's logic, saved again, and must read back to the very same document; then
-// the run goes on for a few generations, which must not trip a sanitizer either.
+// what it takes is a state the window can show and run on. A state it takes (of either
+// format version) is restored into a window's logic and saved; that document, read back into
+// another window's logic and saved again, must come out the very same; then the run goes on
+// for a few generations, which must not trip a sanitizer either.
 
 #include "FuzzChecks.h"
 #include "form/Batch.h"
@@ -62,14 +63,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.restore(std::move(*result.state));
     require(!form.timerEnabled(), "a restored state never runs");
 
-    ga::FormState saved = form.capture();
-    const QByteArray written = ga::session::toJson(saved, QStringLiteral("0"));
+    const QByteArray written = ga::session::toJson(form, QStringLiteral("0"));
     ga::session::ReadResult again = ga::session::fromJson(written, kLimits);
     require(again.state.has_value(), "a state saved again is taken again",
             written.left(2000).toStdString());
-    ga::FormState reread = again.state->state();
-    reread.history = form.run().history().data();
-    require(ga::session::toJson(reread, QStringLiteral("0")) == written,
+    TextsOps otherOps;
+    ga::Random otherRandom;
+    ga::Form1 other(otherOps, otherRandom);
+    other.setHistoryLimits(kLimits);
+    other.Form_Load();
+    other.restore(std::move(*again.state));
+    require(ga::session::toJson(other, QStringLiteral("0")) == written,
             "a state saved again reads back to the same document");
 
     // The run goes on from it.

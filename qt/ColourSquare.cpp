@@ -19,6 +19,13 @@ void ColourSquare::setColour(const QColor& colour) {
     update();
 }
 
+void ColourSquare::clearColour() {
+    if (colour_) {
+        colour_.reset();
+        update();
+    }
+}
+
 void ColourSquare::setDigit(const QString& digit) {
     if (digit == digit_) {
         return;

@@ -16,6 +16,8 @@ class ColourSquare : public QFrame {
     explicit ColourSquare(QWidget* parent = nullptr);
 
     void setColour(const QColor& colour);
+    // Back to the button face, as the window opens (a session of a window just opened).
+    void clearColour();
     // The colour on show: the one set last, or the button face before the first.
     [[nodiscard]] QColor shownColour() const;
     // The digit the colour stands for joins the square's accessible name

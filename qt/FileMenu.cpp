@@ -213,12 +213,10 @@ bool FileMenu::openSession(const QString& path) {
 bool FileMenu::saveSession(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     std::optional<WaitCursor> waiting(std::in_place);
-    FormState state = window_.form().capture();
-    const QByteArray json = session::toJson(state, fromUtf8(programVersion()));
-    state = FormState{};
-    session::releaseFreedMemory();
+    const QString reason = session::saveFile(absolute, window_.form(), fromUtf8(programVersion()));
     waiting.reset();
-    if (!write(absolute, json, tr("“%1” oturumu kaydedilemedi."))) {
+    if (!reason.isEmpty()) {
+        showWriteProblem(absolute, reason, tr("“%1” oturumu kaydedilemedi."));
         return false;
     }
     setCurrent(absolute);
@@ -474,10 +472,14 @@ bool FileMenu::write(const QString& path, const QByteArray& bytes, const QString
     if (reason.isEmpty()) {
         return true;
     }
+    showWriteProblem(path, reason, what);
+    return false;
+}
+
+void FileMenu::showWriteProblem(const QString& path, const QString& reason, const QString& what) {
     showProblem(what.arg(displayName(path)) + QStringLiteral("\n\n") + reason +
                 QStringLiteral("\n(") + QDir::toNativeSeparators(path) + QStringLiteral(")\n\n") +
                 tr("Varsa önceki dosya olduğu gibi duruyor; penceredeki çalışma değişmedi."));
-    return false;
 }
 
 void FileMenu::showProblem(const QString& text) {

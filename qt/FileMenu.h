@@ -66,6 +66,8 @@ class FileMenu : public QObject {
     void setCurrent(const QString& path);
     // An atomic write of `bytes`; on failure says so, naming the file.
     bool write(const QString& path, const QByteArray& bytes, const QString& what);
+    // Says that writing the file failed and why, and that nothing was lost.
+    void showWriteProblem(const QString& path, const QString& reason, const QString& what);
     void showProblem(const QString& text);
     [[nodiscard]] QString readProblem(const session::ReadResult& result) const;
     [[nodiscard]] static QString lastFolder();

@@ -192,7 +192,11 @@ void QtWindowOps::flushDisplay() {
 
     for (const PendingSquare& pending : squares_) {
         if (auto* s = widget<ColourSquare>(pending.square)) {
-            s->setColour(toQColor(pending.colour));
+            if (pending.colour == kNoColour) {
+                s->clearColour();
+            } else {
+                s->setColour(toQColor(pending.colour));
+            }
             s->setDigit(fromUtf8(pending.digit));
         }
     }

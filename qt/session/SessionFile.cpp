@@ -33,19 +33,8 @@ ReadResult readFile(const QString& path, HistoryLimits limits) {
         result.detail = file.errorString();
         return result;
     }
-    // The file may have grown since it was measured: one byte over the limit is enough to
-    // know.
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        result.error = ReadError::Unreadable;
-        result.detail = file.errorString();
-        return result;
-    }
-    if (bytes.size() > kMaxFileBytes) {
-        result.error = ReadError::TooLarge;
-        return result;
-    }
-    return fromJson(bytes, limits);
+    // The file may have grown since it was measured: the reader stops one byte over the limit.
+    return read(file, limits);
 }
 
 QString writeFile(const QString& path, const QByteArray& bytes) {

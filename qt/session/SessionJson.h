@@ -9,13 +9,19 @@
 #include <cstdint>
 #include <optional>
 
+class QIODevice;
+
+namespace ga {
+class Form1;
+}
+
 namespace ga::session {
 
 // What a session file says it is.
 inline constexpr char kFormat[] = "genetik-algoritma-session";
-inline constexpr int kFormatVersion = 1;
+inline constexpr int kFormatVersion = 2;
 // Files larger than this are refused before they are read: the largest session the window
-// can make (a history at its 60 MiB limit and a full log) is about 80 MiB.
+// can make (a history at its 60 MiB limit and a full log) is about 90 MiB.
 inline constexpr qint64 kMaxFileBytes = qint64{128} << 20U;
 
 // Why a session could not be read.
@@ -44,12 +50,22 @@ struct ReadResult {
     qint64 version = 0;
 };
 
-// The session as a JSON document, UTF-8, indented, with the format, its version and the
-// program's version. Every number reads back bit for bit.
-QByteArray toJson(const FormState& state, const QString& programVersion);
+// Writes the session of what the window holds to `device` as it goes (format version 2):
+// the typed boxes, the run, the settings of the window that the run does not give, and the
+// report log. Empty on success, otherwise the device's reason.
+QString write(QIODevice& device, const Form1& form, const QString& programVersion);
+// The same into a file, atomically: into a temporary file beside it, then renamed over it,
+// so a failure or a crash on the way leaves the old file whole.
+QString saveFile(const QString& path, const Form1& form, const QString& programVersion);
+// The same as a document in memory, for a small run.
+QByteArray toJson(const Form1& form, const QString& programVersion);
 
-// Reads a session document: well-formed JSON, every field present and of its kind, then the
-// whole state checked (the history replayed). Nothing of the window is touched here.
+// Reads a session from `device` (at most kMaxFileBytes from where it stands) and checks it
+// through: well-formed JSON, every field present and of its kind, then the whole state
+// (the history replayed). A version-2 session is read as it streams in; an older one as a
+// whole document. Nothing of the window is touched here.
+ReadResult read(QIODevice& device, HistoryLimits limits = {});
+// The same from a document in memory.
 ReadResult fromJson(const QByteArray& json, HistoryLimits limits = {});
 
 } // namespace ga::session

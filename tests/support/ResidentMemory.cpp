@@ -5,11 +5,13 @@
 
 namespace ga::test {
 
-long residentKiB() {
+namespace {
+
+long statusKiB(const std::string& wanted) {
     std::ifstream status("/proc/self/status");
     std::string key;
     while (status >> key) {
-        if (key == "VmRSS:") {
+        if (key == wanted) {
             long kib = 0;
             status >> kib;
             return kib;
@@ -17,6 +19,20 @@ long residentKiB() {
         status.ignore(4096, '\n');
     }
     return -1;
+}
+
+} // namespace
+
+long residentKiB() {
+    return statusKiB("VmRSS:");
+}
+
+long peakResidentKiB() {
+    return statusKiB("VmHWM:");
+}
+
+void resetPeakResident() {
+    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 } // namespace ga::test

@@ -1,4 +1,4 @@
-#include "session/SessionJson.h"
+#include "session/SessionVersion1.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,6 +25,7 @@ constexpr std::array<const char*, 2> kChartNames{"Picture1", "Picture2"};
 constexpr std::size_t kPackedBytes = 24;
 constexpr std::size_t kSummaryBytes = 3 * 8 + 1;
 constexpr std::size_t kSpanBytes = 6 * 8 + 2;
+
 // Whole numbers up to 2^53 are exact in a JSON reader's double.
 constexpr double kLargestWhole = 9007199254740992.0;
 
@@ -36,146 +37,8 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// ---- Writing -------------------------------------------------------------------------
-
-// A double as JSON: a number where it reads back bit for bit (Qt writes the shortest form
-// that does), a word for what JSON has no number for.
-QJsonValue number(double x) {
-    if (std::isnan(x)) {
-        return QStringLiteral("NaN");
-    }
-    if (std::isinf(x)) {
-        return x > 0 ? QStringLiteral("Infinity") : QStringLiteral("-Infinity");
-    }
-    if (x == 0 && std::signbit(x)) {
-        return QStringLiteral("-0");
-    }
-    return x;
-}
-
-template <std::size_t N> QJsonArray numbers(const std::array<double, N>& a, std::size_t from) {
-    QJsonArray out;
-    for (std::size_t i = from; i < N; ++i) {
-        out.append(number(a[i]));
-    }
-    return out;
-}
-
-QJsonArray numbers(const std::vector<double>& values) {
-    QJsonArray out;
-    for (double v : values) {
-        out.append(number(v));
-    }
-    return out;
-}
-
-QJsonValue whole(std::uint64_t n) {
-    return static_cast<qint64>(n);
-}
-
-void putWord(QByteArray& out, std::uint64_t word) {
-    for (int byte = 0; byte < 8; ++byte) {
-        out.append(static_cast<char>((word >> (8U * static_cast<unsigned>(byte))) & 0xFFU));
-    }
-}
-
-void putDouble(QByteArray& out, double x) {
-    putWord(out, std::bit_cast<std::uint64_t>(x));
-}
-
-QJsonObject systemObject(const ChartSystem& s) {
-    QJsonObject o{{QStringLiteral("x1"), number(s.x1)},
-                  {QStringLiteral("y1"), number(s.y1)},
-                  {QStringLiteral("x2"), number(s.x2)},
-                  {QStringLiteral("y2"), number(s.y2)}};
-    if (s.top) {
-        o.insert(QStringLiteral("top"), number(*s.top));
-    }
-    return o;
-}
-
-QJsonObject chartObject(const ChartState& chart) {
-    QJsonArray drawings;
-    for (const ChartDrawing& d : chart.drawings) {
-        QJsonArray circles;
-        for (const ChartCircle& c : d.circles) {
-            circles.append(QJsonArray{number(c.x), number(c.y), static_cast<qint64>(c.colour)});
-        }
-        drawings.append(QJsonObject{{QStringLiteral("system"), systemObject(d.system)},
-                                    {QStringLiteral("circles"), circles}});
-    }
-    return {{QStringLiteral("system"), systemObject(chart.system)},
-            {QStringLiteral("drawings"), drawings}};
-}
-
-QJsonArray changesArray(const std::vector<ValueChange>& changes) {
-    QJsonArray out;
-    for (const ValueChange& c : changes) {
-        out.append(QJsonArray{static_cast<qint64>(c.offset), number(c.value)});
-    }
-    return out;
-}
-
-QJsonObject historyObject(const HistoryData& h) {
-    QJsonArray chunks;
-    for (const HistoryChunk& c : h.chunks) {
-        QJsonArray checkpoints;
-        for (const HistoryCheckpoint& p : c.checkpoints) {
-            checkpoints.append(
-                QJsonObject{{QStringLiteral("genes"), numbers(p.genes, 0)},
-                            {QStringLiteral("target"), number(p.target)},
-                            {QStringLiteral("mutations"), number(p.mutations)},
-                            {QStringLiteral("bestGene"), number(p.bestGene)},
-                            {QStringLiteral("bestFitness"), number(p.bestFitness)},
-                            {QStringLiteral("worstGene"), number(p.worstGene)},
-                            {QStringLiteral("worstFitness"), number(p.worstFitness)}});
-        }
-        QByteArray packed;
-        packed.reserve(static_cast<qsizetype>(c.generations.size()) *
-                       static_cast<qsizetype>(kPackedBytes));
-        for (const PackedGeneration& g : c.generations) {
-            for (std::uint64_t word : g) {
-                putWord(packed, word);
-            }
-        }
-        chunks.append(
-            QJsonObject{{QStringLiteral("checkpoints"), checkpoints},
-                        {QStringLiteral("generations"), QString::fromLatin1(packed.toBase64())},
-                        {QStringLiteral("targets"), changesArray(c.targets)},
-                        {QStringLiteral("mutationPercents"), changesArray(c.mutationPercents)}});
-    }
-    QByteArray single;
-    for (const GenerationSummary& s : h.summaries.single) {
-        putDouble(single, s.best);
-        putDouble(single, s.mean);
-        putDouble(single, s.worst);
-        single.append(static_cast<char>(s.distinct));
-    }
-    QByteArray buckets;
-    for (const SummarySpan& s : h.summaries.buckets) {
-        for (double x : {s.bestLo, s.bestHi, s.meanLo, s.meanHi, s.worstLo, s.worstHi}) {
-            putDouble(buckets, x);
-        }
-        buckets.append(static_cast<char>(s.distinctLo));
-        buckets.append(static_cast<char>(s.distinctHi));
-    }
-    return {{QStringLiteral("firstGeneration"), number(h.firstGeneration)},
-            {QStringLiteral("katsayilar"), numbers(h.katsayilar, 1)},
-            {QStringLiteral("usler"), numbers(h.usler, 1)},
-            {QStringLiteral("size"), whole(h.size)},
-            {QStringLiteral("firstChunk"), whole(h.firstChunk)},
-            {QStringLiteral("chunks"), chunks},
-            {QStringLiteral("summaries"),
-             QJsonObject{{QStringLiteral("width"), whole(h.summaries.width)},
-                         {QStringLiteral("count"), whole(h.summaries.count)},
-                         {QStringLiteral("single"), QString::fromLatin1(single.toBase64())},
-                         {QStringLiteral("buckets"), QString::fromLatin1(buckets.toBase64())}}}};
-}
-
-// ---- Reading -------------------------------------------------------------------------
-
 // Thrown with the path of the field that is missing or of the wrong kind; caught in
-// fromJson and never beyond it.
+// readVersion1 and never beyond it.
 struct BadField {
     QString path;
 };
@@ -534,69 +397,7 @@ FormState readState(const QJsonObject& root) {
 
 } // namespace
 
-QByteArray toJson(const FormState& s, const QString& programVersion) {
-    QJsonObject boxes;
-    for (std::size_t i = 0; i < kTypedBoxCount; ++i) {
-        boxes.insert(fromUtf8(controlName(kTypedBoxes[i])), fromUtf8(s.boxes[i]));
-    }
-    QJsonArray digits;
-    for (std::size_t i = 1; i <= kPopulation; ++i) {
-        digits.append(numbers(s.population.basamaklar[i], 1));
-    }
-    const Population& p = s.population;
-    const Module1& m = s.module1;
-    QJsonObject lists;
-    for (std::size_t l = 0; l < kListNames.size(); ++l) {
-        lists.insert(latin(kListNames[l]), numbers(s.lists[l]));
-    }
-    QJsonObject charts;
-    for (std::size_t c = 0; c < kChartNames.size(); ++c) {
-        charts.insert(latin(kChartNames[c]), chartObject(s.charts[c]));
-    }
-    QJsonArray log;
-    for (const std::string& line : s.log) {
-        log.append(fromUtf8(line));
-    }
-    const QJsonObject root{
-        {QStringLiteral("format"), latin(kFormat)},
-        {QStringLiteral("formatVersion"), kFormatVersion},
-        {QStringLiteral("programVersion"), programVersion},
-        {QStringLiteral("boxes"), boxes},
-        {QStringLiteral("population"),
-         QJsonObject{{QStringLiteral("genler"), numbers(p.genler, 1)},
-                     {QStringLiteral("yeniGenler"), numbers(p.yeniGenler, 1)},
-                     {QStringLiteral("sonuclar"), numbers(p.sonuclar, 1)},
-                     {QStringLiteral("uyumlar"), numbers(p.uyumlar, 1)},
-                     {QStringLiteral("mutantGenler"), numbers(p.mutantGenler, 1)},
-                     {QStringLiteral("basamaklar"), digits}}},
-        {QStringLiteral("module1"),
-         QJsonObject{{QStringLiteral("nesilSayisi"), number(m.nesilSayisi)},
-                     {QStringLiteral("mutasyonSayisi"), number(m.mutasyonSayisi)},
-                     {QStringLiteral("enKotuGen"), number(m.enKotuGen)},
-                     {QStringLiteral("enIyiGen"), number(m.enIyiGen)},
-                     {QStringLiteral("enKotuUyum"), number(m.enKotuUyum)},
-                     {QStringLiteral("enIyiUyum"), number(m.enIyiUyum)},
-                     {QStringLiteral("noktaSayisi"), number(m.noktaSayisi)},
-                     {QStringLiteral("katsayilar"), numbers(m.katsayilar, 1)},
-                     {QStringLiteral("usler"), numbers(m.usler, 1)}}},
-        {QStringLiteral("seed"), static_cast<qint64>(s.seed)},
-        {QStringLiteral("fixedSeed"),
-         s.fixedSeed ? QJsonValue(static_cast<qint64>(*s.fixedSeed)) : QJsonValue()},
-        {QStringLiteral("generatorState"), fromUtf8(s.randomState)},
-        {QStringLiteral("startEnabled"), s.startEnabled},
-        {QStringLiteral("running"), s.running},
-        {QStringLiteral("status"), latin(kStatusNames[static_cast<std::size_t>(s.status)])},
-        {QStringLiteral("timerInterval"), s.interval},
-        {QStringLiteral("panel"), latin(kPanelNames[static_cast<std::size_t>(s.panel)])},
-        {QStringLiteral("lists"), lists},
-        {QStringLiteral("charts"), charts},
-        {QStringLiteral("history"), historyObject(s.history)},
-        {QStringLiteral("log"), log},
-    };
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
-}
-
-ReadResult fromJson(const QByteArray& json, HistoryLimits limits) {
+ReadResult readVersion1(const QByteArray& json, HistoryLimits limits) {
     ReadResult result;
     QJsonParseError parse{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parse);
@@ -613,6 +414,13 @@ ReadResult fromJson(const QByteArray& json, HistoryLimits limits) {
     const QJsonValue version = root.value(QLatin1String("formatVersion"));
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) ||
         version.toDouble() < 1) {
+        result.error = ReadError::Field;
+        result.detail = QStringLiteral("formatVersion");
+        return result;
+    }
+    // A version-2 session begins with its format and version, which is how it is streamed;
+    // one that does not is no session this program wrote.
+    if (version.toDouble() == kFormatVersion) {
         result.error = ReadError::Field;
         result.detail = QStringLiteral("formatVersion");
         return result;
