@@ -205,6 +205,7 @@ bool FileMenu::openSession(const QString& path) {
     window_.form().restore(std::move(*result.state));
     window_.flushDisplay();
     window_.updateCommands();
+    window_.restorePrediction(result.prediction);
     setCurrent(absolute);
     remember(absolute);
     return true;
@@ -213,7 +214,8 @@ bool FileMenu::openSession(const QString& path) {
 bool FileMenu::saveSession(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     std::optional<WaitCursor> waiting(std::in_place);
-    const QString reason = session::saveFile(absolute, window_.form(), fromUtf8(programVersion()));
+    const QString reason = session::saveFile(absolute, window_.form(), fromUtf8(programVersion()),
+                                             window_.predictionState());
     waiting.reset();
     if (!reason.isEmpty()) {
         showWriteProblem(absolute, reason, tr("“%1” oturumu kaydedilemedi."));

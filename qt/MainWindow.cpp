@@ -240,15 +240,37 @@ void MainWindow::stepOnce() {
     handle(&Form1::stepOnce);
 }
 
+void MainWindow::makePredictionWindow() {
+    if (prediction_ != nullptr) {
+        return;
+    }
+    // Owned by this window, but a window of its own beside it; made on first use, so the
+    // mode costs nothing until it is asked for.
+    prediction_ = new PredictionWindow(
+        *form_, [this] { handle(&Form1::stepOnce); }, this);
+    placeBeside(*prediction_, *this);
+    connect(prediction_, &PredictionWindow::closed, this,
+            [this] { predictionAction_->setChecked(false); });
+}
+
+PredictionState MainWindow::predictionState() const {
+    return prediction_ != nullptr ? prediction_->state() : PredictionState{};
+}
+
+void MainWindow::restorePrediction(const PredictionState& state) {
+    // A score kept with the mode off still needs the window that holds it.
+    if (state != PredictionState{}) {
+        makePredictionWindow();
+    }
+    setPredictionMode(state.on);
+    if (prediction_ != nullptr) {
+        prediction_->setState(state);
+    }
+}
+
 void MainWindow::setPredictionMode(bool on) {
-    if (on && prediction_ == nullptr) {
-        // Owned by this window, but a window of its own beside it; made on first use, so
-        // the mode costs nothing until it is asked for.
-        prediction_ = new PredictionWindow(
-            *form_, [this] { handle(&Form1::stepOnce); }, this);
-        placeBeside(*prediction_, *this);
-        connect(prediction_, &PredictionWindow::closed, this,
-                [this] { predictionAction_->setChecked(false); });
+    if (on) {
+        makePredictionWindow();
     }
     if (predictionAction_->isChecked() != on) {
         predictionAction_->setChecked(on); // comes back here through toggled

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Prediction.h"
 #include "form/Controls.h"
 #include "form/Messages.h"
 #include "qt/QtWindowOps.h"
@@ -61,6 +62,9 @@ class MainWindow : public QMainWindow {
     [[nodiscard]] SearchSpaceWindow* searchSpaceWindow() const { return searchSpace_; }
     // "Çalışma" → "Tahmin modu": questions before each generation in a window beside.
     void setPredictionMode(bool on);
+    // The prediction mode and its score, as a session keeps them, and back.
+    [[nodiscard]] PredictionState predictionState() const;
+    void restorePrediction(const PredictionState& state);
     [[nodiscard]] PredictionWindow* predictionWindow() const { return prediction_; }
 
     // Shows at once what the last tick changed; ticks show their changes once a frame.
@@ -85,6 +89,7 @@ class MainWindow : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    void makePredictionWindow();
     void buildControls(QWidget* clientArea);
     void buildMenu();
     void buildRunMenu();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/History.h"
+#include "engine/Prediction.h"
 #include "form/FormState.h"
 
 #include <QByteArray>
@@ -48,15 +49,20 @@ struct ReadResult {
     HistoryError historyError = HistoryError::None;
     // The format version of a newer file.
     qint64 version = 0;
+    // The prediction mode and its score (off with no score when the file has none).
+    PredictionState prediction;
 };
 
 // Writes the session of what the window holds to `device` as it goes (format version 2):
 // the typed boxes, the run, the settings of the window that the run does not give, and the
-// report log. Empty on success, otherwise the device's reason.
-QString write(QIODevice& device, const Form1& form, const QString& programVersion);
+// report log, and the prediction mode with its score. Empty on success, otherwise the
+// device's reason.
+QString write(QIODevice& device, const Form1& form, const QString& programVersion,
+              const PredictionState& prediction = {});
 // The same into a file, atomically: into a temporary file beside it, then renamed over it,
 // so a failure or a crash on the way leaves the old file whole.
-QString saveFile(const QString& path, const Form1& form, const QString& programVersion);
+QString saveFile(const QString& path, const Form1& form, const QString& programVersion,
+                 const PredictionState& prediction = {});
 // The same as a document in memory, for a small run.
 QByteArray toJson(const Form1& form, const QString& programVersion);
 

@@ -11,6 +11,9 @@ inline constexpr std::array<const char*, 3> kPanelNames{"design", "cleared", "sh
 // The three population lists, in the order of FormState::lists.
 inline constexpr std::array<const char*, 3> kListNames{"genes", "functionValues", "fitness"};
 inline constexpr std::array<const char*, 2> kChartNames{"fitnessChart", "geneChart"};
+// The prediction mode's kinds of question, in the order of QuestionKind.
+inline constexpr std::array<const char*, 4> kPredictionKindNames{"selection", "mating", "fitness",
+                                                                 "progress"};
 
 // Bytes per record of the history's packed parts.
 inline constexpr std::size_t kPackedBytes = 24;

@@ -53,8 +53,9 @@ class Version2Reader {
   public:
     Version2Reader(JsonReader& reader, const HistoryLimits& limits) : r_(reader), limits_(limits) {}
 
-    // The members after "format" and "formatVersion", up to the end of the document.
-    FormState read() {
+    // The members after "format" and "formatVersion", up to the end of the document; the
+    // prediction mode's state, when the file has one, into `prediction`.
+    FormState read(PredictionState& prediction) {
         FormState s;
         members(Token::BeginObject, "",
                 [&](std::string_view key, const std::string& path) {
@@ -66,8 +67,10 @@ class Version2Reader {
                         readWindow(path, s);
                     } else if (key == "reportLog") {
                         readLog(path, s.log);
+                    } else if (key == "prediction") {
+                        readPrediction(path, prediction);
                     } else {
-                        // "programVersion", "prediction" and whatever a later program adds.
+                        // "programVersion" and whatever a later program adds.
                         return false;
                     }
                     return true;
@@ -225,6 +228,66 @@ class Version2Reader {
         if (t != Token::String || !appendDecodedBase64(bytes_, r_.text()) ||
             bytes_.size() % recordBytes != 0) {
             throw BadField{path};
+        }
+    }
+
+    bool boolean(const std::string& path) {
+        const Token t = next(path);
+        if (t != Token::True && t != Token::False) {
+            throw BadField{path};
+        }
+        return t == Token::True;
+    }
+
+    // A score never claims more right answers than questions, nor more improvements than
+    // generations watched.
+    void readPrediction(const std::string& path, PredictionState& p) {
+        constexpr double kMaxTally = std::numeric_limits<std::uint32_t>::max();
+        const auto tally = [&](const std::string& at, Tally& t) {
+            members(at,
+                    [&](std::string_view key, const std::string& f) {
+                        if (key == "right") {
+                            t.right = static_cast<std::uint32_t>(whole(f, 0, kMaxTally));
+                        } else if (key == "asked") {
+                            t.asked = static_cast<std::uint32_t>(whole(f, 0, kMaxTally));
+                        } else {
+                            return false;
+                        }
+                        return true;
+                    },
+                    {"right", "asked"});
+            if (t.right > t.asked) {
+                throw BadField{at};
+            }
+        };
+        members(path,
+                [&](std::string_view key, const std::string& at) {
+                    if (key == "on") {
+                        p.on = boolean(at);
+                    } else if (key == "score") {
+                        members(at,
+                                [&](std::string_view kind, const std::string& k) {
+                                    for (std::size_t i = 0; i < kPredictionKindNames.size(); ++i) {
+                                        if (kind == kPredictionKindNames[i]) {
+                                            tally(k, p.tallies[i]);
+                                            return true;
+                                        }
+                                    }
+                                    return false;
+                                },
+                                {});
+                    } else if (key == "generationsWatched") {
+                        p.watched = whole(at, 0, kLargestWhole);
+                    } else if (key == "bestImproved") {
+                        p.improved = whole(at, 0, kLargestWhole);
+                    } else {
+                        return false;
+                    }
+                    return true;
+                },
+                {"on", "score", "generationsWatched", "bestImproved"});
+        if (p.improved > p.watched) {
+            throw BadField{field(path, "bestImproved")};
         }
     }
 
@@ -748,7 +811,7 @@ ReadResult read(QIODevice& device, HistoryLimits limits) {
     ReadResult result;
     FormState state;
     try {
-        state = Version2Reader(reader, limits).read();
+        state = Version2Reader(reader, limits).read(result.prediction);
     } catch (const BadField& bad) {
         result.error = ReadError::Field;
         result.detail = qstring(bad.path);

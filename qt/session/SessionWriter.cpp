@@ -311,9 +311,34 @@ void writeWindow(JsonWriter& w, const FormState& s, bool hasHistory) {
     w.endObject();
 }
 
+void writePrediction(JsonWriter& w, const PredictionState& p) {
+    w.key("prediction");
+    w.beginObject();
+    w.key("on");
+    w.boolean(p.on);
+    w.key("score");
+    w.beginObject();
+    for (std::size_t k = 0; k < kQuestionKinds; ++k) {
+        w.key(kPredictionKindNames[k]);
+        w.beginObject();
+        w.key("right");
+        w.whole(p.tallies[k].right);
+        w.key("asked");
+        w.whole(p.tallies[k].asked);
+        w.endObject();
+    }
+    w.endObject();
+    w.key("generationsWatched");
+    w.whole(p.watched);
+    w.key("bestImproved");
+    w.whole(p.improved);
+    w.endObject();
+}
+
 } // namespace
 
-QString write(QIODevice& device, const Form1& form, const QString& programVersion) {
+QString write(QIODevice& device, const Form1& form, const QString& programVersion,
+              const PredictionState& prediction) {
     const FormState window = form.windowState();
     const Run& run = form.run();
     JsonWriter w(device);
@@ -343,6 +368,7 @@ QString write(QIODevice& device, const Form1& form, const QString& programVersio
         w.string(line);
     }
     w.endArray();
+    writePrediction(w, prediction);
     w.endObject();
     return w.finish();
 }
@@ -355,12 +381,13 @@ QByteArray toJson(const Form1& form, const QString& programVersion) {
     return bytes;
 }
 
-QString saveFile(const QString& path, const Form1& form, const QString& programVersion) {
+QString saveFile(const QString& path, const Form1& form, const QString& programVersion,
+                 const PredictionState& prediction) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         return file.errorString();
     }
-    if (QString reason = write(file, form, programVersion); !reason.isEmpty()) {
+    if (QString reason = write(file, form, programVersion, prediction); !reason.isEmpty()) {
         file.cancelWriting();
         return reason;
     }

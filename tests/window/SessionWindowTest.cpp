@@ -2,6 +2,7 @@
 #include "qt/ChartWidget.h"
 #include "qt/ColourSquare.h"
 #include "qt/FileMenu.h"
+#include "qt/PredictionWindow.h"
 #include "qt/ReportLog.h"
 #include "qt/Startup.h"
 #include "session/JsonReader.h"
@@ -63,6 +64,7 @@ class SessionWindowTest : public ga::test::WindowFixture {
     void exportsWhatTheWindowShows();
     void numbersReadBackBitForBit();
     void version1SessionGoesOn();
+    void predictionModeComesBack();
     void longRunStreamsBothWays();
 
   private:
@@ -314,6 +316,9 @@ void SessionWindowTest::hostileFilesChangeNothing() {
         ++at;
     }
     spoilt.insert(at, "1");
+    // A score with more right answers than questions asked.
+    QByteArray overScored = good;
+    overScored.replace("\"right\": 0", "\"right\": 5");
 
     struct Case {
         const char* name;
@@ -332,9 +337,10 @@ void SessionWindowTest::hostileFilesChangeNothing() {
         // Streamed: a member no reader knows, nested without end; something after the end.
         {"deeper.genetik",
          QByteArray(good).insert(good.indexOf("\"typedBoxes\""),
-                                 "\"prediction\": " + QByteArray(100000, '[')),
+                                 "\"laterMember\": " + QByteArray(100000, '[')),
          QStringLiteral("bozuk")},
         {"after.genetik", good + "{}", QStringLiteral("bozuk")},
+        {"score.genetik", overScored, QStringLiteral("prediction")},
     };
     for (const Case& c : cases) {
         write(c.name, c.bytes);
@@ -568,6 +574,27 @@ void SessionWindowTest::longRunStreamsBothWays() {
     QVERIFY(std::equal(a.form.log().begin(), a.form.log().end(), b.form.log().begin(),
                        b.form.log().end()));
     QCOMPARE(b.form.run().history().size(), a.form.run().history().size());
+}
+
+// The prediction mode and its score come back with the session; the mode's window opens
+// again, and a score kept with the mode off is kept too.
+void SessionWindowTest::predictionModeComesBack() {
+    stepRun(3);
+    for (const bool on : {true, false}) {
+        ga::PredictionState state;
+        state.score(ga::QuestionKind::Mating, true);
+        state.score(ga::QuestionKind::Selection, false);
+        window->setPredictionMode(true);
+        window->predictionWindow()->setState(state);
+        window->setPredictionMode(on);
+        QVERIFY(window->files().saveSession(path("scored.genetik")));
+        other_ = std::make_unique<ga::qt::MainWindow>(".");
+        QVERIFY(other_->files().openSession(path("scored.genetik")));
+        state.on = on;
+        QCOMPARE(other_->predictionState(), state);
+        QVERIFY(other_->predictionWindow() != nullptr);
+        QCOMPARE(other_->predictionWindow()->isVisible(), on);
+    }
 }
 
 GA_WINDOW_TEST(SessionWindowTest)
