@@ -697,6 +697,320 @@
     </message>
 </context>
 <context>
+    <name>ga::qt::LessonTexts</name>
+    <message>
+        <source>Ulaşılacak sayı: %1</source>
+        <translation>Target number: %1</translation>
+    </message>
+    <message>
+        <source>Mutasyon yüzdesi: %1</source>
+        <translation>Mutation percentage: %1</translation>
+    </message>
+    <message>
+        <source>Hız: %1</source>
+        <translation>Speed: %1</translation>
+    </message>
+    <message>
+        <source>Tahmin modu açık</source>
+        <translation>Prediction mode on</translation>
+    </message>
+    <message>
+        <source>Tahmin modu kapalı</source>
+        <translation>Prediction mode off</translation>
+    </message>
+    <message>
+        <source>Tohum: %1, ardından "Sıfırla"</source>
+        <translation>Seed: %1, then "Sıfırla" (reset)</translation>
+    </message>
+    <message>
+        <source>"Hazırla"ya bas</source>
+        <translation>Press "Hazırla" (prepare)</translation>
+    </message>
+    <message>
+        <source>Bir nesil ilerlet</source>
+        <translation>Go one generation on</translation>
+    </message>
+    <message>
+        <source>%1 nesil ilerlet</source>
+        <translation>Go %1 generations on</translation>
+    </message>
+    <message>
+        <source>"Başlat": çalıştırma kendiliğinden durana ya da %1. nesle kadar</source>
+        <translation>"Başlat" (start): until the run stops by itself or reaches generation %1</translation>
+    </message>
+    <message>
+        <source>Geçmişte %1. nesli ve %2. bireyin soy ağacını aç</source>
+        <translation>Open generation %1 in the history, and the family tree of individual %2</translation>
+    </message>
+    <message>
+        <source>Geçmişte %1. nesli aç</source>
+        <translation>Open generation %1 in the history</translation>
+    </message>
+    <message>
+        <source>mutasyon yüzdesi</source>
+        <translation>mutation percentage</translation>
+    </message>
+    <message>
+        <source>ulaşılacak sayı</source>
+        <translation>target number</translation>
+    </message>
+    <message>
+        <source>yöntem</source>
+        <translation>method</translation>
+    </message>
+    <message>
+        <source>Deney: %1 = %2, ayar başına %3 çalıştırma, nesil sınırı %4, temel tohum %5</source>
+        <translation>Experiment: %1 = %2, %3 runs per setting, generation limit %4, base seed %5</translation>
+    </message>
+    <message>
+        <source>Arama uzayını aç</source>
+        <translation>Open the search space</translation>
+    </message>
+    <message>
+        <source>%1 dakika</source>
+        <translation>%1 minutes</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::LessonsWindow</name>
+    <message>
+        <source>Dersler</source>
+        <translation>Lessons</translation>
+    </message>
+    <message>
+        <source>&amp;Dersler:</source>
+        <translation>&amp;Lessons:</translation>
+    </message>
+    <message>
+        <source>Ders &amp;aç…</source>
+        <translation>&amp;Open lesson…</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ğretmen kopyası (cevaplarla)</source>
+        <translation>&amp;Teacher's copy (with answers)</translation>
+    </message>
+    <message>
+        <source>Çalışma &amp;kâğıdı (PDF)…</source>
+        <translation>&amp;Worksheet (PDF)…</translation>
+    </message>
+    <message>
+        <source>&amp;Yazdır…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Düzen</source>
+        <translation>Set-up</translation>
+    </message>
+    <message>
+        <source>Düzeni &amp;uygula</source>
+        <translation>&amp;Apply set-up</translation>
+    </message>
+    <message>
+        <source>Görev</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>&amp;Görevi yap</source>
+        <translation>&amp;Do the task</translation>
+    </message>
+    <message>
+        <source>Soru</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Ce&amp;vabınız:</source>
+        <translation>&amp;Your answer:</translation>
+    </message>
+    <message>
+        <source>&amp;Cevapla</source>
+        <translation>An&amp;swer</translation>
+    </message>
+    <message>
+        <source>&amp;Geri</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>İ&amp;leri</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>Popülasyon: işaretlenecek bireyler</source>
+        <translation>Population: individuals to tick</translation>
+    </message>
+    <message>
+        <source>Bir ders seçin ya da "Ders aç…" ile bir ders dosyası açın.</source>
+        <translation>Choose a lesson, or open a lesson file with "Open lesson…".</translation>
+    </message>
+    <message>
+        <source>Dersin sonu</source>
+        <translation>End of the lesson</translation>
+    </message>
+    <message>
+        <source>Dersin sonunda</source>
+        <translation>At the end of the lesson</translation>
+    </message>
+    <message>
+        <source>Adım %1 / %2</source>
+        <translation>Step %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1.  birey %2   sonuç %3   uyum %4</source>
+        <translation>%1.  individual %2   result %3   fitness %4</translation>
+    </message>
+    <message>
+        <source>Geçmişte %1. nesil yok: önce bu dersin önceki adımlarını yapın.</source>
+        <translation>The history has no generation %1: do the earlier steps of this lesson first.</translation>
+    </message>
+    <message>
+        <source>Ana penceredeki çalışma bu adımda dersin çalışmasından farklı. Sayılar tutsun diye tohumlu düzenin olduğu adıma dönüp düzeni ve görevleri sırayla yeniden yapın.</source>
+        <translation>The run in the main window differs from the lesson's run at this step. For the numbers to agree, go back to the step whose set-up has a seed and apply the set-ups and tasks in order again.</translation>
+    </message>
+    <message>
+        <source>Bu dersin çalıştırması bu sorunun cevabını vermiyor; ders dosyasını hazırlayan kişiye bildirin.</source>
+        <translation>This lesson's run does not give an answer to this question; please tell whoever wrote the lesson file.</translation>
+    </message>
+    <message>
+        <source>"%1" bir sayı değil. Bir sayı yazın (örneğin 12 ya da 0,5).</source>
+        <translation>"%1" is not a number. Type a number (for example 12 or 0.5).</translation>
+    </message>
+    <message>
+        <source>Önce bir cevap verin.</source>
+        <translation>Give an answer first.</translation>
+    </message>
+    <message>
+        <source>Doğru!</source>
+        <translation>Right!</translation>
+    </message>
+    <message>
+        <source>Henüz değil. Doğru cevap: %1</source>
+        <translation>Not yet. The right answer: %1</translation>
+    </message>
+    <message>
+        <source>"%1" ders olarak açılamadı: %2</source>
+        <translation>"%1" could not be opened as a lesson: %2</translation>
+    </message>
+    <message>
+        <source>Tamam</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>böyle bir dosya yok.</source>
+        <translation>there is no such file.</translation>
+    </message>
+    <message>
+        <source>bu bir dosya değil.</source>
+        <translation>it is not a file.</translation>
+    </message>
+    <message>
+        <source>dosya bir ders için fazla büyük (en çok 4 MB).</source>
+        <translation>the file is too large for a lesson (4 MB at most).</translation>
+    </message>
+    <message>
+        <source>dosya okunamadı (%1).</source>
+        <translation>the file could not be read (%1).</translation>
+    </message>
+    <message>
+        <source>dosya bozuk ya da yarım: %1. baytta JSON okunamıyor.</source>
+        <translation>the file is damaged or cut short: its JSON cannot be read at byte %1.</translation>
+    </message>
+    <message>
+        <source>bu dosya bu programın bir dersi değil.</source>
+        <translation>this file is not a lesson of this program.</translation>
+    </message>
+    <message>
+        <source>ders, programın daha yeni bir sürümü için yazılmış (biçim sürümü %1). Programı güncelleyin.</source>
+        <translation>the lesson was written for a newer version of the program (format version %1). Please update the program.</translation>
+    </message>
+    <message>
+        <source>eksik</source>
+        <translation>is missing</translation>
+    </message>
+    <message>
+        <source>yanlış türde bir değer taşıyor</source>
+        <translation>holds a value of the wrong kind</translation>
+    </message>
+    <message>
+        <source>bu ders biçiminde yok</source>
+        <translation>does not exist in this lesson format</translation>
+    </message>
+    <message>
+        <source>izin verilen sınırların dışında</source>
+        <translation>is outside its allowed limits</translation>
+    </message>
+    <message>
+        <source>Türkçe ve İngilizce metnin ikisini birden taşımıyor</source>
+        <translation>does not hold both the Turkish and the English text</translation>
+    </message>
+    <message>
+        <source>bir ders için fazla uzun</source>
+        <translation>is too long for a lesson</translation>
+    </message>
+    <message>
+        <source>çalıştırmayı, bir düzen tohumu sabitlemeden kullanıyor</source>
+        <translation>uses the run before a set-up has fixed a seed</translation>
+    </message>
+    <message>
+        <source>popülasyonu, "Hazırla"dan önce soruyor</source>
+        <translation>asks about the population before "Hazırla" (prepare)</translation>
+    </message>
+    <message>
+        <source>bir deneyi, deney yapılmadan soruyor</source>
+        <translation>asks about an experiment before one has run</translation>
+    </message>
+    <message>
+        <source>deney penceresinin kabul etmeyeceği değerler taşıyor</source>
+        <translation>holds values the experiment window would refuse</translation>
+    </message>
+    <message>
+        <source>bir ders için fazla çok nesil ya da çalıştırma istiyor</source>
+        <translation>asks for more generations or runs than a lesson may take</translation>
+    </message>
+    <message>
+        <source>%1. adımda "%2" alanı %3.</source>
+        <translation>in step %1, the field "%2" %3.</translation>
+    </message>
+    <message>
+        <source>"%1" alanı %2.</source>
+        <translation>the field "%1" %2.</translation>
+    </message>
+    <message>
+        <source>Ders aç</source>
+        <translation>Open lesson</translation>
+    </message>
+    <message>
+        <source>Ders dosyaları (*.json);;Bütün dosyalar (*)</source>
+        <translation>Lesson files (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Önce bir ders seçin.</source>
+        <translation>Choose a lesson first.</translation>
+    </message>
+    <message>
+        <source>Çalışma kâğıdını kaydet</source>
+        <translation>Save worksheet</translation>
+    </message>
+    <message>
+        <source>PDF belgeleri (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Çalışma kâğıdı yazılamadı: %1</source>
+        <translation>The worksheet could not be written: %1</translation>
+    </message>
+    <message>
+        <source>Amaç: %1</source>
+        <translation>Goal: %1</translation>
+    </message>
+    <message>
+        <source>Süre: %1</source>
+        <translation>Duration: %1</translation>
+    </message>
+</context>
+<context>
     <name>ga::qt::MainWindow</name>
     <message>
         <source>Her nesilde bireylerin uyum değerleri, birey başına bir daire; yukarıdaki daireler hedefe daha yakın.</source>
@@ -757,6 +1071,10 @@
     <message>
         <source>&amp;Arama uzayı…</source>
         <translation>&amp;Search space…</translation>
+    </message>
+    <message>
+        <source>De&amp;rsler…</source>
+        <translation>Le&amp;ssons…</translation>
     </message>
 </context>
 <context>
@@ -1108,6 +1426,89 @@
     <message>
         <source>Yöntem</source>
         <translation>Method</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::Worksheet</name>
+    <message>
+        <source>Öğretmen kopyası: cevaplar ve açıklamalarla</source>
+        <translation>Teacher's copy: with answers and explanations</translation>
+    </message>
+    <message>
+        <source>Ad Soyad:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Tarih:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Amaç:</source>
+        <translation>Goal:</translation>
+    </message>
+    <message>
+        <source>Süre:</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>Kutulara yazın:</source>
+        <translation>Type into the boxes:</translation>
+    </message>
+    <message>
+        <source>Yapın:</source>
+        <translation>Do:</translation>
+    </message>
+    <message>
+        <source>Soru:</source>
+        <translation>Question:</translation>
+    </message>
+    <message>
+        <source>Neden?</source>
+        <translation>Why?</translation>
+    </message>
+    <message>
+        <source>Cevabınız:</source>
+        <translation>Your answer:</translation>
+    </message>
+    <message>
+        <source>Nasıl buldunuz?</source>
+        <translation>How did you find it?</translation>
+    </message>
+    <message>
+        <source>İşaretleyin:</source>
+        <translation>Tick:</translation>
+    </message>
+    <message>
+        <source>Cevap:</source>
+        <translation>Answer:</translation>
+    </message>
+    <message>
+        <source>Bu dersin çalıştırması bu sorunun cevabını vermiyor.</source>
+        <translation>This lesson's run does not give an answer to this question.</translation>
+    </message>
+    <message>
+        <source>Dersin sonunda söylenecekler</source>
+        <translation>What to say at the end of the lesson</translation>
+    </message>
+    <message>
+        <source>Bugün ne öğrendim?</source>
+        <translation>What did I learn today?</translation>
+    </message>
+    <message>
+        <source>Sıra</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Birey</source>
+        <translation>Individual</translation>
+    </message>
+    <message>
+        <source>Sonuç</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Uyum</source>
+        <translation>Fitness</translation>
     </message>
 </context>
 </TS>
