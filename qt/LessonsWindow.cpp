@@ -100,6 +100,7 @@ LessonsWindow::LessonsWindow(MainWindow& main, QWidget* parent)
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("lessonPage"));
     header_ = wrappedLabel(page, "lessonHeader");
+    header_->setTextFormat(Qt::RichText);
     stepTitle_ = wrappedLabel(page, "stepTitle");
     QFont big = stepTitle_->font();
     big.setBold(true);
@@ -352,9 +353,12 @@ void LessonsWindow::showStep() {
     const Lesson& lesson = lessons_.at(static_cast<std::size_t>(current_));
     const int count = static_cast<int>(lesson.steps.size());
     next_->setEnabled(step_ < count);
-    header_->setText(LessonTexts::text(lesson.title) + QLatin1Char('\n') +
-                     tr("Amaç: %1").arg(LessonTexts::text(lesson.goal)) + QLatin1Char('\n') +
-                     tr("Süre: %1").arg(LessonTexts::minutes(lesson.minutes)));
+    // The lesson's name stands out above its goal and length.
+    header_->setText(
+        QStringLiteral("<b>%1</b><br>%2<br>%3")
+            .arg(LessonTexts::text(lesson.title).toHtmlEscaped(),
+                 tr("Amaç: %1").arg(LessonTexts::text(lesson.goal)).toHtmlEscaped(),
+                 tr("Süre: %1").arg(LessonTexts::minutes(lesson.minutes)).toHtmlEscaped()));
     const LessonStep* step = shownStep();
     if (step == nullptr) {
         // After the last step: what the teacher says to close the lesson.

@@ -5,7 +5,9 @@
 #include "qt/LessonTexts.h"
 #include "qt/Utf8.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QFont>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -61,8 +63,7 @@ QString rowsTable(const ListedPopulation& listed, const QStringList& headers) {
 Worksheet::Worksheet(const Lesson& lesson, bool teacherCopy) {
     const Language language = ga::language();
     title_ = LessonTexts::text(lesson.title);
-    QString h = QStringLiteral("<html><body style=\"font-family: 'Liberation Sans', 'DejaVu Sans', "
-                               "sans-serif; font-size: 11pt\">");
+    QString h = QStringLiteral("<html><body>");
     h += QStringLiteral("<h1>%1</h1>").arg(escaped(lesson.title));
     if (teacherCopy) {
         h += QStringLiteral("<p><b>%1</b></p>")
@@ -148,8 +149,13 @@ Worksheet::Worksheet(const Lesson& lesson, bool teacherCopy) {
 }
 
 void Worksheet::print(QPagedPaintDevice& device) const {
+    // Laid out on the device's own pages and pixels, so the text fills the page's width at
+    // its point size whatever the device's resolution.
     QTextDocument document;
+    document.documentLayout()->setPaintDevice(&device);
+    document.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 11));
     document.setHtml(html_);
+    document.setPageSize(device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
     document.print(&device);
 }
 
