@@ -50,7 +50,7 @@ bool checkRows(const LessonAnswer& answer, const std::vector<int>& picked) {
     if (picked.size() != answer.rows.size()) {
         return false;
     }
-    const auto fitnessOf = [&answer](std::vector<int> rows) {
+    const auto fitnessOf = [&answer](const std::vector<int>& rows) {
         std::vector<double> f;
         for (int r : rows) {
             if (r < 1 || r > 20) {
