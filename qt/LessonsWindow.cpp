@@ -267,7 +267,7 @@ void LessonsWindow::retranslate() {
     setUpBox_->setTitle(tr("Düzen"));
     setUpButton_->setText(tr("Düzeni &uygula"));
     taskBox_->setTitle(tr("Görev"));
-    taskButton_->setText(tr("&Görevi yap"));
+    taskButton_->setText(tr("Gö&revi yap"));
     questionBox_->setTitle(tr("Soru"));
     numberLabel_->setText(tr("Ce&vabınız:"));
     answerButton_->setText(tr("&Cevapla"));
@@ -398,9 +398,11 @@ void LessonsWindow::showQuestion(const LessonQuestion& q) {
     choices_.clear();
     if (q.kind == QuestionKind::Choice) {
         for (std::size_t i = 0; i < q.choices.size(); ++i) {
+            // No mnemonic: the letters would clash with the buttons'; the arrow keys move
+            // between the choices.
             auto* b = new QRadioButton(
-                QStringLiteral("&%1) %2").arg(QChar(QLatin1Char(static_cast<char>('A' + i))),
-                                              LessonTexts::text(q.choices[i])),
+                QStringLiteral("%1) %2").arg(QChar(QLatin1Char(static_cast<char>('A' + i))),
+                                             LessonTexts::text(q.choices[i])),
                 questionBox_);
             b->setObjectName(QStringLiteral("choice%1").arg(i));
             touchSized(b);

@@ -810,10 +810,6 @@
         <translation>Task</translation>
     </message>
     <message>
-        <source>&amp;Görevi yap</source>
-        <translation>&amp;Do the task</translation>
-    </message>
-    <message>
         <source>Soru</source>
         <translation>Question</translation>
     </message>
@@ -1008,6 +1004,10 @@
     <message>
         <source>Süre: %1</source>
         <translation>Duration: %1</translation>
+    </message>
+    <message>
+        <source>Gö&amp;revi yap</source>
+        <translation>&amp;Do the task</translation>
     </message>
 </context>
 <context>
