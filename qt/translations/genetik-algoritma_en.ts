@@ -1074,7 +1074,7 @@
     </message>
     <message>
         <source>De&amp;rsler…</source>
-        <translation>Le&amp;ssons…</translation>
+        <translation>L&amp;essons…</translation>
     </message>
 </context>
 <context>
