@@ -74,6 +74,8 @@ LessonsWindow::LessonsWindow(MainWindow& main, QWidget* parent)
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("lessonList"));
     list_->setWordWrap(true);
+    // Every row a finger can hit, however short its title.
+    list_->setStyleSheet(QStringLiteral("QListWidget::item { min-height: %1px; }").arg(kTouchSize));
     listLabel_->setBuddy(list_);
     open_ = new QPushButton(this);
     open_->setObjectName(QStringLiteral("openLesson"));
