@@ -373,6 +373,18 @@ void ExperimentWindow::takeMainInputs() {
     mutation_->setText(fromUtf8(in.mutation));
 }
 
+void ExperimentWindow::typePlan(VariedSetting varied, const QString& values, std::uint32_t runs,
+                                std::uint32_t limit, std::uint32_t seed) {
+    takeMainInputs();
+    varied_->setCurrentIndex(static_cast<int>(varied));
+    values_->setText(values);
+    runs_->setText(QString::number(runs));
+    limit_->setText(QString::number(limit));
+    seed_->setText(QString::number(seed));
+    // The box plots are what a class looks at.
+    tabs_->setCurrentWidget(chartPage_);
+}
+
 void ExperimentWindow::variedChanged() {
     const int varied = varied_->currentIndex();
     // The varied setting's own box does not count; its values come from "Değerler".

@@ -51,6 +51,10 @@ class ExperimentWindow : public QWidget {
     // The commands, as the buttons give them.
     void start();
     void cancel();
+    // Takes the main window's inputs again and types a plan into the boxes, as a person
+    // would before "Başlat" (the lessons' experiments).
+    void typePlan(VariedSetting varied, const QString& values, std::uint32_t runs,
+                  std::uint32_t limit, std::uint32_t seed);
     // Writes the per-run or the summary CSV to `path`; false (with a message) on failure.
     bool exportRunsTo(const QString& path);
     bool exportSummaryTo(const QString& path);

@@ -9,6 +9,7 @@
 #include "qt/FileMenu.h"
 #include "qt/FrameBox.h"
 #include "qt/HistoryWindow.h"
+#include "qt/LessonsWindow.h"
 #include "qt/LineDelegate.h"
 #include "qt/Placement.h"
 #include "qt/PredictionWindow.h"
@@ -189,6 +190,9 @@ MainWindow::MainWindow(const std::string& decimalSeparator, std::optional<std::u
     }
     connectHandlers();
     addExperimentTool();
+    lessonsAction_ = toolsMenu()->addAction(QString());
+    lessonsAction_->setObjectName(QStringLiteral("lessonsAction"));
+    connect(lessonsAction_, &QAction::triggered, this, &MainWindow::showLessons);
 
     // The layout is fixed: the window opens with the client area at its designed size
     // and nothing moves when it is resized.
@@ -484,6 +488,9 @@ void MainWindow::retranslate() {
     if (experimentAction_ != nullptr) {
         experimentAction_->setText(tr("D&eney…"));
     }
+    if (lessonsAction_ != nullptr) {
+        lessonsAction_->setText(tr("De&rsler…"));
+    }
     (translations_->current() == Language::English ? english_ : turkish_)->setChecked(true);
 
     for (const ControlRow& row : controlTable()) {
@@ -597,6 +604,29 @@ void MainWindow::openExperiment() {
     experiment_->show();
     experiment_->raise();
     experiment_->activateWindow();
+}
+
+ExperimentWindow& MainWindow::showExperiment() {
+    openExperiment();
+    return *experiment_;
+}
+
+void MainWindow::showLessons() {
+    if (lessons_ == nullptr) {
+        lessons_ = new LessonsWindow(*this, this);
+        placeBeside(*lessons_, *this);
+    }
+    lessons_->show();
+    lessons_->raise();
+    lessons_->activateWindow();
+}
+
+void MainWindow::stepGenerations(std::uint32_t count) {
+    for (std::uint32_t i = 0; i < count && form_->canStep(); ++i) {
+        form_->stepOnce();
+    }
+    ops_->flushDisplay();
+    updateCommands();
 }
 
 void MainWindow::openRun(const RunInputs& inputs, std::uint32_t seed) {

@@ -28,6 +28,7 @@ struct RunInputs;
 namespace ga::qt {
 
 class ExperimentWindow;
+class LessonsWindow;
 class SearchSpaceWindow;
 class FileMenu;
 class HistoryWindow;
@@ -66,6 +67,14 @@ class MainWindow : public QMainWindow {
     [[nodiscard]] PredictionState predictionState() const;
     void restorePrediction(const PredictionState& state);
     [[nodiscard]] PredictionWindow* predictionWindow() const { return prediction_; }
+    // "Araçlar" → "Deney…": the experiment window beside this one, made on first use.
+    ExperimentWindow& showExperiment();
+    // "Araçlar" → "Dersler…": the lessons window beside this one, made on first use.
+    void showLessons();
+    [[nodiscard]] LessonsWindow* lessonsWindow() const { return lessons_; }
+    // `count` generations as "Bir nesil ilerlet" makes them, while it is usable, shown once
+    // at the end.
+    void stepGenerations(std::uint32_t count);
 
     // Shows at once what the last tick changed; ticks show their changes once a frame.
     // Clicks and menu items show theirs before they return.
@@ -142,6 +151,8 @@ class MainWindow : public QMainWindow {
     std::string decimalSeparator_;
     ExperimentWindow* experiment_ = nullptr;
     QAction* experimentAction_ = nullptr;
+    LessonsWindow* lessons_ = nullptr;
+    QAction* lessonsAction_ = nullptr;
 };
 
 } // namespace ga::qt

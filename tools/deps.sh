@@ -9,6 +9,7 @@
 # holds the xcb and Wayland platform plugins: without it the program cannot open a window
 # at all. libxkbcommon-dev is what Qt's GUI module looks for at every configure; without
 # it CMake prints "Could NOT find XKB", which is harmless but reads like a failure.
+# libqt6printsupport6 prints the lessons' worksheets (qt6-base-dev has its headers).
 GA_RUN_PACKAGES=(
     g++
     cmake
@@ -23,6 +24,7 @@ GA_RUN_PACKAGES=(
     qt6-translations-l10n
     libqt6svg6
     qt6-svg-dev
+    libqt6printsupport6
     fonts-liberation2
     fonts-dejavu-core
 )

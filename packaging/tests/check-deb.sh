@@ -59,11 +59,12 @@ for path in ./usr/bin/genetik-algoritma \
     ./usr/share/man/man1/genetik-algoritma.1.gz \
     ./usr/share/man/tr/man1/genetik-algoritma.1.gz \
     ./usr/share/doc/genetik-algoritma/changelog.gz \
-    ./usr/share/doc/genetik-algoritma/copyright; do
+    ./usr/share/doc/genetik-algoritma/copyright \
+    ./usr/share/genetik-algoritma/lessons/01-selection.json; do
     grep -qxF "$path" <<<"$contents" || fail "package lacks $path"
 done
 # Nothing of the build (tests, benchmarks, static libraries, headers) may leak in.
-unexpected=$(grep -vE '^\./usr/(bin/genetik-algoritma|share/(applications|icons|metainfo|mime|man|doc)(/.*)?)?/?$|^\./$|^\./usr/(bin|share)/$' <<<"$contents" || true)
+unexpected=$(grep -vE '^\./usr/(bin/genetik-algoritma|share/(applications|icons|metainfo|mime|man|doc|genetik-algoritma)(/.*)?)?/?$|^\./$|^\./usr/(bin|share)/$' <<<"$contents" || true)
 [[ -z $unexpected ]] || fail "package holds unexpected files: $unexpected"
 
 # The installed tree as a whole: launcher, metainfo and icon found where desktops look.
