@@ -1,10 +1,459 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="tr">
 <context>
     <name>QtWindowOps</name>
     <message>
         <source>Tamam</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ga::ControlAccessibleName</name>
+    <message>
+        <source>Rapor</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Ayırıcı çizgi</source>
+        <translation>Separator line</translation>
+    </message>
+    <message>
+        <source>x katsayısı</source>
+        <translation>coefficient of x</translation>
+    </message>
+    <message>
+        <source>x üssü</source>
+        <translation>exponent of x</translation>
+    </message>
+    <message>
+        <source>y katsayısı</source>
+        <translation>coefficient of y</translation>
+    </message>
+    <message>
+        <source>y üssü</source>
+        <translation>exponent of y</translation>
+    </message>
+    <message>
+        <source>z katsayısı</source>
+        <translation>coefficient of z</translation>
+    </message>
+    <message>
+        <source>z üssü</source>
+        <translation>exponent of z</translation>
+    </message>
+    <message>
+        <source>k katsayısı</source>
+        <translation>coefficient of k</translation>
+    </message>
+    <message>
+        <source>k üssü</source>
+        <translation>exponent of k</translation>
+    </message>
+    <message>
+        <source>c katsayısı</source>
+        <translation>coefficient of c</translation>
+    </message>
+    <message>
+        <source>c üssü</source>
+        <translation>exponent of c</translation>
+    </message>
+    <message>
+        <source>Ulaşılacak sayı</source>
+        <translation>Target number</translation>
+    </message>
+    <message>
+        <source>Popülasyon</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>Mutasyon Yüzdesi</source>
+        <translation>Mutation percentage</translation>
+    </message>
+    <message>
+        <source>Hız (Önerilen=8)</source>
+        <translation>Speed (default 8)</translation>
+    </message>
+    <message>
+        <source>En iyi gen</source>
+        <translation>Best gene</translation>
+    </message>
+    <message>
+        <source>En iyi genin uyumu</source>
+        <translation>Fitness of the best gene</translation>
+    </message>
+    <message>
+        <source>En iyi gen, 1. basamak</source>
+        <translation>Best gene, digit 1</translation>
+    </message>
+    <message>
+        <source>En iyi gen, 2. basamak</source>
+        <translation>Best gene, digit 2</translation>
+    </message>
+    <message>
+        <source>En iyi gen, 3. basamak</source>
+        <translation>Best gene, digit 3</translation>
+    </message>
+    <message>
+        <source>En iyi gen, 4. basamak</source>
+        <translation>Best gene, digit 4</translation>
+    </message>
+    <message>
+        <source>En iyi gen, 5. basamak</source>
+        <translation>Best gene, digit 5</translation>
+    </message>
+    <message>
+        <source>En kötü gen</source>
+        <translation>Worst gene</translation>
+    </message>
+    <message>
+        <source>En kötü genin uyumu</source>
+        <translation>Fitness of the worst gene</translation>
+    </message>
+    <message>
+        <source>En kötü gen, 1. basamak</source>
+        <translation>Worst gene, digit 1</translation>
+    </message>
+    <message>
+        <source>En kötü gen, 2. basamak</source>
+        <translation>Worst gene, digit 2</translation>
+    </message>
+    <message>
+        <source>En kötü gen, 3. basamak</source>
+        <translation>Worst gene, digit 3</translation>
+    </message>
+    <message>
+        <source>En kötü gen, 4. basamak</source>
+        <translation>Worst gene, digit 4</translation>
+    </message>
+    <message>
+        <source>En kötü gen, 5. basamak</source>
+        <translation>Worst gene, digit 5</translation>
+    </message>
+    <message>
+        <source>Nesil</source>
+        <translation>Generation</translation>
+    </message>
+    <message>
+        <source>Meydana gelen mutasyon</source>
+        <translation>Mutations so far</translation>
+    </message>
+    <message>
+        <source>Bireyler</source>
+        <translation>Genes</translation>
+    </message>
+    <message>
+        <source>Uyum</source>
+        <translation>Fitness</translation>
+    </message>
+    <message>
+        <source>Optimizasyon Uyum Karakteristiği</source>
+        <translation>Optimisation fitness characteristic</translation>
+    </message>
+    <message>
+        <source>Çeşitlilik Dağılımı</source>
+        <translation>Diversity distribution</translation>
+    </message>
+</context>
+<context>
+    <name>ga::ControlCaption</name>
+    <message>
+        <source>Amaç Fonksiyonu</source>
+        <translation>Objective Function</translation>
+    </message>
+    <message>
+        <source>Giriş Bilgileri ve İşlevler</source>
+        <translation>Inputs and Commands</translation>
+    </message>
+    <message>
+        <source>Sonuçlar</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Popülasyon</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>Grafikler</source>
+        <translation>Charts</translation>
+    </message>
+    <message>
+        <source>Rapor</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Bekliyor...</source>
+        <translation>Waiting...</translation>
+    </message>
+    <message>
+        <source>Bu program genetik algoritmaların anlaşılması, mevcut bilginin pekiştirilmesi ve alıştırma amacıyla yapılmıştır. Ücretsizdir; MIT lisansıyla serbestçe kullanılabilir, değiştirilebilir ve paylaşılabilir.</source>
+        <translation>This program was made to help understand genetic algorithms, reinforce what you know and practise. It is free: under the MIT licence it may be used, changed and shared freely.</translation>
+    </message>
+    <message>
+        <source>Kullanılacak form.</source>
+        <translation>Form to use.</translation>
+    </message>
+    <message>
+        <source>Ulaşılacak sayı</source>
+        <translation>Target number</translation>
+    </message>
+    <message>
+        <source>Mutasyon Yüzdesi</source>
+        <translation>Mutation percentage</translation>
+    </message>
+    <message>
+        <source>Hız (Önerilen=8)</source>
+        <translation>Speed (default 8)</translation>
+    </message>
+    <message>
+        <source>Hazırla</source>
+        <translation>Prepare</translation>
+    </message>
+    <message>
+        <source>Başlat</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Durdur</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Sıfırla</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>En iyi gen</source>
+        <translation>Best gene</translation>
+    </message>
+    <message>
+        <source>Uyum</source>
+        <translation>fitness</translation>
+    </message>
+    <message>
+        <source>En kötü gen</source>
+        <translation>Worst gene</translation>
+    </message>
+    <message>
+        <source>Nesil</source>
+        <extracomment>Keep it short: the label is only as wide as the Turkish word.</extracomment>
+        <translation>Gen.</translation>
+    </message>
+    <message>
+        <source>Meydana gelen mutasyon</source>
+        <translation>Mutations so far</translation>
+    </message>
+    <message>
+        <source>Bireyler           F(x,y,z,k,c)       Uyum</source>
+        <extracomment>The runs of blanks line the three words up with the three lists below them.</extracomment>
+        <translation>Genes            F(x,y,z,k,c)      Fitness</translation>
+    </message>
+    <message>
+        <source>Optimizasyon Uyum Karakteristiği</source>
+        <translation>Optimisation fitness characteristic</translation>
+    </message>
+    <message>
+        <source>Çeşitlilik Dağılımı</source>
+        <translation>Diversity distribution</translation>
+    </message>
+</context>
+<context>
+    <name>ga::ExperimentError</name>
+    <message>
+        <source>Değişen ayar; mutasyon yüzdesi (mutation), ulaşılacak sayı (target) ya da yöntem (method) olabilir.</source>
+        <translation>The varied setting can be the mutation percentage (mutation), the target number (target) or the method (method).</translation>
+    </message>
+    <message>
+        <source>Değerler boş. Bir liste (1, 5, 10) ya da bir aralık (0:100:5) yazınız.</source>
+        <translation>No values. Type a list (1, 5, 10) or a range (0:100:5).</translation>
+    </message>
+    <message>
+        <source>Değerlerden biri sayı değil. Ondalık ayırıcı noktadır (0.5); liste öğeleri virgülle ayrılır (1, 5, 10).</source>
+        <translation>One of the values is not a number. The decimal separator is the point (0.5); list items are separated by commas (1, 5, 10).</translation>
+    </message>
+    <message>
+        <source>Aralık BAŞLANGIÇ:BİTİŞ:ADIM biçiminde yazılır, örneğin 0:100:5.</source>
+        <translation>A range is written START:END:STEP, for example 0:100:5.</translation>
+    </message>
+    <message>
+        <source>Aralığın adımı 0 olamaz.</source>
+        <translation>The step of the range cannot be 0.</translation>
+    </message>
+    <message>
+        <source>Aralığın adımı bitişe doğru gitmiyor: bitiş başlangıçtan büyükse adım pozitif, küçükse negatif olmalıdır.</source>
+        <translation>The step of the range does not lead to its end: it must be positive when the end is greater than the start, negative when it is smaller.</translation>
+    </message>
+    <message>
+        <source>Ulaşılacak sayı 0&apos;dan büyük, en çok 100000 olmalıdır.</source>
+        <translation>The target number must be greater than 0 and at most 100000.</translation>
+    </message>
+    <message>
+        <source>Ayar başına çalıştırma sayısı 1 ya da daha büyük bir tam sayı olmalıdır.</source>
+        <translation>The runs per setting must be a whole number of 1 or more.</translation>
+    </message>
+    <message>
+        <source>Toplam çalıştırma sayısı (değer sayısı × ayar başına çalıştırma) en çok 1000000 olabilir.</source>
+        <translation>The runs in all (values × runs per setting) can be at most 1000000.</translation>
+    </message>
+    <message>
+        <source>Nesil sınırı 1 ile 1000000000 arasında bir tam sayı olmalıdır.</source>
+        <translation>The generation limit must be a whole number from 1 to 1000000000.</translation>
+    </message>
+    <message>
+        <source>Temel tohum 0 ile 4294967295 arasında bir tam sayı olmalıdır.</source>
+        <translation>The base seed must be a whole number from 0 to 4294967295.</translation>
+    </message>
+    <message>
+        <source>İş parçacığı sayısı 1 ile 256 arasında bir tam sayı olmalıdır.</source>
+        <translation>The number of threads must be a whole number from 1 to 256.</translation>
+    </message>
+    <message>
+        <source>Mutasyon yüzdesi bir sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).</source>
+        <translation>The mutation percentage must be a number. The decimal separator is the point (0.5).</translation>
+    </message>
+    <message>
+        <source>Amaç fonksiyonunun katsayıları sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).</source>
+        <translation>The coefficients of the objective function must be numbers. The decimal separator is the point (0.5).</translation>
+    </message>
+    <message>
+        <source>Amaç fonksiyonunun üsleri sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).</source>
+        <translation>The exponents of the objective function must be numbers. The decimal separator is the point (0.5).</translation>
+    </message>
+    <message>
+        <source>Yöntem; genetik algoritma (ga), rastgele arama (random) ya da tepe tırmanma (hill) olabilir.</source>
+        <translation>The method can be the genetic algorithm (ga), random search (random) or hill climbing (hill).</translation>
+    </message>
+</context>
+<context>
+    <name>ga::Messages</name>
+    <message>
+        <source>Bekliyor...</source>
+        <translation>Waiting...</translation>
+    </message>
+    <message>
+        <source>Hazırlandı. Başlatınız...</source>
+        <translation>Prepared. Press Start...</translation>
+    </message>
+    <message>
+        <source>Başlatıldı. İşlem devam ediyor...</source>
+        <translation>Started. Running...</translation>
+    </message>
+    <message>
+        <source>Durduruldu...</source>
+        <translation>Stopped...</translation>
+    </message>
+    <message>
+        <source>Sıfırlandı. Tekrar başlatılma bekleniyor...</source>
+        <translation>Reset. Waiting for a new start...</translation>
+    </message>
+    <message>
+        <source>Sonuca ulaşıldı. Sonuçları kontrol ediniz.</source>
+        <translation>Target reached. Check the results.</translation>
+    </message>
+    <message>
+        <source>Girdiğiniz değer çok büyük veya negatif</source>
+        <translation>The value you entered is too large or negative</translation>
+    </message>
+    <message>
+        <source>Genetik Algoritma %1 — genetik algoritmaların işleyişini (seçilim, çaprazlama ve mutasyon) adım adım gösteren bir öğretim programı.</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>Genetik Algoritma %1 — a teaching program that shows, step by step, how a genetic algorithm works (selection, crossover and mutation).</translation>
+    </message>
+    <message>
+        <source>%1 yaşlanarak öldü</source>
+        <extracomment>A line of the report; %1 is a gene, written with a blank before it.</extracomment>
+        <translation>%1 died of old age</translation>
+    </message>
+    <message>
+        <source>%1 güçsüz birey olduğu için elendi</source>
+        <extracomment>A line of the report; %1 is a gene, written with a blank before it.</extracomment>
+        <translation>%1 was eliminated as a weak individual</translation>
+    </message>
+    <message>
+        <source>%1 mutasyona uğradı. Yeni birey:%2</source>
+        <extracomment>A line of the report; %1 is the gene before the mutation and %2 the new one, each written with a blank before it.</extracomment>
+        <translation>%1 mutated. New individual:%2</translation>
+    </message>
+    <message>
+        <source>%1 ile %2 çiftleşti ve %3 doğdu.</source>
+        <extracomment>A line of the report; %1 and %2 are the parents&apos; genes, %3 the child&apos;s, each written with a blank before it.</extracomment>
+        <translation>%1 and %2 mated and %3 was born.</translation>
+    </message>
+    <message>
+        <source>tanımsız</source>
+        <extracomment>A value that is no number, in the lists and the results.</extracomment>
+        <translation>undefined</translation>
+    </message>
+</context>
+<context>
+    <name>ga::SummaryColumns</name>
+    <message>
+        <source>Çalıştırma sayısı</source>
+        <translation>Runs</translation>
+    </message>
+    <message>
+        <source>Hedefe ulaşan</source>
+        <translation>Reached the target</translation>
+    </message>
+    <message>
+        <source>Ulaşan yüzdesi</source>
+        <translation>Reached (%)</translation>
+    </message>
+    <message>
+        <source>En az nesil</source>
+        <translation>Fewest generations</translation>
+    </message>
+    <message>
+        <source>Alt çeyrek</source>
+        <translation>Lower quartile</translation>
+    </message>
+    <message>
+        <source>Ortanca</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>Ortalama</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Üst çeyrek</source>
+        <translation>Upper quartile</translation>
+    </message>
+    <message>
+        <source>En çok nesil</source>
+        <translation>Most generations</translation>
+    </message>
+    <message>
+        <source>Ortanca değerlendirme</source>
+        <translation>Median evaluations</translation>
+    </message>
+    <message>
+        <source>Mutasyon yüzdesi</source>
+        <translation>Mutation percentage</translation>
+    </message>
+    <message>
+        <source>Ulaşılacak sayı</source>
+        <translation>Target number</translation>
+    </message>
+    <message>
+        <source>Yöntem</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Genetik algoritma</source>
+        <translation>Genetic algorithm</translation>
+    </message>
+    <message>
+        <source>Rastgele arama</source>
+        <translation>Random search</translation>
+    </message>
+    <message>
+        <source>Tepe tırmanma</source>
+        <translation>Hill climbing</translation>
+    </message>
+    <message>
+        <source>%%1</source>
+        <extracomment>A percentage; %1 is the number. Turkish writes the sign before it.</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -94,7 +543,7 @@
     </message>
     <message>
         <source>Her çalıştırmanın tohumu bu tohumdan, ayarın ve çalıştırmanın sırasından türetilir.</source>
-        <translation>Each run's seed is derived from this seed, the setting's place and the run's number.</translation>
+        <translation>Each run&apos;s seed is derived from this seed, the setting&apos;s place and the run&apos;s number.</translation>
     </message>
     <message>
         <source>İş &amp;parçacığı:</source>
@@ -206,7 +655,7 @@
     </message>
     <message>
         <source>Seçilen çalıştırmanın girdilerini ana pencerenin kutularına yazar, tohumunu sabitler ve ana pencereyi sıfırlar: ardından “Hazırla” ve “Başlat” o çalıştırmayı aynen yeniden oynatır.</source>
-        <translation>Types the chosen run's inputs into the main window's boxes, fixes its seed and resets the main window: “Prepare” and “Start” then replay that run exactly.</translation>
+        <translation>Types the chosen run&apos;s inputs into the main window&apos;s boxes, fixes its seed and resets the main window: “Prepare” and “Start” then replay that run exactly.</translation>
     </message>
     <message>
         <source>Yöntem</source>
@@ -255,12 +704,12 @@
         <translation>The chosen individual and its parents; the arrow keys walk it, Right opens and Left closes an item.</translation>
     </message>
     <message>
-        <source>Kırmızı çizgi: ebeveynin bir basamağı o çiftleşmede mutasyona uğradı; turuncu: aynı nesilde daha önceki bir çiftleşmede. Kalın çerçeve: birden çok yoldan ulaşılan ortak ata, bir kez çizilir. Yeşil: "Hazırla"nın ürettiği birey; kesikli çerçeve: ayrıntısı bellek sınırı yüzünden silinmiş.</source>
-        <translation>Red line: a digit of the parent mutated in that very mating; orange: in an earlier mating of the same generation. Thick frame: a shared ancestor reached along more than one line, drawn once. Green: an individual "Prepare" made; dashed frame: its detail was dropped for the memory limit.</translation>
+        <source>Kırmızı çizgi: ebeveynin bir basamağı o çiftleşmede mutasyona uğradı; turuncu: aynı nesilde daha önceki bir çiftleşmede. Kalın çerçeve: birden çok yoldan ulaşılan ortak ata, bir kez çizilir. Yeşil: &quot;Hazırla&quot;nın ürettiği birey; kesikli çerçeve: ayrıntısı bellek sınırı yüzünden silinmiş.</source>
+        <translation>Red line: a digit of the parent mutated in that very mating; orange: in an earlier mating of the same generation. Thick frame: a shared ancestor reached along more than one line, drawn once. Green: an individual &quot;Prepare&quot; made; dashed frame: its detail was dropped for the memory limit.</translation>
     </message>
     <message>
-        <source>"Hazırla" üretti (nesil %1, %2. sıra)</source>
-        <translation>made by "Prepare" (generation %1, position %2)</translation>
+        <source>&quot;Hazırla&quot; üretti (nesil %1, %2. sıra)</source>
+        <translation>made by &quot;Prepare&quot; (generation %1, position %2)</translation>
     </message>
     <message>
         <source>nesil %1 ya da öncesinde doğdu (ayrıntısı silindi)</source>
@@ -283,8 +732,8 @@
         <translation>, a digit the child did not take</translation>
     </message>
     <message>
-        <source>Bu ağacın çalıştırması artık yok ("Sıfırla" ya da yeni bir "Hazırla"). Geçmiş penceresinden yeni bir birey seçiniz.</source>
-        <translation>The run of this tree is gone ("Reset" or a new "Prepare"). Choose an individual again in the history window.</translation>
+        <source>Bu ağacın çalıştırması artık yok (&quot;Sıfırla&quot; ya da yeni bir &quot;Hazırla&quot;). Geçmiş penceresinden yeni bir birey seçiniz.</source>
+        <translation>The run of this tree is gone (&quot;Reset&quot; or a new &quot;Prepare&quot;). Choose an individual again in the history window.</translation>
     </message>
     <message>
         <source>Bu nesil artık açılamaz: ayrıntısı bellek sınırı yüzünden silindi.</source>
@@ -431,11 +880,11 @@
     </message>
     <message>
         <source>Dosyadaki bir kutu metni çok uzun ya da satır sonu içeriyor.</source>
-        <translation>A box's text in the file is too long or holds a line break.</translation>
+        <translation>A box&apos;s text in the file is too long or holds a line break.</translation>
     </message>
     <message>
         <source>Dosyadaki rastgele sayı üretecinin durumu geçersiz.</source>
-        <translation>The random generator's state in the file is invalid.</translation>
+        <translation>The random generator&apos;s state in the file is invalid.</translation>
     </message>
     <message>
         <source>Dosyadaki zamanlayıcı aralığı geçersiz.</source>
@@ -589,8 +1038,8 @@
         <translation>Distinct genes (right axis)</translation>
     </message>
     <message>
-        <source>Henüz geçmiş yok. "Hazırla" ile başlayan çalıştırmanın bütün nesilleri burada görünür.</source>
-        <translation>No history yet. Every generation of a run that "Prepare" starts shows here.</translation>
+        <source>Henüz geçmiş yok. &quot;Hazırla&quot; ile başlayan çalıştırmanın bütün nesilleri burada görünür.</source>
+        <translation>No history yet. Every generation of a run that &quot;Prepare&quot; starts shows here.</translation>
     </message>
     <message>
         <source>Nesil</source>
@@ -633,7 +1082,7 @@
     </message>
     <message>
         <source>Seçili neslin bireyleri: sıra, gen, F ve uyum. Bir bireyin soy ağacı için Enter.</source>
-        <translation>The selected generation's individuals: position, gene, F and fitness. Enter opens an individual's family tree.</translation>
+        <translation>The selected generation&apos;s individuals: position, gene, F and fitness. Enter opens an individual&apos;s family tree.</translation>
     </message>
     <message>
         <source>&amp;Popülasyon (Enter ya da çift tıklama: soy ağacı)</source>
@@ -648,12 +1097,12 @@
         <translation>&amp;Report lines</translation>
     </message>
     <message>
-        <source>Geçmiş boş: "Hazırla" ile bir çalıştırma başlayınca her nesli burada izlenir.</source>
-        <translation>The history is empty: once "Prepare" starts a run, every generation of it can be followed here.</translation>
+        <source>Geçmiş boş: &quot;Hazırla&quot; ile bir çalıştırma başlayınca her nesli burada izlenir.</source>
+        <translation>The history is empty: once &quot;Prepare&quot; starts a run, every generation of it can be followed here.</translation>
     </message>
     <message>
-        <source>Bu geçmiş, "Sıfırla" olmadan basılan "Hazırla" ile başladı: ilk nesli %1, yeni hazırlanan popülasyondur.</source>
-        <translation>This history began with "Prepare" pressed without "Reset": its first generation, %1, is the newly prepared population.</translation>
+        <source>Bu geçmiş, &quot;Sıfırla&quot; olmadan basılan &quot;Hazırla&quot; ile başladı: ilk nesli %1, yeni hazırlanan popülasyondur.</source>
+        <translation>This history began with &quot;Prepare&quot; pressed without &quot;Reset&quot;: its first generation, %1, is the newly prepared population.</translation>
     </message>
     <message>
         <source>Bellek sınırı (%1 MB) yüzünden nesil %2 – %3 ayrıntısı silindi: bu nesiller açılamaz, grafikteki özetleri duruyor.</source>
@@ -688,8 +1137,8 @@
         <translation>best fitness %1, mean %2, worst %3, %4 distinct genes</translation>
     </message>
     <message>
-        <source>Nesil %1: "Hazırla"nın ürettiği popülasyon; %2.</source>
-        <translation>Generation %1: the population "Prepare" made; %2.</translation>
+        <source>Nesil %1: &quot;Hazırla&quot;nın ürettiği popülasyon; %2.</source>
+        <translation>Generation %1: the population &quot;Prepare&quot; made; %2.</translation>
     </message>
     <message>
         <source>Nesil %1: %2.</source>
@@ -700,11 +1149,11 @@
     <name>ga::qt::MainWindow</name>
     <message>
         <source>Her nesilde bireylerin uyum değerleri, birey başına bir daire; yukarıdaki daireler hedefe daha yakın.</source>
-        <translation>Each generation, the individuals' fitness values, one circle per individual; circles higher up are closer to the target.</translation>
+        <translation>Each generation, the individuals&apos; fitness values, one circle per individual; circles higher up are closer to the target.</translation>
     </message>
     <message>
         <source>Her nesilde bireylerin genleri, birey başına bir daire; büyük genler aşağıda.</source>
-        <translation>Each generation, the individuals' genes, one circle per individual; larger genes lower down.</translation>
+        <translation>Each generation, the individuals&apos; genes, one circle per individual; larger genes lower down.</translation>
     </message>
     <message>
         <source>&amp;Menü</source>
@@ -857,7 +1306,7 @@
     </message>
     <message>
         <source>Beş basamaklı bütün genler (00000 … 99999), ana penceredeki fonksiyon ve hedefle, çalıştırmanın hesapladığı gibi değerlendirildi. Kutular değişince hepsi yeniden hesaplanır.</source>
-        <translation>Every five-digit gene (00000 … 99999) evaluated with the main window's function and target, just as the run evaluates it. When the boxes change, all of them are evaluated again.</translation>
+        <translation>Every five-digit gene (00000 … 99999) evaluated with the main window&apos;s function and target, just as the run evaluates it. When the boxes change, all of them are evaluated again.</translation>
     </message>
     <message>
         <source>En iyi uyuma ulaşan &amp;genler (ilk %1 tanesi):</source>
@@ -945,18 +1394,18 @@
     </message>
     <message>
         <source>Popülasyonun bütün genleri haritanın dışında.</source>
-        <translation>All of the population's genes lie outside the map.</translation>
+        <translation>All of the population&apos;s genes lie outside the map.</translation>
     </message>
     <message>
         <source>Popülasyonun en iyi geni %1: 100.000 gen içinde %2. sırada (en iyi %%3).</source>
-        <translation>The population's best gene %1: rank %2 of 100,000 genes (top %3 %).</translation>
+        <translation>The population&apos;s best gene %1: rank %2 of 100,000 genes (top %3 %).</translation>
     </message>
     <message>
         <source>En iyi kaydın uyumu %1; gerçek en iyiden uzaklığı %2.</source>
-        <translation>The best record's fitness is %1; its distance from the true optimum is %2.</translation>
+        <translation>The best record&apos;s fitness is %1; its distance from the true optimum is %2.</translation>
     </message>
     <message>
-        <source>Haritanın dışında (bir basamağı 9'u aşmış ya da 0'ın altına inmiş) %1 gen var.</source>
+        <source>Haritanın dışında (bir basamağı 9&apos;u aşmış ya da 0&apos;ın altına inmiş) %1 gen var.</source>
         <translation>Genes outside the map (a digit carried past 9 or below 0): %1.</translation>
     </message>
     <message>
@@ -984,8 +1433,8 @@
         <translation>Gene &amp;map: one cell per gene, 400 genes a row (00000 at the top left). Light is good fitness, dark is poor fitness, grey is infinite fitness; red rings are the population. Click, or move with the arrow keys.</translation>
     </message>
     <message>
-        <source>Henüz popülasyon yok: "Hazırla" ile bir popülasyon oluşturulunca genleri haritada işaretlenir ve çalıştırma boyunca izlenir.</source>
-        <translation>No population yet: once "Prepare" makes one, its genes are marked on the map and followed while the run goes on.</translation>
+        <source>Henüz popülasyon yok: &quot;Hazırla&quot; ile bir popülasyon oluşturulunca genleri haritada işaretlenir ve çalıştırma boyunca izlenir.</source>
+        <translation>No population yet: once &quot;Prepare&quot; makes one, its genes are marked on the map and followed while the run goes on.</translation>
     </message>
 </context>
 <context>
@@ -996,7 +1445,7 @@
     </message>
     <message>
         <source>Bu çalıştırmanın tohumu: %1</source>
-        <translation>This run's seed: %1</translation>
+        <translation>This run&apos;s seed: %1</translation>
     </message>
     <message>
         <source>&amp;Kopyala</source>
@@ -1007,8 +1456,8 @@
         <translation>Copies the seed to the clipboard</translation>
     </message>
     <message>
-        <source>&amp;Saatten (her "Sıfırla" yeni bir tohum alır)</source>
-        <translation>From the &amp;clock (every "Reset" takes a new seed)</translation>
+        <source>&amp;Saatten (her &quot;Sıfırla&quot; yeni bir tohum alır)</source>
+        <translation>From the &amp;clock (every &quot;Reset&quot; takes a new seed)</translation>
     </message>
     <message>
         <source>&amp;Bu tohum:</source>
