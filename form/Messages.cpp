@@ -131,6 +131,19 @@ const TranslatedTexts& accessibleNames() {
 
 Language current = Language::Turkish;
 
+// The texts of the language in use, asked for with every line of every generation: one
+// check while neither the language nor the translator changes (the translator's
+// generations begin at 1).
+const Messages* inUse = nullptr;
+std::uint64_t inUseGeneration = 0;
+
+// Out of the way of that check, so that its callers stay small.
+[[gnu::cold, gnu::noinline]] const Messages& remakeInUse() {
+    inUse = &messages(current);
+    inUseGeneration = translatorGeneration();
+    return *inUse;
+}
+
 } // namespace
 
 ReportSentence makeSentence(std::string_view text) {
@@ -150,12 +163,21 @@ ReportSentence makeSentence(std::string_view text) {
 
 void appendSentence(std::string& line, const ReportSentence& sentence,
                     std::span<const double> numbers, std::string_view undefined) {
-    line += sentence.texts.front();
-    for (std::size_t p = 0; p < sentence.places.size(); ++p) {
-        if (sentence.places[p] < numbers.size()) {
-            appendStr(line, numbers[sentence.places[p]], undefined);
+    // Read once: appending to the line could, for all the compiler knows, change them.
+    const std::size_t count = sentence.places.size();
+    const std::uint8_t* places = sentence.places.data();
+    const std::string* texts = sentence.texts.data();
+    // Most sentences begin or end with a number: an empty piece costs no call.
+    if (!texts[0].empty()) {
+        line += texts[0];
+    }
+    for (std::size_t p = 0; p < count; ++p) {
+        if (places[p] < numbers.size()) {
+            appendStr(line, numbers[places[p]], undefined);
         }
-        line += sentence.texts[p + 1];
+        if (!texts[p + 1].empty()) {
+            line += texts[p + 1];
+        }
     }
 }
 
@@ -165,10 +187,14 @@ Language language() {
 
 void setLanguage(Language language) {
     current = language;
+    inUseGeneration = 0;
 }
 
 const Messages& messages() {
-    return messages(current);
+    if (inUseGeneration != translatorGeneration()) {
+        return remakeInUse();
+    }
+    return *inUse;
 }
 
 const Messages& messages(Language language) {
