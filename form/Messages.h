@@ -50,7 +50,8 @@ struct Messages {
 Language language();
 void setLanguage(Language language);
 
-// The texts in the language in use, or in a given one.
+// The texts in the language in use, or in a given one. These and the views below stay
+// valid until another translator is installed.
 const Messages& messages();
 const Messages& messages(Language language);
 
