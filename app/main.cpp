@@ -17,6 +17,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QString::fromUtf8(
         ga::programVersion().data(), static_cast<qsizetype>(ga::programVersion().size())));
 
+    ga::qt::Translations::serveThePlainLayers();
+
     // The command line is read before anything needs a display: --help, --version and a
     // refused option answer in a terminal without one.
     QStringList arguments;

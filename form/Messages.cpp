@@ -1,6 +1,7 @@
 #include "form/Messages.h"
 
 #include "form/ControlTable.h"
+#include "runtime/Convert.h"
 
 #include <array>
 
@@ -13,191 +14,172 @@ namespace {
 #define GA_VERSION "0"
 #endif
 
-constexpr Messages kTurkish{
-    "Bekliyor...",
-    "Hazırlandı. Başlatınız...",
-    "Başlatıldı. İşlem devam ediyor...",
-    "Durduruldu...",
-    "Sıfırlandı. Tekrar başlatılma bekleniyor...",
-    "Sonuca ulaşıldı. Sonuçları kontrol ediniz.",
-    "Girdiğiniz değer çok büyük veya negatif",
-    "Genetik Algoritma " GA_VERSION " — genetik algoritmaların işleyişini (seçilim, "
-    "çaprazlama ve mutasyon) adım adım gösteren bir öğretim programı.",
-    " yaşlanarak öldü",
-    " güçsüz birey olduğu için elendi",
-    " mutasyona uğradı. Yeni birey:",
-    " ile ",
-    " çiftleşti ve ",
-    " doğdu.",
-    "tanımsız",
-};
-
-constexpr Messages kEnglish{
-    "Waiting...",
-    "Prepared. Press Start...",
-    "Started. Running...",
-    "Stopped...",
-    "Reset. Waiting for a new start...",
-    "Target reached. Check the results.",
-    "The value you entered is too large or negative",
-    "Genetik Algoritma " GA_VERSION " — a teaching program that shows, step by step, how "
-    "a genetic algorithm works (selection, crossover and mutation).",
-    " died of old age",
-    " was eliminated as a weak individual",
-    " mutated. New individual:",
-    " and ",
-    " mated and ",
-    " was born.",
-    "undefined",
-};
+// The texts are written in Turkish, each marked for the translation file in the context
+// it is looked up in.
+Messages makeMessages(Language language) {
+    const auto text = [language](std::string_view source) {
+        return translate(language, "ga::Messages", source);
+    };
+    const auto sentence = [&text](std::string_view source) { return makeSentence(text(source)); };
+    Messages m;
+    m.waiting = text(QT_TRANSLATE_NOOP("ga::Messages", "Bekliyor..."));
+    m.prepared = text(QT_TRANSLATE_NOOP("ga::Messages", "Hazırlandı. Başlatınız..."));
+    m.started = text(QT_TRANSLATE_NOOP("ga::Messages", "Başlatıldı. İşlem devam ediyor..."));
+    m.stopped = text(QT_TRANSLATE_NOOP("ga::Messages", "Durduruldu..."));
+    m.reset =
+        text(QT_TRANSLATE_NOOP("ga::Messages", "Sıfırlandı. Tekrar başlatılma bekleniyor..."));
+    m.reached =
+        text(QT_TRANSLATE_NOOP("ga::Messages", "Sonuca ulaşıldı. Sonuçları kontrol ediniz."));
+    m.targetRejected =
+        text(QT_TRANSLATE_NOOP("ga::Messages", "Girdiğiniz değer çok büyük veya negatif"));
+    const std::array<std::string_view, 1> version{GA_VERSION};
+    //: %1 is the program's version.
+    m.about = fillPlaces(
+        text(QT_TRANSLATE_NOOP("ga::Messages", "Genetik Algoritma %1 — genetik algoritmaların "
+                                               "işleyişini (seçilim, çaprazlama ve mutasyon) "
+                                               "adım adım gösteren bir öğretim programı.")),
+        version);
+    //: A line of the report; %1 is a gene, written with a blank before it.
+    m.diedOfAge = sentence(QT_TRANSLATE_NOOP("ga::Messages", "%1 yaşlanarak öldü"));
+    //: A line of the report; %1 is a gene, written with a blank before it.
+    m.eliminated =
+        sentence(QT_TRANSLATE_NOOP("ga::Messages", "%1 güçsüz birey olduğu için elendi"));
+    //: A line of the report; %1 is the gene before the mutation and %2 the new one, each
+    //: written with a blank before it.
+    m.mutated = sentence(QT_TRANSLATE_NOOP("ga::Messages", "%1 mutasyona uğradı. Yeni birey:%2"));
+    //: A line of the report; %1 and %2 are the parents' genes, %3 the child's, each written
+    //: with a blank before it.
+    m.mated = sentence(QT_TRANSLATE_NOOP("ga::Messages", "%1 ile %2 çiftleşti ve %3 doğdu."));
+    //: A value that is no number, in the lists and the results.
+    m.undefined = text(QT_TRANSLATE_NOOP("ga::Messages", "tanımsız"));
+    return m;
+}
 
 // Why an experiment cannot start, one text per ExperimentError in its order.
 constexpr std::size_t kExperimentErrors = static_cast<std::size_t>(ExperimentError::BadMethod) + 1;
-constexpr std::array<std::string_view, kExperimentErrors> kTurkishExperimentErrors{
+constexpr std::array<std::string_view, kExperimentErrors> kExperimentErrorTexts{
     "",
-    "Değişen ayar; mutasyon yüzdesi (mutation), ulaşılacak sayı (target) ya da yöntem "
-    "(method) olabilir.",
-    "Değerler boş. Bir liste (1, 5, 10) ya da bir aralık (0:100:5) yazınız.",
-    "Değerlerden biri sayı değil. Ondalık ayırıcı noktadır (0.5); liste öğeleri virgülle "
-    "ayrılır (1, 5, 10).",
-    "Aralık BAŞLANGIÇ:BİTİŞ:ADIM biçiminde yazılır, örneğin 0:100:5.",
-    "Aralığın adımı 0 olamaz.",
-    "Aralığın adımı bitişe doğru gitmiyor: bitiş başlangıçtan büyükse adım pozitif, "
-    "küçükse negatif olmalıdır.",
-    "Ulaşılacak sayı 0'dan büyük, en çok 100000 olmalıdır.",
-    "Ayar başına çalıştırma sayısı 1 ya da daha büyük bir tam sayı olmalıdır.",
-    "Toplam çalıştırma sayısı (değer sayısı × ayar başına çalıştırma) en çok 1000000 "
-    "olabilir.",
-    "Nesil sınırı 1 ile 1000000000 arasında bir tam sayı olmalıdır.",
-    "Temel tohum 0 ile 4294967295 arasında bir tam sayı olmalıdır.",
-    "İş parçacığı sayısı 1 ile 256 arasında bir tam sayı olmalıdır.",
-    "Mutasyon yüzdesi bir sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).",
-    "Amaç fonksiyonunun katsayıları sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).",
-    "Amaç fonksiyonunun üsleri sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).",
-    "Yöntem; genetik algoritma (ga), rastgele arama (random) ya da tepe tırmanma (hill) "
-    "olabilir.",
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Değişen ayar; mutasyon yüzdesi (mutation), ulaşılacak sayı "
+                      "(target) ya da yöntem (method) olabilir."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Değerler boş. Bir liste (1, 5, 10) ya da bir aralık (0:100:5) "
+                      "yazınız."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Değerlerden biri sayı değil. Ondalık ayırıcı noktadır (0.5); liste "
+                      "öğeleri virgülle ayrılır (1, 5, 10)."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Aralık BAŞLANGIÇ:BİTİŞ:ADIM biçiminde yazılır, örneğin 0:100:5."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError", "Aralığın adımı 0 olamaz."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Aralığın adımı bitişe doğru gitmiyor: bitiş başlangıçtan büyükse "
+                      "adım pozitif, küçükse negatif olmalıdır."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Ulaşılacak sayı 0'dan büyük, en çok 100000 olmalıdır."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Ayar başına çalıştırma sayısı 1 ya da daha büyük bir tam sayı "
+                      "olmalıdır."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Toplam çalıştırma sayısı (değer sayısı × ayar başına çalıştırma) "
+                      "en çok 1000000 olabilir."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Nesil sınırı 1 ile 1000000000 arasında bir tam sayı olmalıdır."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Temel tohum 0 ile 4294967295 arasında bir tam sayı olmalıdır."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "İş parçacığı sayısı 1 ile 256 arasında bir tam sayı olmalıdır."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Mutasyon yüzdesi bir sayı olmalıdır. Ondalık ayırıcı noktadır "
+                      "(0.5)."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Amaç fonksiyonunun katsayıları sayı olmalıdır. Ondalık ayırıcı "
+                      "noktadır (0.5)."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Amaç fonksiyonunun üsleri sayı olmalıdır. Ondalık ayırıcı noktadır "
+                      "(0.5)."),
+    QT_TRANSLATE_NOOP("ga::ExperimentError",
+                      "Yöntem; genetik algoritma (ga), rastgele arama (random) ya da tepe "
+                      "tırmanma (hill) olabilir."),
 };
 
-constexpr std::array<std::string_view, kExperimentErrors> kEnglishExperimentErrors{
-    "",
-    "The varied setting can be the mutation percentage (mutation), the target number "
-    "(target) or the method (method).",
-    "No values. Type a list (1, 5, 10) or a range (0:100:5).",
-    "One of the values is not a number. The decimal separator is the point (0.5); list "
-    "items are separated by commas (1, 5, 10).",
-    "A range is written START:END:STEP, for example 0:100:5.",
-    "The step of the range cannot be 0.",
-    "The step of the range does not lead to its end: it must be positive when the end is "
-    "greater than the start, negative when it is smaller.",
-    "The target number must be greater than 0 and at most 100000.",
-    "The runs per setting must be a whole number of 1 or more.",
-    "The runs in all (values × runs per setting) can be at most 1000000.",
-    "The generation limit must be a whole number from 1 to 1000000000.",
-    "The base seed must be a whole number from 0 to 4294967295.",
-    "The number of threads must be a whole number from 1 to 256.",
-    "The mutation percentage must be a number. The decimal separator is the point (0.5).",
-    "The coefficients of the objective function must be numbers. The decimal separator is "
-    "the point (0.5).",
-    "The exponents of the objective function must be numbers. The decimal separator is the "
-    "point (0.5).",
-    "The method can be the genetic algorithm (ga), random search (random) or hill climbing "
-    "(hill).",
-};
+const TranslatedTexts& experimentErrors() {
+    static const TranslatedTexts texts(
+        "ga::ExperimentError", {kExperimentErrorTexts.begin(), kExperimentErrorTexts.end()});
+    return texts;
+}
 
-// The English captions and names; a control missing here has the same text in both
-// languages (numbers, letters of the formula, plus signs).
-struct EnglishText {
-    Control control;
-    std::string_view text;
-    std::string_view accessibleName;
-};
-
-using C = Control;
-
-// The captions fit the rectangles the Turkish ones were laid out in.
-constexpr std::array kEnglishControls{
-    EnglishText{C::Frame1, "Objective Function", {}},
-    EnglishText{C::Frame2, "Inputs and Commands", {}},
-    EnglishText{C::Frame3, "Results", {}},
-    EnglishText{C::Frame4, "Population", {}},
-    EnglishText{C::Frame5, "Charts", {}},
-    EnglishText{C::Label25, "Report", {}},
-    EnglishText{C::List1, {}, "Report"},
-    EnglishText{C::status, "Waiting...", {}},
-    EnglishText{C::Line1, {}, "Separator line"},
-    EnglishText{C::Label16,
-                "This program was made to help understand genetic algorithms, reinforce what "
-                "you know and practise. It is free: under the MIT licence it may be used, "
-                "changed and shared freely.",
-                {}},
-    EnglishText{C::Label2, "Form to use.", {}},
-    EnglishText{C::ta, {}, "coefficient of x"},
-    EnglishText{C::pa, {}, "exponent of x"},
-    EnglishText{C::tb, {}, "coefficient of y"},
-    EnglishText{C::pb, {}, "exponent of y"},
-    EnglishText{C::tc, {}, "coefficient of z"},
-    EnglishText{C::pc, {}, "exponent of z"},
-    EnglishText{C::td, {}, "coefficient of k"},
-    EnglishText{C::pd, {}, "exponent of k"},
-    EnglishText{C::te, {}, "coefficient of c"},
-    EnglishText{C::pe, {}, "exponent of c"},
-    EnglishText{C::Label3, "Target number", {}},
-    EnglishText{C::Text1, {}, "Target number"},
-    EnglishText{C::Label4, "Population", {}},
-    EnglishText{C::Text2, {}, "Population"},
-    EnglishText{C::Label5, "Mutation percentage", {}},
-    EnglishText{C::Text3, {}, "Mutation percentage"},
-    EnglishText{C::Label7, "Speed (default 8)", {}},
-    EnglishText{C::Text4, {}, "Speed (default 8)"},
-    EnglishText{C::Command1, "Prepare", {}},
-    EnglishText{C::Command2, "Start", {}},
-    EnglishText{C::Command3, "Stop", {}},
-    EnglishText{C::Command4, "Reset", {}},
-    EnglishText{C::Label11, "Best gene", {}},
-    EnglishText{C::teni, {}, "Best gene"},
-    EnglishText{C::Label13, "fitness", {}},
-    EnglishText{C::teni2, {}, "Fitness of the best gene"},
-    EnglishText{C::g1_0, {}, "Best gene, digit 1"},
-    EnglishText{C::g2_0, {}, "Best gene, digit 2"},
-    EnglishText{C::g3_0, {}, "Best gene, digit 3"},
-    EnglishText{C::g4_0, {}, "Best gene, digit 4"},
-    EnglishText{C::g5_0, {}, "Best gene, digit 5"},
-    EnglishText{C::Label10, "Worst gene", {}},
-    EnglishText{C::tenk, {}, "Worst gene"},
-    EnglishText{C::Label12, "fitness", {}},
-    EnglishText{C::tenk2, {}, "Fitness of the worst gene"},
-    EnglishText{C::g1_1, {}, "Worst gene, digit 1"},
-    EnglishText{C::g2_1, {}, "Worst gene, digit 2"},
-    EnglishText{C::g3_1, {}, "Worst gene, digit 3"},
-    EnglishText{C::g4_1, {}, "Worst gene, digit 4"},
-    EnglishText{C::g5_1, {}, "Worst gene, digit 5"},
-    EnglishText{C::Label8, "Gen.", {}},
-    EnglishText{C::nesil, {}, "Generation"},
-    EnglishText{C::Label9, "Mutations so far", {}},
-    EnglishText{C::tmut, {}, "Mutations so far"},
-    // The blanks line the words up with the three lists below them.
-    EnglishText{C::Label6, "Genes            F(x,y,z,k,c)      Fitness", {}},
-    EnglishText{C::Gen, {}, "Genes"},
-    EnglishText{C::Sonuc, {}, "F(x,y,z,k,c)"},
-    EnglishText{C::uyl, {}, "Fitness"},
-    EnglishText{C::Picture1, {}, "Optimisation fitness characteristic"},
-    EnglishText{C::Picture2, {}, "Diversity distribution"},
-    EnglishText{C::Label14, "Optimisation fitness characteristic", {}},
-    EnglishText{C::Label15, "Diversity distribution", {}},
-};
-
-const EnglishText* english(Control c) {
-    for (const EnglishText& e : kEnglishControls) {
-        if (e.control == c) {
-            return &e;
-        }
+// The control table's captions and screen-reader names, by control. Those with no words
+// (numbers, letters of the formula, plus signs) have no translation and stay as they are.
+std::vector<std::string_view> controlColumn(std::string_view ControlRow::*column) {
+    std::vector<std::string_view> texts;
+    for (std::size_t c = 0; c < kControlCount; ++c) {
+        texts.push_back(controlRow(static_cast<Control>(c)).*column);
     }
-    return nullptr;
+    return texts;
+}
+
+const TranslatedTexts& captions() {
+    static const TranslatedTexts texts("ga::ControlCaption", controlColumn(&ControlRow::text));
+    return texts;
+}
+
+const TranslatedTexts& accessibleNames() {
+    static const TranslatedTexts texts("ga::ControlAccessibleName",
+                                       controlColumn(&ControlRow::accessibleName));
+    return texts;
 }
 
 Language current = Language::Turkish;
 
+// The texts of the language in use, asked for with every line of every generation: one
+// check while neither the language nor the translator changes (the translator's
+// generations begin at 1).
+const Messages* inUse = nullptr;
+std::uint64_t inUseGeneration = 0;
+
+// Out of the way of that check, so that its callers stay small.
+[[gnu::cold, gnu::noinline]] const Messages& remakeInUse() {
+    inUse = &messages(current);
+    inUseGeneration = translatorGeneration();
+    return *inUse;
+}
+
 } // namespace
+
+ReportSentence makeSentence(std::string_view text) {
+    ReportSentence sentence;
+    sentence.texts.emplace_back();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
+            sentence.places.push_back(static_cast<std::uint8_t>(text[i + 1] - '1'));
+            sentence.texts.emplace_back();
+            ++i;
+        } else {
+            sentence.texts.back() += text[i];
+        }
+    }
+    return sentence;
+}
+
+void appendSentence(std::string& line, const ReportSentence& sentence,
+                    std::span<const double> numbers, std::string_view undefined) {
+    // Read once: appending to the line could, for all the compiler knows, change them.
+    const std::size_t count = sentence.places.size();
+    const std::uint8_t* places = sentence.places.data();
+    const std::string* texts = sentence.texts.data();
+    // Most sentences begin or end with a number: an empty piece costs no call.
+    if (!texts[0].empty()) {
+        line += texts[0];
+    }
+    for (std::size_t p = 0; p < count; ++p) {
+        if (places[p] < numbers.size()) {
+            appendStr(line, numbers[places[p]], undefined);
+        }
+        if (!texts[p + 1].empty()) {
+            line += texts[p + 1];
+        }
+    }
+}
 
 Language language() {
     return current;
@@ -205,14 +187,27 @@ Language language() {
 
 void setLanguage(Language language) {
     current = language;
+    inUseGeneration = 0;
 }
 
 const Messages& messages() {
-    return messages(current);
+    if (inUseGeneration != translatorGeneration()) {
+        return remakeInUse();
+    }
+    return *inUse;
 }
 
 const Messages& messages(Language language) {
-    return language == Language::English ? kEnglish : kTurkish;
+    // Made once per language and translator: the report is written a thousand generations
+    // a second.
+    static std::array<Messages, kLanguageCount> made;
+    static std::array<std::uint64_t, kLanguageCount> madeFor{};
+    const auto l = static_cast<std::size_t>(language);
+    if (madeFor[l] != translatorGeneration()) {
+        made[l] = makeMessages(language);
+        madeFor[l] = translatorGeneration();
+    }
+    return made[l];
 }
 
 std::string_view controlText(Control c) {
@@ -224,23 +219,11 @@ std::string_view controlAccessibleName(Control c) {
 }
 
 std::string_view controlText(Control c, Language language) {
-    const ControlRow& row = controlRow(c);
-    if (language == Language::English) {
-        if (const EnglishText* e = english(c); e != nullptr && !e->text.empty()) {
-            return e->text;
-        }
-    }
-    return row.text;
+    return captions().text(static_cast<std::size_t>(c), language);
 }
 
 std::string_view controlAccessibleName(Control c, Language language) {
-    const ControlRow& row = controlRow(c);
-    if (language == Language::English) {
-        if (const EnglishText* e = english(c); e != nullptr && !e->accessibleName.empty()) {
-            return e->accessibleName;
-        }
-    }
-    return row.accessibleName;
+    return accessibleNames().text(static_cast<std::size_t>(c), language);
 }
 
 std::string_view experimentErrorText(ExperimentError error) {
@@ -248,9 +231,7 @@ std::string_view experimentErrorText(ExperimentError error) {
 }
 
 std::string_view experimentErrorText(ExperimentError error, Language language) {
-    const auto& texts =
-        language == Language::English ? kEnglishExperimentErrors : kTurkishExperimentErrors;
-    return texts.at(static_cast<std::size_t>(error));
+    return experimentErrors().text(static_cast<std::size_t>(error), language);
 }
 
 std::string_view programVersion() {

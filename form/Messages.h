@@ -2,44 +2,56 @@
 
 #include "engine/ExperimentSettings.h"
 #include "form/Controls.h"
+#include "form/Translation.h"
 
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace ga {
 
-// The program speaks Turkish by identity; English is a choice.
-enum class Language : std::uint8_t { Turkish, English };
+// A sentence of the report with places for numbers, split once per language so that a
+// line is made by a few appends: the text before each place and after the last, and the
+// number each place takes (a translation may order them differently).
+struct ReportSentence {
+    std::vector<std::string> texts; // one more than there are places
+    std::vector<std::uint8_t> places;
+};
 
-// The words of the program's own texts in one language: status lines, message boxes, the
-// pieces of the report lines (which numbers written by the Str rule join, in the order
-// given), and the word for a value that is no number.
+// Splits a sentence at its places %1 ... %9.
+ReportSentence makeSentence(std::string_view text);
+
+// Appends the sentence with `numbers` written by the Str rule in its places; a place
+// without a number is left out.
+void appendSentence(std::string& line, const ReportSentence& sentence,
+                    std::span<const double> numbers, std::string_view undefined);
+
+// The program's own texts in one language: status lines, message boxes, the sentences of
+// the report, and the word for a value that is no number.
 struct Messages {
-    std::string_view waiting;
-    std::string_view prepared;
-    std::string_view started;
-    std::string_view stopped;
-    std::string_view reset;
-    std::string_view reached;
-    std::string_view targetRejected;
-    std::string_view about;
-    // "<gene> yaşlanarak öldü", "<gene> güçsüz birey olduğu için elendi"
-    std::string_view diedOfAge;
-    std::string_view eliminated;
-    // "<old> mutasyona uğradı. Yeni birey:<new>"
-    std::string_view mutated;
-    // "<a> ile <b> çiftleşti ve <child> doğdu."
-    std::string_view mated1;
-    std::string_view mated2;
-    std::string_view born;
-    std::string_view undefined;
+    std::string waiting;
+    std::string prepared;
+    std::string started;
+    std::string stopped;
+    std::string reset;
+    std::string reached;
+    std::string targetRejected;
+    std::string about;
+    ReportSentence diedOfAge;  // the gene
+    ReportSentence eliminated; // the gene
+    ReportSentence mutated;    // the gene before and after
+    ReportSentence mated;      // the two parents and the child
+    std::string undefined;
 };
 
 // The language in use, for everything the plain layers render. Set on the window's thread.
 Language language();
 void setLanguage(Language language);
 
-// The texts in the language in use, or in a given one.
+// The texts in the language in use, or in a given one. These and the views below stay
+// valid until another translator is installed.
 const Messages& messages();
 const Messages& messages(Language language);
 

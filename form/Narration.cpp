@@ -1,32 +1,27 @@
 #include "form/Narration.h"
 
 #include "form/Messages.h"
-#include "runtime/Convert.h"
+
+#include <array>
 
 namespace ga {
 
 void appendReportLines(const GenerationRecord& g, Lines& out) {
     const Messages& words = messages();
     for (const Death& death : g.deaths) {
-        std::string& line = out.add();
-        appendStr(line, death.gene);
-        line += death.oldAge ? words.diedOfAge : words.eliminated;
+        const std::array gene{death.gene};
+        appendSentence(out.add(), death.oldAge ? words.diedOfAge : words.eliminated, gene,
+                       words.undefined);
     }
     for (std::size_t r = 0; r < kSurvivors; ++r) {
         const MatingChoice& c = g.matings[r];
         if (c.mutant != 0) {
-            std::string& line = out.add();
-            appendStr(line, g.rankedGenes[c.mutant - 1U]);
-            line += words.mutated;
-            appendStr(line, g.mutants[r]);
+            const std::array genes{g.rankedGenes[c.mutant - 1U], g.mutants[r]};
+            appendSentence(out.add(), words.mutated, genes, words.undefined);
         }
-        std::string& line = out.add();
-        appendStr(line, g.rankedGenes[c.a - 1U]);
-        line += words.mated1;
-        appendStr(line, g.rankedGenes[c.b - 1U]);
-        line += words.mated2;
-        appendStr(line, g.genes[kSurvivors + r]);
-        line += words.born;
+        const std::array genes{g.rankedGenes[c.a - 1U], g.rankedGenes[c.b - 1U],
+                               g.genes[kSurvivors + r]};
+        appendSentence(out.add(), words.mated, genes, words.undefined);
     }
 }
 

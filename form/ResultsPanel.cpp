@@ -1,4 +1,5 @@
 #include "form/Form1.h"
+#include "form/Messages.h"
 #include "runtime/Convert.h"
 #include "runtime/Digits.h"
 
@@ -16,12 +17,14 @@ Colour digitColour(double digit) {
 void Form1::metinler() {
     panel_ = PanelState::Shown;
     const Module1& module1 = run_.module1();
-    batch_.setText(Control::tmut, Str(module1.mutasyonSayisi));
-    batch_.setText(Control::nesil, Str(module1.nesilSayisi));
-    batch_.setText(Control::tenk, CStr(module1.enKotuGen, decimalSeparator_));
-    batch_.setText(Control::teni, CStr(module1.enIyiGen, decimalSeparator_));
-    batch_.setText(Control::tenk2, CStr(module1.enKotuUyum, decimalSeparator_));
-    batch_.setText(Control::teni2, CStr(module1.enIyiUyum, decimalSeparator_));
+    // A value with no number is named in the language in use, as in the lists.
+    const std::string_view undefined = messages().undefined;
+    batch_.setText(Control::tmut, Str(module1.mutasyonSayisi, undefined));
+    batch_.setText(Control::nesil, Str(module1.nesilSayisi, undefined));
+    batch_.setText(Control::tenk, CStr(module1.enKotuGen, decimalSeparator_, undefined));
+    batch_.setText(Control::teni, CStr(module1.enIyiGen, decimalSeparator_, undefined));
+    batch_.setText(Control::tenk2, CStr(module1.enKotuUyum, decimalSeparator_, undefined));
+    batch_.setText(Control::teni2, CStr(module1.enIyiUyum, decimalSeparator_, undefined));
     renklendir();
 }
 

@@ -1,6 +1,7 @@
 #include "form/SummaryColumns.h"
 
 #include "form/SpreadLayout.h"
+#include "form/Translation.h"
 
 #include <algorithm>
 #include <array>
@@ -14,25 +15,79 @@ using Col = SummaryColumn;
 // The table's headers fit a column of a few digits; the command line's are shorter still,
 // so that a summary fits a terminal's width.
 constexpr std::array kSummaryColumns{
-    SummaryColumnDef{Col::Value, {}, {}, {}, {}, -1, true},
-    SummaryColumnDef{Col::Runs, "runs", "runs", "Çalıştırma sayısı", "Runs", 0, true},
-    SummaryColumnDef{Col::NotRun, "not_run", {}, {}, {}, 0, false},
-    SummaryColumnDef{Col::Reached, "reached", "reached", "Hedefe ulaşan", "Reached the target", 0,
-                     true},
-    SummaryColumnDef{Col::ReachedPercent, "reached_percent", "%", "Ulaşan yüzdesi", "Reached (%)",
+    SummaryColumnDef{Col::Value, {}, {}, {}, -1, true},
+    SummaryColumnDef{Col::Runs, "runs", "runs",
+                     QT_TRANSLATE_NOOP("ga::SummaryColumns", "Çalıştırma sayısı"), 0, true},
+    SummaryColumnDef{Col::NotRun, "not_run", {}, {}, 0, false},
+    SummaryColumnDef{Col::Reached, "reached", "reached",
+                     QT_TRANSLATE_NOOP("ga::SummaryColumns", "Hedefe ulaşan"), 0, true},
+    SummaryColumnDef{Col::ReachedPercent, "reached_percent", "%",
+                     QT_TRANSLATE_NOOP("ga::SummaryColumns", "Ulaşan yüzdesi"), 1, true},
+    SummaryColumnDef{Col::Min, "min", "min", QT_TRANSLATE_NOOP("ga::SummaryColumns", "En az nesil"),
+                     0, true},
+    SummaryColumnDef{Col::LowerQuartile, "lower_quartile", "lower q.",
+                     QT_TRANSLATE_NOOP("ga::SummaryColumns", "Alt çeyrek"), 2, true},
+    SummaryColumnDef{Col::Median, "median", "median",
+                     QT_TRANSLATE_NOOP("ga::SummaryColumns", "Ortanca"), 2, true},
+    SummaryColumnDef{Col::Mean, "mean", "mean", QT_TRANSLATE_NOOP("ga::SummaryColumns", "Ortalama"),
                      1, true},
-    SummaryColumnDef{Col::Min, "min", "min", "En az nesil", "Fewest generations", 0, true},
-    SummaryColumnDef{Col::LowerQuartile, "lower_quartile", "lower q.", "Alt çeyrek",
-                     "Lower quartile", 2, true},
-    SummaryColumnDef{Col::Median, "median", "median", "Ortanca", "Median", 2, true},
-    SummaryColumnDef{Col::Mean, "mean", "mean", "Ortalama", "Mean", 1, true},
-    SummaryColumnDef{Col::UpperQuartile, "upper_quartile", "upper q.", "Üst çeyrek",
-                     "Upper quartile", 2, true},
-    SummaryColumnDef{Col::Max, "max", "max", "En çok nesil", "Most generations", 0, true},
+    SummaryColumnDef{Col::UpperQuartile, "upper_quartile", "upper q.",
+                     QT_TRANSLATE_NOOP("ga::SummaryColumns", "Üst çeyrek"), 2, true},
+    SummaryColumnDef{Col::Max, "max", "max",
+                     QT_TRANSLATE_NOOP("ga::SummaryColumns", "En çok nesil"), 0, true},
     SummaryColumnDef{Col::MedianEvaluations, "median_evaluations", "med. evals",
-                     "Ortanca değerlendirme", "Median evaluations", 1, true},
-    SummaryColumnDef{Col::Method, "method", "method", "Yöntem", "Method", -1, true},
+                     QT_TRANSLATE_NOOP("ga::SummaryColumns", "Ortanca değerlendirme"), 1, true},
+    SummaryColumnDef{Col::Method, "method", "method",
+                     QT_TRANSLATE_NOOP("ga::SummaryColumns", "Yöntem"), -1, true},
 };
+
+static_assert(
+    [] {
+        for (std::size_t c = 0; c < kSummaryColumns.size(); ++c) {
+            if (static_cast<std::size_t>(kSummaryColumns[c].id) != c) {
+                return false;
+            }
+        }
+        return true;
+    }(),
+    "the columns are in the order of SummaryColumn");
+
+// The value column's header, by the varied setting.
+constexpr std::array<std::string_view, 3> kValueHeaders{
+    QT_TRANSLATE_NOOP("ga::SummaryColumns", "Mutasyon yüzdesi"),
+    QT_TRANSLATE_NOOP("ga::SummaryColumns", "Ulaşılacak sayı"),
+    QT_TRANSLATE_NOOP("ga::SummaryColumns", "Yöntem"),
+};
+
+// The methods' names, by Method.
+constexpr std::array<std::string_view, kMethodCount> kMethodLabels{
+    QT_TRANSLATE_NOOP("ga::SummaryColumns", "Genetik algoritma"),
+    QT_TRANSLATE_NOOP("ga::SummaryColumns", "Rastgele arama"),
+    QT_TRANSLATE_NOOP("ga::SummaryColumns", "Tepe tırmanma"),
+};
+
+// Every text of a summary in one table: the columns' headers in their order, the value
+// headers, the methods' names, and how a percentage is written (Turkish puts the sign
+// before the number).
+const TranslatedTexts& texts() {
+    static const TranslatedTexts table("ga::SummaryColumns", [] {
+        std::vector<std::string_view> sources;
+        sources.reserve(kSummaryColumns.size() + kValueHeaders.size() + kMethodLabels.size() + 1);
+        for (const SummaryColumnDef& column : kSummaryColumns) {
+            sources.push_back(column.header);
+        }
+        sources.insert(sources.end(), kValueHeaders.begin(), kValueHeaders.end());
+        sources.insert(sources.end(), kMethodLabels.begin(), kMethodLabels.end());
+        //: A percentage; %1 is the number. Turkish writes the sign before it.
+        sources.emplace_back(QT_TRANSLATE_NOOP("ga::SummaryColumns", "%%1"));
+        return sources;
+    }());
+    return table;
+}
+
+constexpr std::size_t kValueHeadersAt = kSummaryColumns.size();
+constexpr std::size_t kMethodLabelsAt = kValueHeadersAt + kValueHeaders.size();
+constexpr std::size_t kPercentAt = kMethodLabelsAt + kMethodLabels.size();
 
 // Where a value does not exist a person sees a dash, not 0.
 constexpr std::string_view kNoValue = "—";
@@ -96,30 +151,14 @@ std::string_view terminalHeader(const SummaryColumnDef& column, VariedSetting va
 
 std::string_view columnHeader(const SummaryColumnDef& column, VariedSetting varied,
                               Language language) {
-    const bool english = language == Language::English;
     if (column.id == Col::Value) {
-        if (varied == VariedSetting::Target) {
-            return english ? "Target number" : "Ulaşılacak sayı";
-        }
-        if (varied == VariedSetting::Method) {
-            return english ? "Method" : "Yöntem";
-        }
-        return english ? "Mutation percentage" : "Mutasyon yüzdesi";
+        return texts().text(kValueHeadersAt + static_cast<std::size_t>(varied), language);
     }
-    return english ? column.english : column.turkish;
+    return texts().text(static_cast<std::size_t>(column.id), language);
 }
 
 std::string_view methodLabel(Method method, Language language) {
-    const bool english = language == Language::English;
-    switch (method) {
-    case Method::RandomSearch:
-        return english ? "Random search" : "Rastgele arama";
-    case Method::HillClimbing:
-        return english ? "Hill climbing" : "Tepe tırmanma";
-    case Method::GeneticAlgorithm:
-        break;
-    }
-    return english ? "Genetic algorithm" : "Genetik algoritma";
+    return texts().text(kMethodLabelsAt + static_cast<std::size_t>(method), language);
 }
 
 std::optional<double> summaryValue(const SettingSummary& s, SummaryColumn column) {
@@ -186,8 +225,8 @@ std::string summaryCell(const SettingSummary& s, const SummaryColumnDef& column,
     std::string text = column.decimals < 0 ? valueLabel(*value, separator)
                                            : roundedLabel(*value, column.decimals, separator);
     if (column.id == Col::ReachedPercent) {
-        // Turkish writes the percent sign before the number, English after it.
-        text = language == Language::English ? text + "%" : "%" + text;
+        const std::array<std::string_view, 1> number{text};
+        text = fillPlaces(texts().text(kPercentAt, language), number);
     }
     return text;
 }

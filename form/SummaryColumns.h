@@ -35,12 +35,12 @@ enum class SummaryColumn : std::uint8_t {
 
 struct SummaryColumnDef {
     SummaryColumn id = SummaryColumn::Value;
-    // The headers: the CSV file's, the command line's (short, English) and the table's in
-    // Turkish and English. The value column's are the varied setting's (columnHeader).
+    // The headers: the CSV file's, the command line's (short, English) and the table's,
+    // written in Turkish and translated. The value column's are the varied setting's
+    // (columnHeader).
     std::string_view csv;
     std::string_view terminal;
-    std::string_view turkish;
-    std::string_view english;
+    std::string_view header;
     // A person sees the value rounded to this many decimals, or exact when negative (the
     // setting's value, as typed); the CSV file has it exact.
     int decimals = 0;

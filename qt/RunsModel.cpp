@@ -1,5 +1,6 @@
 #include "qt/RunsModel.h"
 
+#include "form/Messages.h"
 #include "form/SpreadLayout.h"
 #include "form/SummaryColumns.h"
 #include "qt/Utf8.h"
@@ -70,9 +71,11 @@ QVariant RunsModel::data(const QModelIndex& index, int role) const {
         return r.outcome == RunOutcome::Reached ? tr("Evet") : tr("Hayır");
     case BestGene:
         // As the results panel shows them.
-        return ran ? fromUtf8(CStr(r.bestGene, separator_)) : QStringLiteral("—");
+        return ran ? fromUtf8(CStr(r.bestGene, separator_, messages().undefined))
+                   : QStringLiteral("—");
     case BestFitness:
-        return ran ? fromUtf8(CStr(r.bestFitness, separator_)) : QStringLiteral("—");
+        return ran ? fromUtf8(CStr(r.bestFitness, separator_, messages().undefined))
+                   : QStringLiteral("—");
     case Evaluations:
         return ran && r.evaluations > 0 ? QString::number(r.evaluations) : QStringLiteral("—");
     default:

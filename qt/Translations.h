@@ -21,6 +21,12 @@ class Translations : public QObject {
   public:
     explicit Translations(QObject* parent = nullptr);
 
+    // Gives the plain layers (status lines, report, captions, experiment errors) their
+    // translations from the same .qm files as the windows' texts, in any language whatever
+    // the window speaks: the command line's English before any window exists. Safe to
+    // call more than once; every Translations object does.
+    static void serveThePlainLayers();
+
     // Switches everything to `language` at once: Qt tells every window (LanguageChange).
     void use(Language language);
     [[nodiscard]] Language current() const { return current_; }

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="tr">
 <context>
     <name>QtWindowOps</name>
@@ -47,7 +48,11 @@
     </message>
     <message>
         <source>Birinci ebeveynin basamakları: %1. İkinci ebeveynin basamakları: %2.</source>
-        <translation>The first parent's digits: %1. The second parent's digits: %2.</translation>
+        <translation>The first parent&apos;s digits: %1. The second parent&apos;s digits: %2.</translation>
+    </message>
+    <message>
+        <source>Bu nesildeki daha önceki bir mutasyon bu basamakları değiştirdi; yukarıdakiler çiftleşme anındaki basamaklardır.</source>
+        <translation>An earlier mutation in this generation changed these digits; the ones above are the digits at the moment of mating.</translation>
     </message>
     <message>
         <source>Çekilen sayılara göre bu çiftleşmede mutasyon olmayacak.</source>
@@ -55,11 +60,11 @@
     </message>
     <message>
         <source>birinci ebeveynin</source>
-        <translation>the first parent's</translation>
+        <translation>the first parent&apos;s</translation>
     </message>
     <message>
         <source>ikinci ebeveynin</source>
-        <translation>the second parent's</translation>
+        <translation>the second parent&apos;s</translation>
     </message>
     <message>
         <source>Çekilen sayılara göre önce %1 %2. basamağı bir artacak (mutasyon).</source>
@@ -71,7 +76,7 @@
     </message>
     <message>
         <source>F = %1. Hedef: %2. Genin basamakları (x y z k c): %3. Sayıları listelerdeki gibi yazın.</source>
-        <translation>F = %1. Target: %2. The gene's digits (x y z k c): %3. Write the numbers as the lists write them.</translation>
+        <translation>F = %1. Target: %2. The gene&apos;s digits (x y z k c): %3. Write the numbers as the lists write them.</translation>
     </message>
     <message>
         <source>Yanıt için 1 (Evet) ya da 2 (Hayır) tuşuna basabilirsiniz.</source>
@@ -102,12 +107,28 @@
         <translation>The run changed after the question was asked; the answer is taken from the generation shown.</translation>
     </message>
     <message>
+        <source>Sıralama uyuma göre yapılır: hedefe en uzak, yani uyumu en büyük on birey ölür. Hayatta kalan son bireyin uyumu %1. Bu neslin raporundaki ilk on satır ölenleri yazar.</source>
+        <translation>The ranking goes by fitness: the ten individuals furthest from the target, those with the largest fitness, die. The last survivor has fitness %1. The first ten lines of this generation in the report name the dead.</translation>
+    </message>
+    <message>
         <source>%1. satırlardaki bireylerin uyumu eşit (%2). Hangisinin öleceğini sıralamanın yer değiştirme sırası belirledi; bu yüzden aralarından hangisini seçtiyseniz doğru sayılır.</source>
         <translation>The individuals in rows %1 have equal fitness (%2). The order of the exchanges in the ranking decided which of them died, so whichever of them you picked counts as right.</translation>
     </message>
     <message>
         <source>Önce mutasyon oldu; raporun bu nesildeki %1. satırı bunu yazar: «%2».</source>
         <translation>First came the mutation; line %1 of this generation in the report says so: “%2”.</translation>
+    </message>
+    <message>
+        <source>Çocuk birinci ebeveynin ilk iki basamağını (%1 %2) ve ikinci ebeveynin son üç basamağını (%3 %4 %5) alır: %6. Raporun bu nesildeki %7. satırı: «%8». Bireyler listesinin %9. satırında görünür.</source>
+        <translation>The child takes the first parent&apos;s first two digits (%1 %2) and the second parent&apos;s last three digits (%3 %4 %5): %6. Line %7 of this generation in the report: “%8”. It is in row %9 of the Bireyler list.</translation>
+    </message>
+    <message>
+        <source>F = %1 = %2. Uyum, F ile hedef arasındaki uzaklıktır: |%2 − %3| = %4. F(x,y,z,k,c) ve Uyum listelerinin %5. satırı bunları gösterir.</source>
+        <translation>F = %1 = %2. The fitness is the distance between F and the target: |%2 − %3| = %4. Row %5 of the F(x,y,z,k,c) and Uyum lists shows them.</translation>
+    </message>
+    <message>
+        <source>Önceki en iyi uyum %1 idi; bu nesilden sonra en iyi uyum %2 (Uyum listesinin %3. satırı).</source>
+        <translation>The best fitness was %1; after this generation it is %2 (row %3 of the Uyum list).</translation>
     </message>
     <message>
         <source>Doğan çocuklardan biri daha iyisini buldu.</source>
@@ -129,25 +150,453 @@
         <source>İzlenen %1 nesilden %2 tanesinde en iyi uyum iyileşti (%%3).</source>
         <translation>The best fitness improved in %2 of the %1 generations watched (%3%).</translation>
     </message>
+</context>
+<context>
+    <name>ga::ControlAccessibleName</name>
     <message>
-        <source>Bu nesildeki daha önceki bir mutasyon bu basamakları değiştirdi; yukarıdakiler çiftleşme anındaki basamaklardır.</source>
-        <translation>An earlier mutation in this generation changed these digits; the ones above are the digits at the moment of mating.</translation>
+        <source>Rapor</source>
+        <translation>Report</translation>
     </message>
     <message>
-        <source>Sıralama uyuma göre yapılır: hedefe en uzak, yani uyumu en büyük on birey ölür. Hayatta kalan son bireyin uyumu %1. Bu neslin raporundaki ilk on satır ölenleri yazar.</source>
-        <translation>The ranking goes by fitness: the ten individuals furthest from the target, those with the largest fitness, die. The last survivor has fitness %1. The first ten lines of this generation in the report name the dead.</translation>
+        <source>Ayırıcı çizgi</source>
+        <translation>Separator line</translation>
     </message>
     <message>
-        <source>Çocuk birinci ebeveynin ilk iki basamağını (%1 %2) ve ikinci ebeveynin son üç basamağını (%3 %4 %5) alır: %6. Raporun bu nesildeki %7. satırı: «%8». Bireyler listesinin %9. satırında görünür.</source>
-        <translation>The child takes the first parent's first two digits (%1 %2) and the second parent's last three digits (%3 %4 %5): %6. Line %7 of this generation in the report: “%8”. It is in row %9 of the Bireyler list.</translation>
+        <source>x katsayısı</source>
+        <translation>coefficient of x</translation>
     </message>
     <message>
-        <source>F = %1 = %2. Uyum, F ile hedef arasındaki uzaklıktır: |%2 − %3| = %4. F(x,y,z,k,c) ve Uyum listelerinin %5. satırı bunları gösterir.</source>
-        <translation>F = %1 = %2. The fitness is the distance between F and the target: |%2 − %3| = %4. Row %5 of the F(x,y,z,k,c) and Uyum lists shows them.</translation>
+        <source>x üssü</source>
+        <translation>exponent of x</translation>
     </message>
     <message>
-        <source>Önceki en iyi uyum %1 idi; bu nesilden sonra en iyi uyum %2 (Uyum listesinin %3. satırı).</source>
-        <translation>The best fitness was %1; after this generation it is %2 (row %3 of the Uyum list).</translation>
+        <source>y katsayısı</source>
+        <translation>coefficient of y</translation>
+    </message>
+    <message>
+        <source>y üssü</source>
+        <translation>exponent of y</translation>
+    </message>
+    <message>
+        <source>z katsayısı</source>
+        <translation>coefficient of z</translation>
+    </message>
+    <message>
+        <source>z üssü</source>
+        <translation>exponent of z</translation>
+    </message>
+    <message>
+        <source>k katsayısı</source>
+        <translation>coefficient of k</translation>
+    </message>
+    <message>
+        <source>k üssü</source>
+        <translation>exponent of k</translation>
+    </message>
+    <message>
+        <source>c katsayısı</source>
+        <translation>coefficient of c</translation>
+    </message>
+    <message>
+        <source>c üssü</source>
+        <translation>exponent of c</translation>
+    </message>
+    <message>
+        <source>Ulaşılacak sayı</source>
+        <translation>Target number</translation>
+    </message>
+    <message>
+        <source>Popülasyon</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>Mutasyon Yüzdesi</source>
+        <translation>Mutation percentage</translation>
+    </message>
+    <message>
+        <source>Hız (Önerilen=8)</source>
+        <translation>Speed (default 8)</translation>
+    </message>
+    <message>
+        <source>En iyi gen</source>
+        <translation>Best gene</translation>
+    </message>
+    <message>
+        <source>En iyi genin uyumu</source>
+        <translation>Fitness of the best gene</translation>
+    </message>
+    <message>
+        <source>En iyi gen, 1. basamak</source>
+        <translation>Best gene, digit 1</translation>
+    </message>
+    <message>
+        <source>En iyi gen, 2. basamak</source>
+        <translation>Best gene, digit 2</translation>
+    </message>
+    <message>
+        <source>En iyi gen, 3. basamak</source>
+        <translation>Best gene, digit 3</translation>
+    </message>
+    <message>
+        <source>En iyi gen, 4. basamak</source>
+        <translation>Best gene, digit 4</translation>
+    </message>
+    <message>
+        <source>En iyi gen, 5. basamak</source>
+        <translation>Best gene, digit 5</translation>
+    </message>
+    <message>
+        <source>En kötü gen</source>
+        <translation>Worst gene</translation>
+    </message>
+    <message>
+        <source>En kötü genin uyumu</source>
+        <translation>Fitness of the worst gene</translation>
+    </message>
+    <message>
+        <source>En kötü gen, 1. basamak</source>
+        <translation>Worst gene, digit 1</translation>
+    </message>
+    <message>
+        <source>En kötü gen, 2. basamak</source>
+        <translation>Worst gene, digit 2</translation>
+    </message>
+    <message>
+        <source>En kötü gen, 3. basamak</source>
+        <translation>Worst gene, digit 3</translation>
+    </message>
+    <message>
+        <source>En kötü gen, 4. basamak</source>
+        <translation>Worst gene, digit 4</translation>
+    </message>
+    <message>
+        <source>En kötü gen, 5. basamak</source>
+        <translation>Worst gene, digit 5</translation>
+    </message>
+    <message>
+        <source>Nesil</source>
+        <translation>Generation</translation>
+    </message>
+    <message>
+        <source>Meydana gelen mutasyon</source>
+        <translation>Mutations so far</translation>
+    </message>
+    <message>
+        <source>Bireyler</source>
+        <translation>Genes</translation>
+    </message>
+    <message>
+        <source>Uyum</source>
+        <translation>Fitness</translation>
+    </message>
+    <message>
+        <source>Optimizasyon Uyum Karakteristiği</source>
+        <translation>Optimisation fitness characteristic</translation>
+    </message>
+    <message>
+        <source>Çeşitlilik Dağılımı</source>
+        <translation>Diversity distribution</translation>
+    </message>
+</context>
+<context>
+    <name>ga::ControlCaption</name>
+    <message>
+        <source>Amaç Fonksiyonu</source>
+        <translation>Objective Function</translation>
+    </message>
+    <message>
+        <source>Giriş Bilgileri ve İşlevler</source>
+        <translation>Inputs and Commands</translation>
+    </message>
+    <message>
+        <source>Sonuçlar</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Popülasyon</source>
+        <translation>Population</translation>
+    </message>
+    <message>
+        <source>Grafikler</source>
+        <translation>Charts</translation>
+    </message>
+    <message>
+        <source>Rapor</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Bekliyor...</source>
+        <translation>Waiting...</translation>
+    </message>
+    <message>
+        <source>Bu program genetik algoritmaların anlaşılması, mevcut bilginin pekiştirilmesi ve alıştırma amacıyla yapılmıştır. Ücretsizdir; MIT lisansıyla serbestçe kullanılabilir, değiştirilebilir ve paylaşılabilir.</source>
+        <translation>This program was made to help understand genetic algorithms, reinforce what you know and practise. It is free: under the MIT licence it may be used, changed and shared freely.</translation>
+    </message>
+    <message>
+        <source>Kullanılacak form.</source>
+        <translation>Form to use.</translation>
+    </message>
+    <message>
+        <source>Ulaşılacak sayı</source>
+        <translation>Target number</translation>
+    </message>
+    <message>
+        <source>Mutasyon Yüzdesi</source>
+        <translation>Mutation percentage</translation>
+    </message>
+    <message>
+        <source>Hız (Önerilen=8)</source>
+        <translation>Speed (default 8)</translation>
+    </message>
+    <message>
+        <source>Hazırla</source>
+        <translation>Prepare</translation>
+    </message>
+    <message>
+        <source>Başlat</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Durdur</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Sıfırla</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>En iyi gen</source>
+        <translation>Best gene</translation>
+    </message>
+    <message>
+        <source>Uyum</source>
+        <translation>fitness</translation>
+    </message>
+    <message>
+        <source>En kötü gen</source>
+        <translation>Worst gene</translation>
+    </message>
+    <message>
+        <source>Nesil</source>
+        <extracomment>Keep it short: the label is only as wide as the Turkish word.</extracomment>
+        <translation>Gen.</translation>
+    </message>
+    <message>
+        <source>Meydana gelen mutasyon</source>
+        <translation>Mutations so far</translation>
+    </message>
+    <message>
+        <source>Bireyler           F(x,y,z,k,c)       Uyum</source>
+        <extracomment>The runs of blanks line the three words up with the three lists below them.</extracomment>
+        <translation>Genes            F(x,y,z,k,c)      Fitness</translation>
+    </message>
+    <message>
+        <source>Optimizasyon Uyum Karakteristiği</source>
+        <translation>Optimisation fitness characteristic</translation>
+    </message>
+    <message>
+        <source>Çeşitlilik Dağılımı</source>
+        <translation>Diversity distribution</translation>
+    </message>
+</context>
+<context>
+    <name>ga::ExperimentError</name>
+    <message>
+        <source>Değişen ayar; mutasyon yüzdesi (mutation), ulaşılacak sayı (target) ya da yöntem (method) olabilir.</source>
+        <translation>The varied setting can be the mutation percentage (mutation), the target number (target) or the method (method).</translation>
+    </message>
+    <message>
+        <source>Değerler boş. Bir liste (1, 5, 10) ya da bir aralık (0:100:5) yazınız.</source>
+        <translation>No values. Type a list (1, 5, 10) or a range (0:100:5).</translation>
+    </message>
+    <message>
+        <source>Değerlerden biri sayı değil. Ondalık ayırıcı noktadır (0.5); liste öğeleri virgülle ayrılır (1, 5, 10).</source>
+        <translation>One of the values is not a number. The decimal separator is the point (0.5); list items are separated by commas (1, 5, 10).</translation>
+    </message>
+    <message>
+        <source>Aralık BAŞLANGIÇ:BİTİŞ:ADIM biçiminde yazılır, örneğin 0:100:5.</source>
+        <translation>A range is written START:END:STEP, for example 0:100:5.</translation>
+    </message>
+    <message>
+        <source>Aralığın adımı 0 olamaz.</source>
+        <translation>The step of the range cannot be 0.</translation>
+    </message>
+    <message>
+        <source>Aralığın adımı bitişe doğru gitmiyor: bitiş başlangıçtan büyükse adım pozitif, küçükse negatif olmalıdır.</source>
+        <translation>The step of the range does not lead to its end: it must be positive when the end is greater than the start, negative when it is smaller.</translation>
+    </message>
+    <message>
+        <source>Ulaşılacak sayı 0&apos;dan büyük, en çok 100000 olmalıdır.</source>
+        <translation>The target number must be greater than 0 and at most 100000.</translation>
+    </message>
+    <message>
+        <source>Ayar başına çalıştırma sayısı 1 ya da daha büyük bir tam sayı olmalıdır.</source>
+        <translation>The runs per setting must be a whole number of 1 or more.</translation>
+    </message>
+    <message>
+        <source>Toplam çalıştırma sayısı (değer sayısı × ayar başına çalıştırma) en çok 1000000 olabilir.</source>
+        <translation>The runs in all (values × runs per setting) can be at most 1000000.</translation>
+    </message>
+    <message>
+        <source>Nesil sınırı 1 ile 1000000000 arasında bir tam sayı olmalıdır.</source>
+        <translation>The generation limit must be a whole number from 1 to 1000000000.</translation>
+    </message>
+    <message>
+        <source>Temel tohum 0 ile 4294967295 arasında bir tam sayı olmalıdır.</source>
+        <translation>The base seed must be a whole number from 0 to 4294967295.</translation>
+    </message>
+    <message>
+        <source>İş parçacığı sayısı 1 ile 256 arasında bir tam sayı olmalıdır.</source>
+        <translation>The number of threads must be a whole number from 1 to 256.</translation>
+    </message>
+    <message>
+        <source>Mutasyon yüzdesi bir sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).</source>
+        <translation>The mutation percentage must be a number. The decimal separator is the point (0.5).</translation>
+    </message>
+    <message>
+        <source>Amaç fonksiyonunun katsayıları sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).</source>
+        <translation>The coefficients of the objective function must be numbers. The decimal separator is the point (0.5).</translation>
+    </message>
+    <message>
+        <source>Amaç fonksiyonunun üsleri sayı olmalıdır. Ondalık ayırıcı noktadır (0.5).</source>
+        <translation>The exponents of the objective function must be numbers. The decimal separator is the point (0.5).</translation>
+    </message>
+    <message>
+        <source>Yöntem; genetik algoritma (ga), rastgele arama (random) ya da tepe tırmanma (hill) olabilir.</source>
+        <translation>The method can be the genetic algorithm (ga), random search (random) or hill climbing (hill).</translation>
+    </message>
+</context>
+<context>
+    <name>ga::Messages</name>
+    <message>
+        <source>Bekliyor...</source>
+        <translation>Waiting...</translation>
+    </message>
+    <message>
+        <source>Hazırlandı. Başlatınız...</source>
+        <translation>Prepared. Press Start...</translation>
+    </message>
+    <message>
+        <source>Başlatıldı. İşlem devam ediyor...</source>
+        <translation>Started. Running...</translation>
+    </message>
+    <message>
+        <source>Durduruldu...</source>
+        <translation>Stopped...</translation>
+    </message>
+    <message>
+        <source>Sıfırlandı. Tekrar başlatılma bekleniyor...</source>
+        <translation>Reset. Waiting for a new start...</translation>
+    </message>
+    <message>
+        <source>Sonuca ulaşıldı. Sonuçları kontrol ediniz.</source>
+        <translation>Target reached. Check the results.</translation>
+    </message>
+    <message>
+        <source>Girdiğiniz değer çok büyük veya negatif</source>
+        <translation>The value you entered is too large or negative</translation>
+    </message>
+    <message>
+        <source>Genetik Algoritma %1 — genetik algoritmaların işleyişini (seçilim, çaprazlama ve mutasyon) adım adım gösteren bir öğretim programı.</source>
+        <extracomment>%1 is the program&apos;s version.</extracomment>
+        <translation>Genetik Algoritma %1 — a teaching program that shows, step by step, how a genetic algorithm works (selection, crossover and mutation).</translation>
+    </message>
+    <message>
+        <source>%1 yaşlanarak öldü</source>
+        <extracomment>A line of the report; %1 is a gene, written with a blank before it.</extracomment>
+        <translation>%1 died of old age</translation>
+    </message>
+    <message>
+        <source>%1 güçsüz birey olduğu için elendi</source>
+        <extracomment>A line of the report; %1 is a gene, written with a blank before it.</extracomment>
+        <translation>%1 was eliminated as a weak individual</translation>
+    </message>
+    <message>
+        <source>%1 mutasyona uğradı. Yeni birey:%2</source>
+        <extracomment>A line of the report; %1 is the gene before the mutation and %2 the new one, each written with a blank before it.</extracomment>
+        <translation>%1 mutated. New individual:%2</translation>
+    </message>
+    <message>
+        <source>%1 ile %2 çiftleşti ve %3 doğdu.</source>
+        <extracomment>A line of the report; %1 and %2 are the parents&apos; genes, %3 the child&apos;s, each written with a blank before it.</extracomment>
+        <translation>%1 and %2 mated and %3 was born.</translation>
+    </message>
+    <message>
+        <source>tanımsız</source>
+        <extracomment>A value that is no number, in the lists and the results.</extracomment>
+        <translation>undefined</translation>
+    </message>
+</context>
+<context>
+    <name>ga::SummaryColumns</name>
+    <message>
+        <source>Çalıştırma sayısı</source>
+        <translation>Runs</translation>
+    </message>
+    <message>
+        <source>Hedefe ulaşan</source>
+        <translation>Reached the target</translation>
+    </message>
+    <message>
+        <source>Ulaşan yüzdesi</source>
+        <translation>Reached (%)</translation>
+    </message>
+    <message>
+        <source>En az nesil</source>
+        <translation>Fewest generations</translation>
+    </message>
+    <message>
+        <source>Alt çeyrek</source>
+        <translation>Lower quartile</translation>
+    </message>
+    <message>
+        <source>Ortanca</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>Ortalama</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Üst çeyrek</source>
+        <translation>Upper quartile</translation>
+    </message>
+    <message>
+        <source>En çok nesil</source>
+        <translation>Most generations</translation>
+    </message>
+    <message>
+        <source>Ortanca değerlendirme</source>
+        <translation>Median evaluations</translation>
+    </message>
+    <message>
+        <source>Mutasyon yüzdesi</source>
+        <translation>Mutation percentage</translation>
+    </message>
+    <message>
+        <source>Ulaşılacak sayı</source>
+        <translation>Target number</translation>
+    </message>
+    <message>
+        <source>Yöntem</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Genetik algoritma</source>
+        <translation>Genetic algorithm</translation>
+    </message>
+    <message>
+        <source>Rastgele arama</source>
+        <translation>Random search</translation>
+    </message>
+    <message>
+        <source>Tepe tırmanma</source>
+        <translation>Hill climbing</translation>
+    </message>
+    <message>
+        <source>%%1</source>
+        <extracomment>A percentage; %1 is the number. Turkish writes the sign before it.</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>
@@ -237,7 +686,7 @@
     </message>
     <message>
         <source>Her çalıştırmanın tohumu bu tohumdan, ayarın ve çalıştırmanın sırasından türetilir.</source>
-        <translation>Each run's seed is derived from this seed, the setting's place and the run's number.</translation>
+        <translation>Each run&apos;s seed is derived from this seed, the setting&apos;s place and the run&apos;s number.</translation>
     </message>
     <message>
         <source>İş &amp;parçacığı:</source>
@@ -349,7 +798,7 @@
     </message>
     <message>
         <source>Seçilen çalıştırmanın girdilerini ana pencerenin kutularına yazar, tohumunu sabitler ve ana pencereyi sıfırlar: ardından “Hazırla” ve “Başlat” o çalıştırmayı aynen yeniden oynatır.</source>
-        <translation>Types the chosen run's inputs into the main window's boxes, fixes its seed and resets the main window: “Prepare” and “Start” then replay that run exactly.</translation>
+        <translation>Types the chosen run&apos;s inputs into the main window&apos;s boxes, fixes its seed and resets the main window: “Prepare” and “Start” then replay that run exactly.</translation>
     </message>
     <message>
         <source>Yöntem</source>
@@ -369,11 +818,11 @@
     </message>
     <message>
         <source>Ana pencere yalnızca genetik algoritmanın çalıştırmalarını yeniden oynatabilir; bu çalıştırma rastgele aramayla yapıldı.</source>
-        <translation>The main window can replay only the genetic algorithm's runs; this run was made by random search.</translation>
+        <translation>The main window can replay only the genetic algorithm&apos;s runs; this run was made by random search.</translation>
     </message>
     <message>
         <source>Ana pencere yalnızca genetik algoritmanın çalıştırmalarını yeniden oynatabilir; bu çalıştırma tepe tırmanmayla yapıldı.</source>
-        <translation>The main window can replay only the genetic algorithm's runs; this run was made by hill climbing.</translation>
+        <translation>The main window can replay only the genetic algorithm&apos;s runs; this run was made by hill climbing.</translation>
     </message>
 </context>
 <context>
@@ -414,12 +863,12 @@
         <translation>The chosen individual and its parents; the arrow keys walk it, Right opens and Left closes an item.</translation>
     </message>
     <message>
-        <source>Kırmızı çizgi: ebeveynin bir basamağı o çiftleşmede mutasyona uğradı; turuncu: aynı nesilde daha önceki bir çiftleşmede. Kalın çerçeve: birden çok yoldan ulaşılan ortak ata, bir kez çizilir. Yeşil: "Hazırla"nın ürettiği birey; kesikli çerçeve: ayrıntısı bellek sınırı yüzünden silinmiş.</source>
-        <translation>Red line: a digit of the parent mutated in that very mating; orange: in an earlier mating of the same generation. Thick frame: a shared ancestor reached along more than one line, drawn once. Green: an individual "Prepare" made; dashed frame: its detail was dropped for the memory limit.</translation>
+        <source>Kırmızı çizgi: ebeveynin bir basamağı o çiftleşmede mutasyona uğradı; turuncu: aynı nesilde daha önceki bir çiftleşmede. Kalın çerçeve: birden çok yoldan ulaşılan ortak ata, bir kez çizilir. Yeşil: &quot;Hazırla&quot;nın ürettiği birey; kesikli çerçeve: ayrıntısı bellek sınırı yüzünden silinmiş.</source>
+        <translation>Red line: a digit of the parent mutated in that very mating; orange: in an earlier mating of the same generation. Thick frame: a shared ancestor reached along more than one line, drawn once. Green: an individual &quot;Prepare&quot; made; dashed frame: its detail was dropped for the memory limit.</translation>
     </message>
     <message>
-        <source>"Hazırla" üretti (nesil %1, %2. sıra)</source>
-        <translation>made by "Prepare" (generation %1, position %2)</translation>
+        <source>&quot;Hazırla&quot; üretti (nesil %1, %2. sıra)</source>
+        <translation>made by &quot;Prepare&quot; (generation %1, position %2)</translation>
     </message>
     <message>
         <source>nesil %1 ya da öncesinde doğdu (ayrıntısı silindi)</source>
@@ -442,8 +891,8 @@
         <translation>, a digit the child did not take</translation>
     </message>
     <message>
-        <source>Bu ağacın çalıştırması artık yok ("Sıfırla" ya da yeni bir "Hazırla"). Geçmiş penceresinden yeni bir birey seçiniz.</source>
-        <translation>The run of this tree is gone ("Reset" or a new "Prepare"). Choose an individual again in the history window.</translation>
+        <source>Bu ağacın çalıştırması artık yok (&quot;Sıfırla&quot; ya da yeni bir &quot;Hazırla&quot;). Geçmiş penceresinden yeni bir birey seçiniz.</source>
+        <translation>The run of this tree is gone (&quot;Reset&quot; or a new &quot;Prepare&quot;). Choose an individual again in the history window.</translation>
     </message>
     <message>
         <source>Bu nesil artık açılamaz: ayrıntısı bellek sınırı yüzünden silindi.</source>
@@ -590,11 +1039,11 @@
     </message>
     <message>
         <source>Dosyadaki bir kutu metni çok uzun ya da satır sonu içeriyor.</source>
-        <translation>A box's text in the file is too long or holds a line break.</translation>
+        <translation>A box&apos;s text in the file is too long or holds a line break.</translation>
     </message>
     <message>
         <source>Dosyadaki rastgele sayı üretecinin durumu geçersiz.</source>
-        <translation>The random generator's state in the file is invalid.</translation>
+        <translation>The random generator&apos;s state in the file is invalid.</translation>
     </message>
     <message>
         <source>Dosyadaki zamanlayıcı aralığı geçersiz.</source>
@@ -748,8 +1197,8 @@
         <translation>Distinct genes (right axis)</translation>
     </message>
     <message>
-        <source>Henüz geçmiş yok. "Hazırla" ile başlayan çalıştırmanın bütün nesilleri burada görünür.</source>
-        <translation>No history yet. Every generation of a run that "Prepare" starts shows here.</translation>
+        <source>Henüz geçmiş yok. &quot;Hazırla&quot; ile başlayan çalıştırmanın bütün nesilleri burada görünür.</source>
+        <translation>No history yet. Every generation of a run that &quot;Prepare&quot; starts shows here.</translation>
     </message>
     <message>
         <source>Nesil</source>
@@ -792,7 +1241,7 @@
     </message>
     <message>
         <source>Seçili neslin bireyleri: sıra, gen, F ve uyum. Bir bireyin soy ağacı için Enter.</source>
-        <translation>The selected generation's individuals: position, gene, F and fitness. Enter opens an individual's family tree.</translation>
+        <translation>The selected generation&apos;s individuals: position, gene, F and fitness. Enter opens an individual&apos;s family tree.</translation>
     </message>
     <message>
         <source>&amp;Popülasyon (Enter ya da çift tıklama: soy ağacı)</source>
@@ -807,12 +1256,12 @@
         <translation>&amp;Report lines</translation>
     </message>
     <message>
-        <source>Geçmiş boş: "Hazırla" ile bir çalıştırma başlayınca her nesli burada izlenir.</source>
-        <translation>The history is empty: once "Prepare" starts a run, every generation of it can be followed here.</translation>
+        <source>Geçmiş boş: &quot;Hazırla&quot; ile bir çalıştırma başlayınca her nesli burada izlenir.</source>
+        <translation>The history is empty: once &quot;Prepare&quot; starts a run, every generation of it can be followed here.</translation>
     </message>
     <message>
-        <source>Bu geçmiş, "Sıfırla" olmadan basılan "Hazırla" ile başladı: ilk nesli %1, yeni hazırlanan popülasyondur.</source>
-        <translation>This history began with "Prepare" pressed without "Reset": its first generation, %1, is the newly prepared population.</translation>
+        <source>Bu geçmiş, &quot;Sıfırla&quot; olmadan basılan &quot;Hazırla&quot; ile başladı: ilk nesli %1, yeni hazırlanan popülasyondur.</source>
+        <translation>This history began with &quot;Prepare&quot; pressed without &quot;Reset&quot;: its first generation, %1, is the newly prepared population.</translation>
     </message>
     <message>
         <source>Bellek sınırı (%1 MB) yüzünden nesil %2 – %3 ayrıntısı silindi: bu nesiller açılamaz, grafikteki özetleri duruyor.</source>
@@ -847,8 +1296,8 @@
         <translation>best fitness %1, mean %2, worst %3, %4 distinct genes</translation>
     </message>
     <message>
-        <source>Nesil %1: "Hazırla"nın ürettiği popülasyon; %2.</source>
-        <translation>Generation %1: the population "Prepare" made; %2.</translation>
+        <source>Nesil %1: &quot;Hazırla&quot;nın ürettiği popülasyon; %2.</source>
+        <translation>Generation %1: the population &quot;Prepare&quot; made; %2.</translation>
     </message>
     <message>
         <source>Nesil %1: %2.</source>
@@ -856,14 +1305,328 @@
     </message>
 </context>
 <context>
+    <name>ga::qt::LessonTexts</name>
+    <message>
+        <source>Ulaşılacak sayı: %1</source>
+        <translation>Target number: %1</translation>
+    </message>
+    <message>
+        <source>Mutasyon yüzdesi: %1</source>
+        <translation>Mutation percentage: %1</translation>
+    </message>
+    <message>
+        <source>Hız: %1</source>
+        <translation>Speed: %1</translation>
+    </message>
+    <message>
+        <source>Tahmin modu açık</source>
+        <translation>Prediction mode on</translation>
+    </message>
+    <message>
+        <source>Tahmin modu kapalı</source>
+        <translation>Prediction mode off</translation>
+    </message>
+    <message>
+        <source>Tohum: %1, ardından &quot;Sıfırla&quot;</source>
+        <translation>Seed: %1, then &quot;Sıfırla&quot; (reset)</translation>
+    </message>
+    <message>
+        <source>&quot;Hazırla&quot;ya bas</source>
+        <translation>Press &quot;Hazırla&quot; (prepare)</translation>
+    </message>
+    <message>
+        <source>Bir nesil ilerlet</source>
+        <translation>Go one generation on</translation>
+    </message>
+    <message>
+        <source>%1 nesil ilerlet</source>
+        <translation>Go %1 generations on</translation>
+    </message>
+    <message>
+        <source>&quot;Başlat&quot;: çalıştırma kendiliğinden durana ya da %1. nesle kadar</source>
+        <translation>&quot;Başlat&quot; (start): until the run stops by itself or reaches generation %1</translation>
+    </message>
+    <message>
+        <source>Geçmişte %1. nesli ve %2. bireyin soy ağacını aç</source>
+        <translation>Open generation %1 in the history, and the family tree of individual %2</translation>
+    </message>
+    <message>
+        <source>Geçmişte %1. nesli aç</source>
+        <translation>Open generation %1 in the history</translation>
+    </message>
+    <message>
+        <source>mutasyon yüzdesi</source>
+        <translation>mutation percentage</translation>
+    </message>
+    <message>
+        <source>ulaşılacak sayı</source>
+        <translation>target number</translation>
+    </message>
+    <message>
+        <source>yöntem</source>
+        <translation>method</translation>
+    </message>
+    <message>
+        <source>Deney: %1 = %2, ayar başına %3 çalıştırma, nesil sınırı %4, temel tohum %5</source>
+        <translation>Experiment: %1 = %2, %3 runs per setting, generation limit %4, base seed %5</translation>
+    </message>
+    <message>
+        <source>Arama uzayını aç</source>
+        <translation>Open the search space</translation>
+    </message>
+    <message>
+        <source>%1 dakika</source>
+        <translation>%1 minutes</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::LessonsWindow</name>
+    <message>
+        <source>Dersler</source>
+        <translation>Lessons</translation>
+    </message>
+    <message>
+        <source>&amp;Dersler:</source>
+        <translation>&amp;Lessons:</translation>
+    </message>
+    <message>
+        <source>Ders &amp;aç…</source>
+        <translation>&amp;Open lesson…</translation>
+    </message>
+    <message>
+        <source>Ö&amp;ğretmen kopyası (cevaplarla)</source>
+        <translation>&amp;Teacher&apos;s copy (with answers)</translation>
+    </message>
+    <message>
+        <source>Çalışma &amp;kâğıdı (PDF)…</source>
+        <translation>&amp;Worksheet (PDF)…</translation>
+    </message>
+    <message>
+        <source>&amp;Yazdır…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Düzen</source>
+        <translation>Set-up</translation>
+    </message>
+    <message>
+        <source>Düzeni &amp;uygula</source>
+        <translation>&amp;Apply set-up</translation>
+    </message>
+    <message>
+        <source>Görev</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>Gö&amp;revi yap</source>
+        <translation>&amp;Do the task</translation>
+    </message>
+    <message>
+        <source>Soru</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Ce&amp;vabınız:</source>
+        <translation>&amp;Your answer:</translation>
+    </message>
+    <message>
+        <source>&amp;Cevapla</source>
+        <translation>An&amp;swer</translation>
+    </message>
+    <message>
+        <source>&amp;Geri</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>İ&amp;leri</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>Popülasyon: işaretlenecek bireyler</source>
+        <translation>Population: individuals to tick</translation>
+    </message>
+    <message>
+        <source>Bir ders seçin ya da &quot;Ders aç…&quot; ile bir ders dosyası açın.</source>
+        <translation>Choose a lesson, or open a lesson file with &quot;Open lesson…&quot;.</translation>
+    </message>
+    <message>
+        <source>Amaç: %1</source>
+        <translation>Goal: %1</translation>
+    </message>
+    <message>
+        <source>Süre: %1</source>
+        <translation>Duration: %1</translation>
+    </message>
+    <message>
+        <source>Dersin sonu</source>
+        <translation>End of the lesson</translation>
+    </message>
+    <message>
+        <source>Dersin sonunda</source>
+        <translation>At the end of the lesson</translation>
+    </message>
+    <message>
+        <source>Adım %1 / %2</source>
+        <translation>Step %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1.  birey %2   sonuç %3   uyum %4</source>
+        <translation>%1.  individual %2   result %3   fitness %4</translation>
+    </message>
+    <message>
+        <source>Geçmişte %1. nesil yok: önce bu dersin önceki adımlarını yapın.</source>
+        <translation>The history has no generation %1: do the earlier steps of this lesson first.</translation>
+    </message>
+    <message>
+        <source>Ana penceredeki çalışma bu adımda dersin çalışmasından farklı. Sayılar tutsun diye tohumlu düzenin olduğu adıma dönüp düzeni ve görevleri sırayla yeniden yapın.</source>
+        <translation>The run in the main window differs from the lesson&apos;s run at this step. For the numbers to agree, go back to the step whose set-up has a seed and apply the set-ups and tasks in order again.</translation>
+    </message>
+    <message>
+        <source>Bu dersin çalıştırması bu sorunun cevabını vermiyor; ders dosyasını hazırlayan kişiye bildirin.</source>
+        <translation>This lesson&apos;s run does not give an answer to this question; please tell whoever wrote the lesson file.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; bir sayı değil. Bir sayı yazın (örneğin 12 ya da 0,5).</source>
+        <translation>&quot;%1&quot; is not a number. Type a number (for example 12 or 0.5).</translation>
+    </message>
+    <message>
+        <source>Önce bir cevap verin.</source>
+        <translation>Give an answer first.</translation>
+    </message>
+    <message>
+        <source>Doğru!</source>
+        <translation>Right!</translation>
+    </message>
+    <message>
+        <source>Henüz değil. Doğru cevap: %1</source>
+        <translation>Not yet. The right answer: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; ders olarak açılamadı: %2</source>
+        <translation>&quot;%1&quot; could not be opened as a lesson: %2</translation>
+    </message>
+    <message>
+        <source>Tamam</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>böyle bir dosya yok.</source>
+        <translation>there is no such file.</translation>
+    </message>
+    <message>
+        <source>bu bir dosya değil.</source>
+        <translation>it is not a file.</translation>
+    </message>
+    <message>
+        <source>dosya bir ders için fazla büyük (en çok 4 MB).</source>
+        <translation>the file is too large for a lesson (4 MB at most).</translation>
+    </message>
+    <message>
+        <source>dosya okunamadı (%1).</source>
+        <translation>the file could not be read (%1).</translation>
+    </message>
+    <message>
+        <source>dosya bozuk ya da yarım: %1. baytta JSON okunamıyor.</source>
+        <translation>the file is damaged or cut short: its JSON cannot be read at byte %1.</translation>
+    </message>
+    <message>
+        <source>bu dosya bu programın bir dersi değil.</source>
+        <translation>this file is not a lesson of this program.</translation>
+    </message>
+    <message>
+        <source>ders, programın daha yeni bir sürümü için yazılmış (biçim sürümü %1). Programı güncelleyin.</source>
+        <translation>the lesson was written for a newer version of the program (format version %1). Please update the program.</translation>
+    </message>
+    <message>
+        <source>eksik</source>
+        <translation>is missing</translation>
+    </message>
+    <message>
+        <source>yanlış türde bir değer taşıyor</source>
+        <translation>holds a value of the wrong kind</translation>
+    </message>
+    <message>
+        <source>bu ders biçiminde yok</source>
+        <translation>does not exist in this lesson format</translation>
+    </message>
+    <message>
+        <source>izin verilen sınırların dışında</source>
+        <translation>is outside its allowed limits</translation>
+    </message>
+    <message>
+        <source>Türkçe ve İngilizce metnin ikisini birden taşımıyor</source>
+        <translation>does not hold both the Turkish and the English text</translation>
+    </message>
+    <message>
+        <source>bir ders için fazla uzun</source>
+        <translation>is too long for a lesson</translation>
+    </message>
+    <message>
+        <source>çalıştırmayı, bir düzen tohumu sabitlemeden kullanıyor</source>
+        <translation>uses the run before a set-up has fixed a seed</translation>
+    </message>
+    <message>
+        <source>popülasyonu, &quot;Hazırla&quot;dan önce soruyor</source>
+        <translation>asks about the population before &quot;Hazırla&quot; (prepare)</translation>
+    </message>
+    <message>
+        <source>bir deneyi, deney yapılmadan soruyor</source>
+        <translation>asks about an experiment before one has run</translation>
+    </message>
+    <message>
+        <source>deney penceresinin kabul etmeyeceği değerler taşıyor</source>
+        <translation>holds values the experiment window would refuse</translation>
+    </message>
+    <message>
+        <source>bir ders için fazla çok nesil ya da çalıştırma istiyor</source>
+        <translation>asks for more generations or runs than a lesson may take</translation>
+    </message>
+    <message>
+        <source>%1. adımda &quot;%2&quot; alanı %3.</source>
+        <translation>in step %1, the field &quot;%2&quot; %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; alanı %2.</source>
+        <translation>the field &quot;%1&quot; %2.</translation>
+    </message>
+    <message>
+        <source>Ders aç</source>
+        <translation>Open lesson</translation>
+    </message>
+    <message>
+        <source>Ders dosyaları (*.json);;Bütün dosyalar (*)</source>
+        <translation>Lesson files (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Önce bir ders seçin.</source>
+        <translation>Choose a lesson first.</translation>
+    </message>
+    <message>
+        <source>Çalışma kâğıdını kaydet</source>
+        <translation>Save worksheet</translation>
+    </message>
+    <message>
+        <source>PDF belgeleri (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Çalışma kâğıdı yazılamadı: %1</source>
+        <translation>The worksheet could not be written: %1</translation>
+    </message>
+</context>
+<context>
     <name>ga::qt::MainWindow</name>
     <message>
         <source>Her nesilde bireylerin uyum değerleri, birey başına bir daire; yukarıdaki daireler hedefe daha yakın.</source>
-        <translation>Each generation, the individuals' fitness values, one circle per individual; circles higher up are closer to the target.</translation>
+        <translation>Each generation, the individuals&apos; fitness values, one circle per individual; circles higher up are closer to the target.</translation>
     </message>
     <message>
         <source>Her nesilde bireylerin genleri, birey başına bir daire; büyük genler aşağıda.</source>
-        <translation>Each generation, the individuals' genes, one circle per individual; larger genes lower down.</translation>
+        <translation>Each generation, the individuals&apos; genes, one circle per individual; larger genes lower down.</translation>
     </message>
     <message>
         <source>&amp;Menü</source>
@@ -920,6 +1683,10 @@
     <message>
         <source>T&amp;ahmin modu</source>
         <translation>Pred&amp;iction mode</translation>
+    </message>
+    <message>
+        <source>De&amp;rsler…</source>
+        <translation>L&amp;essons…</translation>
     </message>
 </context>
 <context>
@@ -981,7 +1748,7 @@
     </message>
     <message>
         <source>Doğacak &amp;çocuğun geni:</source>
-        <translation>The &amp;child's gene:</translation>
+        <translation>The &amp;child&apos;s gene:</translation>
     </message>
     <message>
         <source>Doğacak çocuğun geni</source>
@@ -1049,14 +1816,14 @@
     </message>
     <message>
         <source>Doğacak çocuğun genini bir sayı olarak yazın.</source>
-        <translation>Type the child's gene as a number.</translation>
+        <translation>Type the child&apos;s gene as a number.</translation>
     </message>
     <message>
         <source>F değerini ve uyumu birer sayı olarak yazın.</source>
         <translation>Type the value of F and the fitness as numbers.</translation>
     </message>
     <message>
-        <source>Evet ya da Hayır'ı seçin (1 ya da 2 tuşu).</source>
+        <source>Evet ya da Hayır&apos;ı seçin (1 ya da 2 tuşu).</source>
         <translation>Choose Yes or No (the key 1 or 2).</translation>
     </message>
     <message>
@@ -1072,16 +1839,16 @@
         <translation> (equal fitness at the border)</translation>
     </message>
     <message>
-        <source>Soru sormak için önce ana pencerede "Hazırla"ya basın.</source>
-        <translation>To get a question, first press "Hazırla" in the main window.</translation>
+        <source>Soru sormak için önce ana pencerede &quot;Hazırla&quot;ya basın.</source>
+        <translation>To get a question, first press &quot;Hazırla&quot; in the main window.</translation>
     </message>
     <message>
-        <source>Zamanlayıcı çalışırken soru sorulmaz. "Durdur"a basın, sonra F10 ile yeni bir soru isteyin.</source>
-        <translation>No questions while the timer runs. Press "Durdur", then F10 for a new question.</translation>
+        <source>Zamanlayıcı çalışırken soru sorulmaz. &quot;Durdur&quot;a basın, sonra F10 ile yeni bir soru isteyin.</source>
+        <translation>No questions while the timer runs. Press &quot;Durdur&quot;, then F10 for a new question.</translation>
     </message>
     <message>
-        <source>F10'a ya da "Sonraki soru"ya basın: gelecek nesil hakkında bir soru gelir.</source>
-        <translation>Press F10 or "Next question" for a question about the coming generation.</translation>
+        <source>F10&apos;a ya da &quot;Sonraki soru&quot;ya basın: gelecek nesil hakkında bir soru gelir.</source>
+        <translation>Press F10 or &quot;Next question&quot; for a question about the coming generation.</translation>
     </message>
     <message>
         <source>Seçilen: %1 / %2. Ok tuşlarıyla gezinin, boşlukla seçin.</source>
@@ -1171,7 +1938,7 @@
     </message>
     <message>
         <source>Beş basamaklı bütün genler (00000 … 99999), ana penceredeki fonksiyon ve hedefle, çalıştırmanın hesapladığı gibi değerlendirildi. Kutular değişince hepsi yeniden hesaplanır.</source>
-        <translation>Every five-digit gene (00000 … 99999) evaluated with the main window's function and target, just as the run evaluates it. When the boxes change, all of them are evaluated again.</translation>
+        <translation>Every five-digit gene (00000 … 99999) evaluated with the main window&apos;s function and target, just as the run evaluates it. When the boxes change, all of them are evaluated again.</translation>
     </message>
     <message>
         <source>En iyi uyuma ulaşan &amp;genler (ilk %1 tanesi):</source>
@@ -1259,18 +2026,18 @@
     </message>
     <message>
         <source>Popülasyonun bütün genleri haritanın dışında.</source>
-        <translation>All of the population's genes lie outside the map.</translation>
+        <translation>All of the population&apos;s genes lie outside the map.</translation>
     </message>
     <message>
         <source>Popülasyonun en iyi geni %1: 100.000 gen içinde %2. sırada (en iyi %%3).</source>
-        <translation>The population's best gene %1: rank %2 of 100,000 genes (top %3 %).</translation>
+        <translation>The population&apos;s best gene %1: rank %2 of 100,000 genes (top %3 %).</translation>
     </message>
     <message>
         <source>En iyi kaydın uyumu %1; gerçek en iyiden uzaklığı %2.</source>
-        <translation>The best record's fitness is %1; its distance from the true optimum is %2.</translation>
+        <translation>The best record&apos;s fitness is %1; its distance from the true optimum is %2.</translation>
     </message>
     <message>
-        <source>Haritanın dışında (bir basamağı 9'u aşmış ya da 0'ın altına inmiş) %1 gen var.</source>
+        <source>Haritanın dışında (bir basamağı 9&apos;u aşmış ya da 0&apos;ın altına inmiş) %1 gen var.</source>
         <translation>Genes outside the map (a digit carried past 9 or below 0): %1.</translation>
     </message>
     <message>
@@ -1298,8 +2065,8 @@
         <translation>Gene &amp;map: one cell per gene, 400 genes a row (00000 at the top left). Light is good fitness, dark is poor fitness, grey is infinite fitness; red rings are the population. Click, or move with the arrow keys.</translation>
     </message>
     <message>
-        <source>Henüz popülasyon yok: "Hazırla" ile bir popülasyon oluşturulunca genleri haritada işaretlenir ve çalıştırma boyunca izlenir.</source>
-        <translation>No population yet: once "Prepare" makes one, its genes are marked on the map and followed while the run goes on.</translation>
+        <source>Henüz popülasyon yok: &quot;Hazırla&quot; ile bir popülasyon oluşturulunca genleri haritada işaretlenir ve çalıştırma boyunca izlenir.</source>
+        <translation>No population yet: once &quot;Prepare&quot; makes one, its genes are marked on the map and followed while the run goes on.</translation>
     </message>
 </context>
 <context>
@@ -1310,7 +2077,7 @@
     </message>
     <message>
         <source>Bu çalıştırmanın tohumu: %1</source>
-        <translation>This run's seed: %1</translation>
+        <translation>This run&apos;s seed: %1</translation>
     </message>
     <message>
         <source>&amp;Kopyala</source>
@@ -1321,8 +2088,8 @@
         <translation>Copies the seed to the clipboard</translation>
     </message>
     <message>
-        <source>&amp;Saatten (her "Sıfırla" yeni bir tohum alır)</source>
-        <translation>From the &amp;clock (every "Reset" takes a new seed)</translation>
+        <source>&amp;Saatten (her &quot;Sıfırla&quot; yeni bir tohum alır)</source>
+        <translation>From the &amp;clock (every &quot;Reset&quot; takes a new seed)</translation>
     </message>
     <message>
         <source>&amp;Bu tohum:</source>
@@ -1422,6 +2189,89 @@
     <message>
         <source>Yöntem</source>
         <translation>Method</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::Worksheet</name>
+    <message>
+        <source>Öğretmen kopyası: cevaplar ve açıklamalarla</source>
+        <translation>Teacher&apos;s copy: with answers and explanations</translation>
+    </message>
+    <message>
+        <source>Ad Soyad:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Tarih:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Amaç:</source>
+        <translation>Goal:</translation>
+    </message>
+    <message>
+        <source>Süre:</source>
+        <translation>Duration:</translation>
+    </message>
+    <message>
+        <source>Kutulara yazın:</source>
+        <translation>Type into the boxes:</translation>
+    </message>
+    <message>
+        <source>Yapın:</source>
+        <translation>Do:</translation>
+    </message>
+    <message>
+        <source>Soru:</source>
+        <translation>Question:</translation>
+    </message>
+    <message>
+        <source>Neden?</source>
+        <translation>Why?</translation>
+    </message>
+    <message>
+        <source>Cevabınız:</source>
+        <translation>Your answer:</translation>
+    </message>
+    <message>
+        <source>Nasıl buldunuz?</source>
+        <translation>How did you find it?</translation>
+    </message>
+    <message>
+        <source>İşaretleyin:</source>
+        <translation>Tick:</translation>
+    </message>
+    <message>
+        <source>Sıra</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Birey</source>
+        <translation>Individual</translation>
+    </message>
+    <message>
+        <source>Sonuç</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Uyum</source>
+        <translation>Fitness</translation>
+    </message>
+    <message>
+        <source>Cevap:</source>
+        <translation>Answer:</translation>
+    </message>
+    <message>
+        <source>Bu dersin çalıştırması bu sorunun cevabını vermiyor.</source>
+        <translation>This lesson&apos;s run does not give an answer to this question.</translation>
+    </message>
+    <message>
+        <source>Dersin sonunda söylenecekler</source>
+        <translation>What to say at the end of the lesson</translation>
+    </message>
+    <message>
+        <source>Bugün ne öğrendim?</source>
+        <translation>What did I learn today?</translation>
     </message>
 </context>
 </TS>

@@ -96,6 +96,12 @@ bad_experiments=(
     "--experiment --vary mutation --values 1 --method GA"
 )
 expect_refused "${bad_experiments[@]}"
+# The reason is the program's own text in English, read from its translations before any
+# application object exists.
+if ! run --experiment --vary mutation --values 1 --threads 0; then
+    grep -qF "The number of threads must be a whole number from 1 to 256." err.txt ||
+        fail "the refusal is not in English: $(cat err.txt)"
+fi
 
 # A small sweep: the per-run CSV on standard output, the same for one thread and two, the
 # summary on standard error and no progress line there (it is not a terminal).
@@ -137,6 +143,7 @@ if run "${methods[@]}" --vary method; then
     awk -F, '$1 == "random" && $8 % 20 != 0 { exit 1 }' out.txt ||
         fail "method sweep: random search not counted by the generation"
     grep -q '^ *method .*med. evals' err.txt || fail "method sweep summary: $(cat err.txt)"
+    grep -q '^Genetic algorithm  ' err.txt || fail "method sweep summary not in English: $(cat err.txt)"
     grep '^ga,' out.txt | cut -d, -f2- >ga-rows.csv
     if run --experiment --vary mutation --values 5 --runs 5 --max-generations 500 --seed 3; then
         tail -n +2 out.txt | cut -d, -f2- | cmp -s - ga-rows.csv ||

@@ -203,19 +203,17 @@ TEST(ExperimentTest, SettingsThatCannotRunAreRefused) {
     EXPECT_EQ(methodFor(methods, 0), Method::HillClimbing);
 }
 
-// Every refusal has its own words in both languages, so the window never shows an empty
-// message box.
-TEST(ExperimentTest, EveryRefusalHasItsTextInBothLanguages) {
+// Every refusal has its own words, so the window never shows an empty message box (their
+// English is checked with the translations).
+TEST(ExperimentTest, EveryRefusalHasItsOwnText) {
     std::set<std::string_view> seen;
-    for (int e = static_cast<int>(E::UnknownSetting); e <= static_cast<int>(E::BadExponent); ++e) {
-        for (Language language : {Language::Turkish, Language::English}) {
-            const std::string_view text =
-                experimentErrorText(static_cast<ExperimentError>(e), language);
-            EXPECT_FALSE(text.empty()) << e;
-            EXPECT_TRUE(seen.insert(text).second) << "said twice: " << text;
-        }
+    for (int e = static_cast<int>(E::UnknownSetting); e <= static_cast<int>(E::BadMethod); ++e) {
+        const std::string_view text =
+            experimentErrorText(static_cast<ExperimentError>(e), Language::Turkish);
+        EXPECT_FALSE(text.empty()) << e;
+        EXPECT_TRUE(seen.insert(text).second) << "said twice: " << text;
     }
-    EXPECT_TRUE(experimentErrorText(E::None, Language::English).empty());
+    EXPECT_TRUE(experimentErrorText(E::None, Language::Turkish).empty());
 }
 
 // The README gives the derivation so that anyone can compute a run's seed; these are its
