@@ -3,6 +3,7 @@
 #include "form/ControlTable.h"
 #include "form/Form1.h"
 #include "form/Messages.h"
+#include "form/PresentationLayout.h"
 #include "qt/ChartWidget.h"
 #include "qt/ColourSquare.h"
 #include "qt/ExperimentWindow.h"
@@ -11,6 +12,7 @@
 #include "qt/HistoryWindow.h"
 #include "qt/LineDelegate.h"
 #include "qt/Placement.h"
+#include "qt/PresentationMode.h"
 #include "qt/ReportLog.h"
 #include "qt/SearchSpaceWindow.h"
 #include "qt/SeedDialog.h"
@@ -33,6 +35,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace ga::qt {
@@ -188,6 +191,8 @@ MainWindow::MainWindow(const std::string& decimalSeparator, std::optional<std::u
     }
     connectHandlers();
     addExperimentTool();
+    toolsMenu()->addSeparator();
+    presentation_ = new PresentationMode(*this, *toolsMenu());
 
     // The layout is fixed: the window opens with the client area at its designed size
     // and nothing moves when it is resized.
@@ -290,13 +295,8 @@ void MainWindow::buildControls(QWidget* clientArea) {
         QWidget* parent = row.parent == kWindow ? clientArea : control(row.parent);
         QWidget* w = makeControl(row, parent);
         w->setObjectName(fromUtf8(controlName(row.id)));
-        w->setFont(fontFor(row));
-        // A line has no height of its own; it still needs one pixel to be seen.
-        w->setGeometry(toPixels(row.left), toPixels(row.top), toPixels(row.width),
-                       std::max(1, toPixels(row.height)));
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            fitOneLineLabel(label);
-        }
+        controls_[static_cast<std::size_t>(row.id)] = w;
+        placeControl(row, 1, {});
         if (!row.accessibleName.empty()) {
             w->setAccessibleName(fromUtf8(row.accessibleName));
         }
@@ -307,7 +307,45 @@ void MainWindow::buildControls(QWidget* clientArea) {
             // Still selectable with the mouse for copying, but the Tab key passes by.
             w->setFocusPolicy(Qt::ClickFocus);
         }
-        controls_[static_cast<std::size_t>(row.id)] = w;
+    }
+}
+
+void MainWindow::placeControls(double scale, QPoint origin) {
+    for (const ControlRow& row : controlTable()) {
+        placeControl(row, scale, origin);
+    }
+}
+
+void MainWindow::placeControl(const ControlRow& row, double scale, QPoint origin) {
+    QWidget* w = control(row.id);
+    if (w == nullptr) {
+        return;
+    }
+    QFont font = fontFor(row);
+    if (scale != 1) {
+        font.setPointSizeF(font.pointSizeF() * scale);
+    }
+    w->setFont(font);
+    const PixelRect r = scaleRect(designRect(row), scale);
+    // A line has no height of its own; it still needs one pixel (at the scale) to be seen.
+    const int lineWidth = std::max(1, static_cast<int>(std::lround(scale)));
+    QRect placed(r.x, r.y, r.width, std::max(lineWidth, r.height));
+    if (row.parent == kWindow) {
+        placed.translate(origin);
+    }
+    w->setGeometry(placed);
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        fitOneLineLabel(label);
+    } else if (auto* chart = qobject_cast<ChartWidget*>(w)) {
+        // The circles keep their places in the layout's own pixels and are drawn anew at
+        // the scale, so they stay sharp.
+        const int frame = chart->frameWidth();
+        chart->setDrawingScale(
+            scale, QSize(toPixels(row.width) - 2 * frame, toPixels(row.height) - 2 * frame));
+    } else if (auto* frameBox = qobject_cast<FrameBox*>(w)) {
+        frameBox->setScale(scale);
+    } else if (row.kind == ControlKind::Line) {
+        static_cast<QFrame*>(w)->setLineWidth(lineWidth);
     }
 }
 
@@ -420,6 +458,9 @@ void MainWindow::retranslate() {
         experimentAction_->setText(tr("D&eney…"));
     }
     (translations_->current() == Language::English ? english_ : turkish_)->setChecked(true);
+    if (presentation_ != nullptr) {
+        presentation_->retranslate();
+    }
 
     for (const ControlRow& row : controlTable()) {
         QWidget* w = control(row.id);
@@ -465,6 +506,7 @@ void MainWindow::showHistory() {
         // Owned by this window, but a window of its own: it stays beside, not on top.
         history_ = new HistoryWindow(*form_, this);
         placeBeside(*history_, *this);
+        PresentationMode::follow(*history_);
     }
     history_->show();
     history_->raise();
@@ -528,6 +570,7 @@ void MainWindow::openExperiment() {
             at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - experiment_->height())));
         }
         experiment_->move(at);
+        PresentationMode::follow(*experiment_);
     }
     experiment_->show();
     experiment_->raise();
@@ -605,6 +648,7 @@ void MainWindow::showSearchSpace() {
         };
         searchSpace_ = new SearchSpaceWindow(*form_, boxes, this);
         placeBeside(*searchSpace_, *this);
+        PresentationMode::follow(*searchSpace_);
     }
     searchSpace_->show();
     searchSpace_->raise();

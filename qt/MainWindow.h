@@ -20,6 +20,7 @@ class QActionGroup;
 class QMenu;
 
 namespace ga {
+struct ControlRow;
 class Form1;
 struct RunInputs;
 } // namespace ga
@@ -30,6 +31,7 @@ class ExperimentWindow;
 class SearchSpaceWindow;
 class FileMenu;
 class HistoryWindow;
+class PresentationMode;
 
 // The program's one window: the controls built from the control table, the menu, the
 // timer, and the logic (Form1) that every click, menu item and tick is handed to.
@@ -69,6 +71,14 @@ class MainWindow : public QMainWindow {
     // "Dosya": sessions and exports.
     [[nodiscard]] FileMenu& files() const { return *files_; }
 
+    // Places every control of the table at `scale` times its designed rectangle and font
+    // size, the window's own controls offset by `origin`: scale 1 and no offset is the
+    // window as designed.
+    void placeControls(double scale, QPoint origin = {});
+
+    // The classroom board's full-screen mode: "Araçlar" → "Sunum modu" (F11).
+    [[nodiscard]] PresentationMode& presentation() const { return *presentation_; }
+
     // The commands of the menus follow the run: "Başlat" as its button, "Bir nesil
     // ilerlet" while "Başlat" is usable and the timer is off.
     void updateCommands();
@@ -82,6 +92,7 @@ class MainWindow : public QMainWindow {
 
   private:
     void buildControls(QWidget* clientArea);
+    void placeControl(const ControlRow& row, double scale, QPoint origin);
     void buildMenu();
     void buildRunMenu();
     void buildToolsMenu();
@@ -131,6 +142,7 @@ class MainWindow : public QMainWindow {
     std::string decimalSeparator_;
     ExperimentWindow* experiment_ = nullptr;
     QAction* experimentAction_ = nullptr;
+    PresentationMode* presentation_ = nullptr;
 };
 
 } // namespace ga::qt
