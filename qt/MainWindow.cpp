@@ -335,6 +335,8 @@ void MainWindow::placeControl(const ControlRow& row, double scale, QPoint origin
     }
     w->setGeometry(placed);
     if (auto* label = qobject_cast<QLabel*>(w)) {
+        // Fitted afresh, as when the window was made.
+        label->setWordWrap(true);
         fitOneLineLabel(label);
     } else if (auto* chart = qobject_cast<ChartWidget*>(w)) {
         // The circles keep their places in the layout's own pixels and are drawn anew at

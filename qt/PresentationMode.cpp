@@ -72,6 +72,10 @@ void PresentationMode::setOn(bool on) {
     }
     on_ = on;
     if (on) {
+        // At the board the window is worked by finger: taps, drags and long presses.
+        if (TouchInput::of(window_) == nullptr) {
+            new TouchInput(window_);
+        }
         if (bar_ == nullptr) {
             const QList<QPushButton*> commands{window_.control<QPushButton>(Control::Command1),
                                                window_.control<QPushButton>(Control::Command2),
@@ -83,6 +87,11 @@ void PresentationMode::setOn(bool on) {
         }
         if (!window_.isFullScreen()) {
             normalSize_ = window_.size();
+        }
+        // Without a window manager to carry out "full screen", the window covers the
+        // screen itself.
+        if (const QScreen* screen = window_.screen()) {
+            window_.setGeometry(screen->geometry());
         }
         window_.showFullScreen();
         bar_->show();

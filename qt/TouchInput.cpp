@@ -74,6 +74,8 @@ bool TouchInput::eventFilter(QObject* watched, QEvent* event) {
             sendMouse(QEvent::MouseButtonRelease, start_, Qt::LeftButton, Qt::NoButton);
         } else if (state_ == State::Dragging) {
             sendMouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        } else if (state_ == State::Held) {
+            release();
         }
         state_ = State::Idle;
         break;
@@ -86,8 +88,14 @@ void TouchInput::longPress() {
     if (state_ != State::Pending || target_ == nullptr) {
         return;
     }
+    // The right button goes down now, which chooses the row under the finger in a table;
+    // it comes up with the finger, and the menu opens then, so that the lifting finger
+    // does not fall on the menu and close it.
     state_ = State::Held;
     sendMouse(QEvent::MouseButtonPress, start_, Qt::RightButton, Qt::RightButton);
+}
+
+void TouchInput::release() {
     sendMouse(QEvent::MouseButtonRelease, start_, Qt::RightButton, Qt::NoButton);
     if (target_ == nullptr) {
         return;
@@ -103,6 +111,19 @@ void TouchInput::sendMouse(int type, QPointF windowPos, Qt::MouseButton button,
         return;
     }
     const QPointF local = target_->mapFrom(&window_, windowPos);
+    if (type == QEvent::MouseButtonPress) {
+        // Qt gives the focus on a press only for events from the window system; a finger's
+        // press gives it as a click would, to the first widget up the line that takes it.
+        for (QWidget* w = target_; w != nullptr; w = w->parentWidget()) {
+            if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+                w->setFocus(Qt::MouseFocusReason);
+                break;
+            }
+            if (w->isWindow()) {
+                break;
+            }
+        }
+    }
     QMouseEvent mouse(static_cast<QEvent::Type>(type), local, windowPos,
                       target_->mapToGlobal(local), button, held, Qt::NoModifier);
     QApplication::sendEvent(target_, &mouse);

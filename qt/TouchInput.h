@@ -10,10 +10,10 @@ class QWidget;
 namespace ga::qt {
 
 // One finger on a window, read as a person means it: a tap is a click, a drag is a press
-// and a move with the button held, and a long press stands for the right button (its
-// press, its release and the context menu). Boards send touch, not mouse events, and have
-// no right button. Installed on a window, it handles every single-finger touch on it;
-// touches with more fingers are left to Qt.
+// and a move with the button held, and a long press stands for the right button (pressed
+// once the finger has rested, released with the context menu when it lifts). Boards send touch, not
+// mouse events, and have no right button. Installed on a window, it handles every single-finger
+// touch on it; touches with more fingers are left to Qt.
 class TouchInput : public QObject {
     Q_OBJECT
 
@@ -36,6 +36,8 @@ class TouchInput : public QObject {
     enum class State { Idle, Pending, Dragging, Held };
 
     void longPress();
+    // The end of a long press: the right button's release and the context menu.
+    void release();
     void sendMouse(int type, QPointF windowPos, Qt::MouseButton button, Qt::MouseButtons held);
 
     QWidget& window_;
