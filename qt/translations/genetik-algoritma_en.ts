@@ -216,6 +216,10 @@
         <source>Bir liste (1, 5, 10) ya da BAŞLANGIÇ:BİTİŞ:ADIM biçiminde bir aralık (0:100:5); ondalık ayırıcı noktadır. Yöntemler: ga (genetik algoritma), random (rastgele arama), hill (tepe tırmanma).</source>
         <translation>A list (1, 5, 10) or a range START:END:STEP (0:100:5); the decimal separator is the point. Methods: ga (genetic algorithm), random (random search), hill (hill climbing).</translation>
     </message>
+    <message>
+        <source>Ana pencerede aç</source>
+        <translation>Open in the main window</translation>
+    </message>
 </context>
 <context>
     <name>ga::qt::FamilyTreeDrawing</name>
@@ -695,6 +699,10 @@
         <source>Nesil %1: %2.</source>
         <translation>Generation %1: %2.</translation>
     </message>
+    <message>
+        <source>Soy ağacını aç</source>
+        <translation>Open the family tree</translation>
+    </message>
 </context>
 <context>
     <name>ga::qt::MainWindow</name>
@@ -792,6 +800,13 @@
     <message>
         <source>Durum</source>
         <translation>Status</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::PresentationMode</name>
+    <message>
+        <source>&amp;Sunum modu</source>
+        <translation>&amp;Presentation mode</translation>
     </message>
 </context>
 <context>
@@ -1108,6 +1123,33 @@
     <message>
         <source>Yöntem</source>
         <translation>Method</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::TouchBar</name>
+    <message>
+        <source>Hız: %1</source>
+        <translation>Speed: %1</translation>
+    </message>
+    <message>
+        <source>◀ Yavaş</source>
+        <translation>◀ Slower</translation>
+    </message>
+    <message>
+        <source>Daha yavaş</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Hızlı ▶</source>
+        <translation>Faster ▶</translation>
+    </message>
+    <message>
+        <source>Daha hızlı</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>Sunumdan çık</source>
+        <translation>Leave presentation</translation>
     </message>
 </context>
 </TS>
