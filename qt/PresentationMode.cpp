@@ -27,8 +27,9 @@ namespace {
 const QString kSettingsKey = QStringLiteral("presentation");
 const char* const kScaleProperty = "presentationScale";
 const char* const kPlacedProperty = "presentationPlaced";
-// The added windows grow half as much as the layout, and never less than this.
-constexpr double kLeastCompanionScale = 1.25;
+// The added windows grow by 0.6 of the layout's factor, and never less than this.
+constexpr double kLeastCompanionScale = 1.5;
+constexpr double kCompanionShare = 0.6;
 
 // The tables of a window whose font changed by `factor`: rows as high as the new font
 // needs, and the columns laid out by hand as much wider.
@@ -62,7 +63,7 @@ PresentationMode::PresentationMode(MainWindow& window, QMenu& menu)
 }
 
 double PresentationMode::companionScale() const {
-    return on_ ? std::max(kLeastCompanionScale, scale_ / 2) : 1.0;
+    return on_ ? std::max(kLeastCompanionScale, scale_ * kCompanionShare) : 1.0;
 }
 
 void PresentationMode::setOn(bool on) {
