@@ -31,12 +31,17 @@ const char* const kPlacedProperty = "presentationPlaced";
 constexpr double kLeastCompanionScale = 1.5;
 constexpr double kCompanionShare = 0.6;
 
-// The tables of a window whose font changed by `factor`: rows as high as the new font
-// needs, and the columns laid out by hand as much wider.
-void fitTables(QWidget& window, double factor) {
+// The tables of a window whose font changed by `factor`: headers in the window's font
+// while the mode is `on`, rows as high as the font needs, and the columns laid out by hand
+// as much wider.
+void fitTables(QWidget& window, double factor, bool on) {
     for (QTableView* table : window.findChildren<QTableView*>()) {
         table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
         QHeaderView* header = table->horizontalHeader();
+        // Headers take the desktop's own font for headers, not the window's.
+        const QFont font = on ? window.font() : QFont();
+        header->setFont(font);
+        table->verticalHeader()->setFont(font);
         for (int c = 0; c < header->count(); ++c) {
             if (header->sectionResizeMode(c) == QHeaderView::Interactive) {
                 header->resizeSection(
@@ -59,6 +64,7 @@ PresentationMode::PresentationMode(MainWindow& window, QMenu& menu)
         setOn(on);
     });
     window.centralWidget()->installEventFilter(this);
+    window.installEventFilter(this);
     retranslate();
 }
 
@@ -147,8 +153,16 @@ void PresentationMode::scaleMenus(double scale) {
 }
 
 bool PresentationMode::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize && on_) {
+    // Switched on before the window first shows, the mode applies itself again then: the
+    // menu bar does not keep a font given before.
+    const bool resized = event->type() == QEvent::Resize && watched == window_.centralWidget();
+    const bool shown = event->type() == QEvent::Show && watched == &window_;
+    if ((resized || shown) && on_) {
         relayout();
+    }
+    if (event->type() == QEvent::Show && watched != &window_ && watched->isWidgetType() &&
+        watched->property(kScaleProperty).isValid()) {
+        applyTo(*static_cast<QWidget*>(watched), on_, companionScale());
     }
     return QObject::eventFilter(watched, event);
 }
@@ -181,6 +195,9 @@ void PresentationMode::follow(QWidget& window) {
     if (mode == nullptr || window.property(kScaleProperty).isValid()) {
         return;
     }
+    // Given before the window first shows, a font does not stay: the mode is applied
+    // again on every show.
+    window.installEventFilter(mode);
     const QPointer<QWidget> follower(&window);
     connect(mode, &PresentationMode::changed, &window, [mode, follower] {
         if (follower != nullptr) {
@@ -196,14 +213,14 @@ void PresentationMode::applyTo(QWidget& window, bool on, double scale) {
     if (!on) {
         window.setFont(QFont());
         window.update();
-        fitTables(window, was > 0 ? 1 / was : 1);
+        fitTables(window, was > 0 ? 1 / was : 1, false);
         return;
     }
     QFont font = QApplication::font(&window);
     font.setPointSizeF(font.pointSizeF() * scale);
     window.setFont(font);
     window.update();
-    fitTables(window, was > 0 ? scale / was : scale);
+    fitTables(window, was > 0 ? scale / was : scale, true);
     const QScreen* screen = window.screen();
     if (screen == nullptr || (was == scale && window.property(kPlacedProperty).toBool())) {
         return;
@@ -211,7 +228,9 @@ void PresentationMode::applyTo(QWidget& window, bool on, double scale) {
     // Low on the screen, where a teacher standing at the board reaches it, and no larger
     // than the screen; a window moved by hand since stays where it was put.
     const QRect room = screen->availableGeometry();
-    const QSize wanted = window.sizeHint().expandedTo(window.size());
+    // As much larger as its font, for the same room per line of text.
+    const double grown = scale / std::max(1.0, was);
+    const QSize wanted = (window.size() * grown).expandedTo(window.sizeHint());
     const QSize size(std::min(wanted.width(), room.width() * 9 / 10),
                      std::min(wanted.height(), room.height() * 7 / 10));
     window.resize(size);
