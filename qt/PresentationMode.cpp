@@ -93,7 +93,9 @@ void PresentationMode::setOn(bool on) {
                                 window_.centralWidget());
         }
         if (!window_.isFullScreen()) {
-            normalSize_ = window_.size();
+            // A window not shown yet has no place of its own: the system gives it one later.
+            normalGeometry_ = window_.geometry();
+            hadPlace_ = window_.isVisible();
         }
         // Without a window manager to carry out "full screen", the window covers the
         // screen itself.
@@ -111,8 +113,10 @@ void PresentationMode::setOn(bool on) {
         scaleMenus(1);
         window_.placeControls(1);
         window_.showNormal();
-        if (normalSize_.isValid()) {
-            window_.resize(normalSize_);
+        if (hadPlace_) {
+            window_.setGeometry(normalGeometry_);
+        } else if (normalGeometry_.isValid()) {
+            window_.resize(normalGeometry_.size());
         }
     }
     emit changed();

@@ -2,7 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QSize>
+#include <QRect>
 
 class QAction;
 class QMenu;
@@ -64,7 +64,9 @@ class PresentationMode : public QObject {
     TouchBar* bar_ = nullptr;
     bool on_ = false;
     double scale_ = 1;
-    QSize normalSize_;
+    // Where the window was before the mode, to go back to.
+    QRect normalGeometry_;
+    bool hadPlace_ = false;
 };
 
 // How much thicker an added window's lines are drawn: its presentation scale, 1 normally.
