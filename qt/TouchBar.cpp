@@ -88,7 +88,8 @@ void TouchBar::setScale(double scale, int buttonHeight, int margin) {
     const int side = std::max(kTouchTargetPixels, buttonHeight);
     for (QPushButton* button : buttons()) {
         button->setFixedHeight(side);
-        button->setMinimumWidth(side);
+        // Wider than high: a finger finds a broad button from the side as well.
+        button->setMinimumWidth(side * 3 / 2);
     }
     // Wide enough for the fastest speed, so the buttons beside it do not move.
     speedLabel_->setMinimumWidth(QFontMetrics(font).horizontalAdvance(tr("Hız: %1").arg(20000)));
