@@ -336,8 +336,8 @@ int main(int argc, char** argv) {
     if (present) {
         // The window manager may take a moment to make the window full screen.
         runFor(1000);
-        std::printf("presentation mode on a %dx%d screen: layout scaled by %.2f\n",
-                    window.width(), window.height(), window.presentation().scale());
+        std::printf("presentation mode on a %dx%d screen: layout scaled by %.2f\n", window.width(),
+                    window.height(), window.presentation().scale());
     }
     if (withHistory) {
         window.showHistory();
