@@ -214,6 +214,9 @@ void PresentationMode::follow(QWidget& window) {
 void PresentationMode::applyTo(QWidget& window, bool on, double scale) {
     const double was = window.property(kScaleProperty).toDouble();
     window.setProperty(kScaleProperty, on ? scale : 1.0);
+    if (!on && was <= 1) {
+        return; // as it was made: nothing to give back
+    }
     if (!on) {
         window.setFont(QFont());
         window.update();
@@ -230,7 +233,7 @@ void PresentationMode::applyTo(QWidget& window, bool on, double scale) {
         return;
     }
     // Low on the screen, where a teacher standing at the board reaches it, and no larger
-    // than the screen; a window moved by hand since stays where it was put.
+    // than the screen; shown again at the same scale, a window stays where it was put.
     const QRect room = screen->availableGeometry();
     // As much larger as its font, for the same room per line of text.
     const double grown = scale / std::max(1.0, was);
