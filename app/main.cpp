@@ -3,6 +3,7 @@
 #include "qt/FileMenu.h"
 #include "qt/HeadlessExperiment.h"
 #include "qt/MainWindow.h"
+#include "qt/PresentationMode.h"
 #include "qt/Startup.h"
 #include "qt/Translations.h"
 
@@ -74,7 +75,11 @@ int main(int argc, char** argv) {
 
     ga::qt::MainWindow window(separator, command.seed,
                               command.language.value_or(ga::qt::Translations::remembered()));
-    window.show();
+    if (command.present || ga::qt::PresentationMode::remembered()) {
+        window.presentation().setOn(true);
+    } else {
+        window.show();
+    }
     if (!command.session.isEmpty()) {
         // Opened over the window as it starts: a file that cannot be opened leaves it so and
         // says why in a message box.

@@ -39,8 +39,24 @@ void ChartWidget::cls() {
     update();
 }
 
+void ChartWidget::setDrawingScale(double scale, QSize design) {
+    if (scale == drawingScale_ && design == designSurface_) {
+        return;
+    }
+    // Circles still waiting belong to the surface they were placed on.
+    drawPlaced();
+    drawingScale_ = scale;
+    designSurface_ = design;
+    rebuildImage();
+    update();
+}
+
+QSize ChartWidget::placementSurface() const {
+    return drawingScale_ == 1 || designSurface_.isEmpty() ? surfaceSize() : designSurface_;
+}
+
 bool ChartWidget::place(double x, double y, double radius, QRgb colour) {
-    const QSize surface = surfaceSize();
+    const QSize surface = placementSurface();
     const auto mapped = mapCircle(scale_, x, y, radius, surface.width(), surface.height());
     if (!mapped) {
         return false;
@@ -164,7 +180,15 @@ QRect ChartWidget::drawInto(QImage& image, std::size_t first) const {
 QRectF ChartWidget::drawCircles(QPainter& painter, std::size_t first) const {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    QPen pen(Qt::black, kPenWidth);
+    const qreal penWidth = kPenWidth * drawingScale_;
+    QPen pen(Qt::black, penWidth);
+    // From the placement surface to the real one: 1 unless the window is scaled.
+    const QSize placed = placementSurface();
+    const QSize surface = surfaceSize();
+    const double fx =
+        placed.width() > 0 ? static_cast<double>(surface.width()) / placed.width() : 1;
+    const double fy =
+        placed.height() > 0 ? static_cast<double>(surface.height()) / placed.height() : 1;
     QRectF bounds;
     for (std::size_t i = first; i < circles_.size(); ++i) {
         const Drawn& drawn = circles_[i];
@@ -174,9 +198,11 @@ QRectF ChartWidget::drawCircles(QPainter& painter, std::size_t first) const {
             painter.setPen(pen);
         }
         const PixelCircle& c = drawn.circle;
-        painter.drawEllipse(QPointF(c.cx, c.cy), c.radius, c.radius);
-        const double reach = c.radius + kPenWidth;
-        bounds |= QRectF(c.cx - reach, c.cy - reach, 2 * reach, 2 * reach);
+        const QPointF centre(c.cx * fx, c.cy * fy);
+        const double radius = c.radius * fx;
+        painter.drawEllipse(centre, radius, radius);
+        const double reach = radius + penWidth;
+        bounds |= QRectF(centre.x() - reach, centre.y() - reach, 2 * reach, 2 * reach);
     }
     return bounds;
 }

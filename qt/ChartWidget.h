@@ -30,6 +30,11 @@ class ChartWidget : public QFrame {
     // Moves the top edge to y; width and height stay.
     void setScaleTop(double y);
 
+    // The window's scale: circles are placed in the pixels of a surface of `design` size
+    // (the surface at scale 1) and drawn at the surface's real size, their outlines
+    // `scale` pixels wide. Scale 1 places and draws at the real size.
+    void setDrawingScale(double scale, QSize design);
+
     // Erases every drawing.
     void cls();
     // An antialiased outline one pixel wide, centred at (x, y) in user units, the radius
@@ -74,12 +79,16 @@ class ChartWidget : public QFrame {
     // Draws the circles placed since the last drawing and shows them.
     void drawPlaced();
     void updateDescription();
+    // The surface the circles are placed on.
+    [[nodiscard]] QSize placementSurface() const;
 
     ChartScale scale_;
     QImage image_;
     std::vector<Drawn> circles_;
     std::size_t drawnCount_ = 0; // how many of circles_ the image holds
     QString description_;
+    double drawingScale_ = 1;
+    QSize designSurface_;
 };
 
 } // namespace ga::qt

@@ -273,6 +273,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                        "or en (English); without it, the language last chosen in the window."),
         QStringLiteral("tr|en"));
     parser.addOption(lang);
+    const QCommandLineOption present(
+        QStringLiteral("present"),
+        QStringLiteral("Start in the presentation mode for a classroom board: the window full "
+                       "screen, scaled to fit, with large touch buttons along the bottom. F11 "
+                       "leaves it; without this option, the mode last chosen in the window."));
+    parser.addOption(present);
     const ExperimentOptions experimentOptions;
     experimentOptions.addTo(parser);
     parser.addPositionalArgument(
@@ -313,6 +319,16 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             return result;
         }
         result.session = files.front();
+    }
+    if (parser.isSet(present)) {
+        // An experiment without a window has nothing to present.
+        if (parser.isSet(experimentOptions.experiment)) {
+            result.action = CommandLine::Action::Error;
+            result.error = QStringLiteral("--present needs the window; it cannot be given with "
+                                          "--experiment.");
+            return result;
+        }
+        result.present = true;
     }
     if (parser.isSet(lang)) {
         result.language = Translations::fromCode(parser.value(lang));

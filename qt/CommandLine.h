@@ -23,6 +23,8 @@ struct CommandLine {
     std::optional<std::uint32_t> seed;
     // --lang: the language for this start, over the one remembered.
     std::optional<Language> language;
+    // --present: the window starts in the presentation mode, over the one remembered.
+    bool present = false;
     // FILE: a session to open in the window once it shows.
     QString session;
 

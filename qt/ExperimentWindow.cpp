@@ -23,6 +23,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
@@ -181,6 +182,20 @@ void ExperimentWindow::buildForm() {
             [this](const QModelIndex& index) { openRun(index.row()); });
     connect(runsView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ExperimentWindow::updateOpenInMain);
+    // The right button, or a long press on a board, offers the same.
+    runsView_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(runsView_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        const QModelIndex index = runsView_->indexAt(at);
+        if (!index.isValid()) {
+            return;
+        }
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        QAction* open = menu->addAction(tr("Ana pencerede aç"), this,
+                                        [this, row = index.row()] { openRun(row); });
+        open->setEnabled(!running());
+        menu->popup(runsView_->viewport()->mapToGlobal(at));
+    });
     for (QTableView* view : {summaryView_, runsView_}) {
         view->setTabKeyNavigation(false);
         view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

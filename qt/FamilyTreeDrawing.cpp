@@ -1,6 +1,11 @@
 #include "qt/FamilyTreeDrawing.h"
 
+#include "qt/PresentationMode.h"
+
+#include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -74,6 +79,7 @@ void FamilyTreeDrawing::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
     const QFontMetrics fm(font());
+    const double thick = lineScale(*this);
 
     for (const TreeLine& line : lines_) {
         const QRectF child = boxRect(line.child);
@@ -84,7 +90,7 @@ void FamilyTreeDrawing::paintEvent(QPaintEvent* /*event*/) {
         const QPointF to(rightwards ? parent.left() : parent.right(), parent.center().y());
         const QColor colour =
             line.mutatedHere ? kMutatedHere : (line.mutatedBefore ? kMutatedBefore : Qt::black);
-        painter.setPen(QPen(colour, line.mutatedHere || line.mutatedBefore ? 2.0 : 1.0));
+        painter.setPen(QPen(colour, (line.mutatedHere || line.mutatedBefore ? 2.0 : 1.0) * thick));
         painter.drawLine(from, to);
         if (!line.label.isEmpty()) {
             const QPointF middle = (from + to) / 2;
@@ -106,7 +112,7 @@ void FamilyTreeDrawing::paintEvent(QPaintEvent* /*event*/) {
         } else if (b.origin == AncestorOrigin::Forgotten) {
             fill = QColor(235, 235, 235);
         }
-        painter.setPen(QPen(Qt::black, b.shared ? 2.5 : 1.0,
+        painter.setPen(QPen(Qt::black, (b.shared ? 2.5 : 1.0) * thick,
                             b.origin == AncestorOrigin::Forgotten ? Qt::DashLine : Qt::SolidLine));
         painter.setBrush(fill);
         painter.drawRoundedRect(r, 4, 4);
@@ -121,6 +127,28 @@ void FamilyTreeDrawing::paintEvent(QPaintEvent* /*event*/) {
         painter.drawText(text.adjusted(0, fm.height(), 0, 0), Qt::AlignLeft | Qt::AlignTop,
                          b.birth + QLatin1Char('\n') + b.value);
     }
+}
+
+void FamilyTreeDrawing::mousePressEvent(QMouseEvent* event) {
+    grabbed_ = event->globalPosition();
+    QWidget::mousePressEvent(event);
+}
+
+void FamilyTreeDrawing::mouseMoveEvent(QMouseEvent* event) {
+    // The scroll area is the viewport's parent; the drawing sits in its viewport.
+    auto* area = parentWidget() != nullptr
+                     ? qobject_cast<QScrollArea*>(parentWidget()->parentWidget())
+                     : nullptr;
+    if ((event->buttons() & Qt::LeftButton) == 0 || area == nullptr) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    const QPointF moved = event->globalPosition() - grabbed_;
+    grabbed_ = event->globalPosition();
+    QScrollBar* across = area->horizontalScrollBar();
+    QScrollBar* down = area->verticalScrollBar();
+    across->setValue(across->value() - static_cast<int>(std::lround(moved.x())));
+    down->setValue(down->value() - static_cast<int>(std::lround(moved.y())));
 }
 
 } // namespace ga::qt

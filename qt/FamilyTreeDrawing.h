@@ -50,6 +50,9 @@ class FamilyTreeDrawing : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // Dragged with a finger or the mouse, the drawing pans inside its scroll area.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
     [[nodiscard]] QSizeF boxSize() const;
@@ -59,6 +62,7 @@ class FamilyTreeDrawing : public QWidget {
     int columns_ = 0;
     int rows_ = 0;
     int boxWidth_ = 150;
+    QPointF grabbed_; // where the drag took hold, in global coordinates
 };
 
 } // namespace ga::qt

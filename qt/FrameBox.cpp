@@ -3,6 +3,9 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace ga::qt {
 
 namespace {
@@ -14,18 +17,29 @@ constexpr int kCaptionPadding = 2;
 
 FrameBox::FrameBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
 
+void FrameBox::setScale(double scale) {
+    if (scale != scale_) {
+        scale_ = scale;
+        update();
+    }
+}
+
 void FrameBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QFontMetrics metrics(font());
     const int lineY = metrics.height() / 2;
-    qDrawShadeRect(&painter, rect().adjusted(0, lineY, 0, 0), palette(), true, 1, 0);
+    const int rule = std::max(1, static_cast<int>(std::lround(scale_)));
+    qDrawShadeRect(&painter, rect().adjusted(0, lineY, 0, 0), palette(), true, rule, 0);
 
     const QString caption = title();
     if (caption.isEmpty()) {
         return;
     }
-    const QRect captionRect(kCaptionIndent, 0,
-                            metrics.horizontalAdvance(caption) + 2 * kCaptionPadding,
+    const auto scaled = [this](int pixels) {
+        return static_cast<int>(std::lround(pixels * scale_));
+    };
+    const QRect captionRect(scaled(kCaptionIndent), 0,
+                            metrics.horizontalAdvance(caption) + 2 * scaled(kCaptionPadding),
                             metrics.height());
     painter.fillRect(captionRect, palette().window());
     painter.setPen(

@@ -13,8 +13,14 @@ class FrameBox : public QGroupBox {
   public:
     explicit FrameBox(const QString& title, QWidget* parent = nullptr);
 
+    // The caption's indent and the rule's width grow with the window's scale.
+    void setScale(double scale);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    double scale_ = 1;
 };
 
 } // namespace ga::qt

@@ -1,4 +1,6 @@
 #include "qt/HistoryChartWidget.h"
+
+#include "qt/PresentationMode.h"
 #include "qt/Utf8.h"
 
 #include <QKeyEvent>
@@ -265,7 +267,7 @@ void HistoryChartWidget::paintSeries(QPainter& painter, int series) const {
     const auto place = [&](double v) { return series == 3 ? s.yDistinct(v) : s.y(v); };
     // Cosmetic one-pixel pens take the raster engine's quick path; a wider or dashed pen
     // that is not cosmetic goes through the general stroker, many times slower.
-    QPen pen(kSeries[series].colour, 1, kSeries[series].style);
+    QPen pen(kSeries[series].colour, lineScale(*this), kSeries[series].style);
     pen.setCosmetic(true);
     painter.setPen(pen);
     if (columns_.size() == count_ && count_ > 1) {
@@ -321,7 +323,7 @@ void HistoryChartWidget::paintLegend(QPainter& painter) const {
     double x = scale_->plot().left;
     const double y = kGap / 2.0 + fm.height() / 2.0;
     for (const Series& series : kSeries) {
-        painter.setPen(QPen(series.colour, 2, series.style));
+        painter.setPen(QPen(series.colour, 2 * lineScale(*this), series.style));
         painter.drawLine(QPointF(x, y), QPointF(x + 22, y));
         x += 26;
         painter.setPen(Qt::black);

@@ -8,6 +8,7 @@
 #include "qt/LinesModel.h"
 #include "qt/Placement.h"
 #include "qt/PopulationModel.h"
+#include "qt/PresentationMode.h"
 #include "qt/QtWindowOps.h"
 #include "qt/Utf8.h"
 #include "runtime/Convert.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -198,6 +200,19 @@ HistoryWindow::HistoryWindow(const Form1& form, QWidget* parent)
     });
     connect(table_, &QTableView::activated, this,
             [this](const QModelIndex& index) { openFamilyTree(index.row() + 1); });
+    // The right button, or a long press on a board, offers the family tree as well.
+    table_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        const QModelIndex index = table_->indexAt(at);
+        if (!index.isValid()) {
+            return;
+        }
+        auto* menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addAction(tr("Soy ağacını aç"), this,
+                        [this, row = index.row()] { openFamilyTree(row + 1); });
+        menu->popup(table_->viewport()->mapToGlobal(at));
+    });
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
 
@@ -389,6 +404,7 @@ void HistoryWindow::openFamilyTree(int position) {
     if (tree_ == nullptr) {
         tree_ = new FamilyTreeWindow(form_.decimalSeparator(), this);
         placeBeside(*tree_, *this);
+        PresentationMode::follow(*tree_);
     }
     tree_->showTree(form_.run().history(), selected_, position);
     tree_->show();

@@ -3,6 +3,7 @@
 #include "form/ControlTable.h"
 #include "form/Form1.h"
 #include "form/Messages.h"
+#include "form/PresentationLayout.h"
 #include "qt/ChartWidget.h"
 #include "qt/ColourSquare.h"
 #include "qt/ExperimentWindow.h"
@@ -13,6 +14,7 @@
 #include "qt/LineDelegate.h"
 #include "qt/Placement.h"
 #include "qt/PredictionWindow.h"
+#include "qt/PresentationMode.h"
 #include "qt/ReportLog.h"
 #include "qt/SearchSpaceWindow.h"
 #include "qt/SeedDialog.h"
@@ -35,6 +37,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace ga::qt {
@@ -193,6 +196,8 @@ MainWindow::MainWindow(const std::string& decimalSeparator, std::optional<std::u
     lessonsAction_ = toolsMenu()->addAction(QString());
     lessonsAction_->setObjectName(QStringLiteral("lessonsAction"));
     connect(lessonsAction_, &QAction::triggered, this, &MainWindow::showLessons);
+    toolsMenu()->addSeparator();
+    presentation_ = new PresentationMode(*this, *toolsMenu());
 
     // The layout is fixed: the window opens with the client area at its designed size
     // and nothing moves when it is resized.
@@ -253,6 +258,7 @@ void MainWindow::makePredictionWindow() {
     prediction_ = new PredictionWindow(
         *form_, [this] { handle(&Form1::stepOnce); }, this);
     placeBeside(*prediction_, *this);
+    PresentationMode::follow(*prediction_);
     connect(prediction_, &PredictionWindow::closed, this,
             [this] { predictionAction_->setChecked(false); });
 }
@@ -352,13 +358,8 @@ void MainWindow::buildControls(QWidget* clientArea) {
         QWidget* parent = row.parent == kWindow ? clientArea : control(row.parent);
         QWidget* w = makeControl(row, parent);
         w->setObjectName(fromUtf8(controlName(row.id)));
-        w->setFont(fontFor(row));
-        // A line has no height of its own; it still needs one pixel to be seen.
-        w->setGeometry(toPixels(row.left), toPixels(row.top), toPixels(row.width),
-                       std::max(1, toPixels(row.height)));
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            fitOneLineLabel(label);
-        }
+        controls_[static_cast<std::size_t>(row.id)] = w;
+        placeControl(row, 1, {});
         if (!row.accessibleName.empty()) {
             w->setAccessibleName(fromUtf8(row.accessibleName));
         }
@@ -369,7 +370,47 @@ void MainWindow::buildControls(QWidget* clientArea) {
             // Still selectable with the mouse for copying, but the Tab key passes by.
             w->setFocusPolicy(Qt::ClickFocus);
         }
-        controls_[static_cast<std::size_t>(row.id)] = w;
+    }
+}
+
+void MainWindow::placeControls(double scale, QPoint origin) {
+    for (const ControlRow& row : controlTable()) {
+        placeControl(row, scale, origin);
+    }
+}
+
+void MainWindow::placeControl(const ControlRow& row, double scale, QPoint origin) {
+    QWidget* w = control(row.id);
+    if (w == nullptr) {
+        return;
+    }
+    QFont font = fontFor(row);
+    if (scale != 1) {
+        font.setPointSizeF(font.pointSizeF() * scale);
+    }
+    w->setFont(font);
+    const PixelRect r = scaleRect(designRect(row), scale);
+    // A line has no height of its own; it still needs one pixel (at the scale) to be seen.
+    const int lineWidth = std::max(1, static_cast<int>(std::lround(scale)));
+    QRect placed(r.x, r.y, r.width, std::max(lineWidth, r.height));
+    if (row.parent == kWindow) {
+        placed.translate(origin);
+    }
+    w->setGeometry(placed);
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        // Fitted afresh, as when the window was made.
+        label->setWordWrap(true);
+        fitOneLineLabel(label);
+    } else if (auto* chart = qobject_cast<ChartWidget*>(w)) {
+        // The circles keep their places in the layout's own pixels and are drawn anew at
+        // the scale, so they stay sharp.
+        const int frame = chart->frameWidth();
+        chart->setDrawingScale(
+            scale, QSize(toPixels(row.width) - 2 * frame, toPixels(row.height) - 2 * frame));
+    } else if (auto* frameBox = qobject_cast<FrameBox*>(w)) {
+        frameBox->setScale(scale);
+    } else if (row.kind == ControlKind::Line) {
+        static_cast<QFrame*>(w)->setLineWidth(lineWidth);
     }
 }
 
@@ -492,6 +533,9 @@ void MainWindow::retranslate() {
         lessonsAction_->setText(tr("De&rsler…"));
     }
     (translations_->current() == Language::English ? english_ : turkish_)->setChecked(true);
+    if (presentation_ != nullptr) {
+        presentation_->retranslate();
+    }
 
     for (const ControlRow& row : controlTable()) {
         QWidget* w = control(row.id);
@@ -537,6 +581,7 @@ void MainWindow::showHistory() {
         // Owned by this window, but a window of its own: it stays beside, not on top.
         history_ = new HistoryWindow(*form_, this);
         placeBeside(*history_, *this);
+        PresentationMode::follow(*history_);
     }
     history_->show();
     history_->raise();
@@ -600,6 +645,7 @@ void MainWindow::openExperiment() {
             at.setY(std::max(room.top(), std::min(at.y(), room.bottom() - experiment_->height())));
         }
         experiment_->move(at);
+        PresentationMode::follow(*experiment_);
     }
     experiment_->show();
     experiment_->raise();
@@ -615,6 +661,7 @@ void MainWindow::showLessons() {
     if (lessons_ == nullptr) {
         lessons_ = new LessonsWindow(*this, this);
         placeBeside(*lessons_, *this);
+        PresentationMode::follow(*lessons_);
     }
     lessons_->show();
     lessons_->raise();
@@ -700,6 +747,7 @@ void MainWindow::showSearchSpace() {
         };
         searchSpace_ = new SearchSpaceWindow(*form_, boxes, this);
         placeBeside(*searchSpace_, *this);
+        PresentationMode::follow(*searchSpace_);
     }
     searchSpace_->show();
     searchSpace_->raise();

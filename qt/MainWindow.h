@@ -21,6 +21,7 @@ class QActionGroup;
 class QMenu;
 
 namespace ga {
+struct ControlRow;
 class Form1;
 struct RunInputs;
 } // namespace ga
@@ -33,6 +34,7 @@ class SearchSpaceWindow;
 class FileMenu;
 class HistoryWindow;
 class PredictionWindow;
+class PresentationMode;
 
 // The program's one window: the controls built from the control table, the menu, the
 // timer, and the logic (Form1) that every click, menu item and tick is handed to.
@@ -86,6 +88,14 @@ class MainWindow : public QMainWindow {
     // "Dosya": sessions and exports.
     [[nodiscard]] FileMenu& files() const { return *files_; }
 
+    // Places every control of the table at `scale` times its designed rectangle and font
+    // size, the window's own controls offset by `origin`: scale 1 and no offset is the
+    // window as designed.
+    void placeControls(double scale, QPoint origin = {});
+
+    // The classroom board's full-screen mode: "Araçlar" → "Sunum modu" (F11).
+    [[nodiscard]] PresentationMode& presentation() const { return *presentation_; }
+
     // The commands of the menus follow the run: "Başlat" as its button, "Bir nesil
     // ilerlet" while "Başlat" is usable and the timer is off.
     void updateCommands();
@@ -100,6 +110,7 @@ class MainWindow : public QMainWindow {
   private:
     void makePredictionWindow();
     void buildControls(QWidget* clientArea);
+    void placeControl(const ControlRow& row, double scale, QPoint origin);
     void buildMenu();
     void buildRunMenu();
     void buildToolsMenu();
@@ -153,6 +164,7 @@ class MainWindow : public QMainWindow {
     QAction* experimentAction_ = nullptr;
     LessonsWindow* lessons_ = nullptr;
     QAction* lessonsAction_ = nullptr;
+    PresentationMode* presentation_ = nullptr;
 };
 
 } // namespace ga::qt

@@ -1,6 +1,7 @@
 #include "qt/SearchSpaceMap.h"
 
 #include "engine/SearchSpace.h"
+#include "qt/PresentationMode.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -112,12 +113,13 @@ void SearchSpaceMap::paintEvent(QPaintEvent* /*event*/) {
 
     // A mark must show even where a cell is one pixel: a ring around it, white inside red.
     painter.setRenderHint(QPainter::Antialiasing);
-    const double radius = std::max(3.0, map.width() / kColumns * 2);
+    const double thick = lineScale(*this);
+    const double radius = std::max(3.0 * thick, map.width() / kColumns * 2);
     for (int gene : marks_) {
         const QPointF centre = cellRect(gene).center();
-        painter.setPen(QPen(Qt::white, 3));
+        painter.setPen(QPen(Qt::white, 3 * thick));
         painter.drawEllipse(centre, radius, radius);
-        painter.setPen(QPen(QColor(0xd0, 0x10, 0x10), 1.5));
+        painter.setPen(QPen(QColor(0xd0, 0x10, 0x10), 1.5 * thick));
         painter.drawEllipse(centre, radius, radius);
     }
 
@@ -134,6 +136,14 @@ void SearchSpaceMap::mousePressEvent(QMouseEvent* event) {
     const int gene = geneAt(event->position());
     if (gene >= 0) {
         setFocus(Qt::MouseFocusReason);
+        choose(gene);
+    }
+}
+
+void SearchSpaceMap::mouseMoveEvent(QMouseEvent* event) {
+    // A finger or the mouse dragged over the map takes the cursor along.
+    const int gene = (event->buttons() & Qt::LeftButton) != 0 ? geneAt(event->position()) : -1;
+    if (gene >= 0 && gene != chosen_) {
         choose(gene);
     }
 }

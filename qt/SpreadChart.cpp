@@ -2,6 +2,7 @@
 
 #include "form/SpreadLayout.h"
 #include "form/SummaryColumns.h"
+#include "qt/PresentationMode.h"
 #include "qt/Utf8.h"
 
 #include <QPaintEvent>
@@ -156,6 +157,7 @@ void SpreadChart::paintEvent(QPaintEvent* /*event*/) {
     }
 
     painter.setRenderHint(QPainter::Antialiasing);
+    const double thick = lineScale(*this);
     const std::vector<BoxColumn> columns = boxColumns(*summaries_, left, right - left, kMinColumn);
     double widest = 0;
     for (const BoxColumn& c : columns) {
@@ -173,7 +175,7 @@ void SpreadChart::paintEvent(QPaintEvent* /*event*/) {
 
         if (c.reachedHigh) {
             const double y = percentY(*c.reachedHigh, top, bottom);
-            painter.setPen(QPen(kReachedLine, 1));
+            painter.setPen(QPen(kReachedLine, thick));
             painter.setBrush(kReachedFill);
             painter.drawRect(QRectF(barLeft, y, barWidth, bottom - y));
             if (*c.reachedLow < *c.reachedHigh) {
@@ -183,7 +185,7 @@ void SpreadChart::paintEvent(QPaintEvent* /*event*/) {
         }
         if (c.generations) {
             const Spread& g = *c.generations;
-            painter.setPen(QPen(kBoxLine, 1));
+            painter.setPen(QPen(kBoxLine, thick));
             painter.drawLine(QPointF(boxMiddle, axis.y(g.min)), QPointF(boxMiddle, axis.y(g.max)));
             for (double end : {g.min, g.max}) {
                 painter.drawLine(QPointF(boxMiddle - boxWidth / 4, axis.y(end)),
@@ -193,10 +195,10 @@ void SpreadChart::paintEvent(QPaintEvent* /*event*/) {
             const double q3 = axis.y(g.upperQuartile);
             painter.drawRect(QRectF(boxLeft, q3, boxWidth, axis.y(g.lowerQuartile) - q3));
             if (!c.merged) {
-                painter.setPen(QPen(kMedian, 2));
+                painter.setPen(QPen(kMedian, 2 * thick));
                 const double m = axis.y(g.median);
                 painter.drawLine(QPointF(boxLeft, m), QPointF(boxLeft + boxWidth, m));
-                painter.setPen(QPen(Qt::black, 1));
+                painter.setPen(QPen(Qt::black, thick));
                 painter.setBrush(Qt::black);
                 diamond(painter, QPointF(boxMiddle, axis.y(g.mean)),
                         std::min(boxWidth / 3, line / 4.0));

@@ -10,7 +10,7 @@ fail() {
     failures=$((failures + 1))
 }
 
-options=(--help --version --seed --lang --experiment --vary --values --runs
+options=(--help --version --seed --lang --present --experiment --vary --values --runs
     --max-generations --threads --target --mutation --coefficients --exponents --output)
 
 for page in "$@"; do

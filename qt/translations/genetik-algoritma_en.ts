@@ -824,6 +824,10 @@
         <source>Ana pencere yalnızca genetik algoritmanın çalıştırmalarını yeniden oynatabilir; bu çalıştırma tepe tırmanmayla yapıldı.</source>
         <translation>The main window can replay only the genetic algorithm&apos;s runs; this run was made by hill climbing.</translation>
     </message>
+    <message>
+        <source>Ana pencerede aç</source>
+        <translation>Open in the main window</translation>
+    </message>
 </context>
 <context>
     <name>ga::qt::FamilyTreeDrawing</name>
@@ -1302,6 +1306,10 @@
     <message>
         <source>Nesil %1: %2.</source>
         <translation>Generation %1: %2.</translation>
+    </message>
+    <message>
+        <source>Soy ağacını aç</source>
+        <translation>Open the family tree</translation>
     </message>
 </context>
 <context>
@@ -1876,6 +1884,13 @@
     </message>
 </context>
 <context>
+    <name>ga::qt::PresentationMode</name>
+    <message>
+        <source>&amp;Sunum modu</source>
+        <translation>&amp;Presentation mode</translation>
+    </message>
+</context>
+<context>
     <name>ga::qt::RunsModel</name>
     <message>
         <source>Yapılmadı</source>
@@ -2189,6 +2204,33 @@
     <message>
         <source>Yöntem</source>
         <translation>Method</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::TouchBar</name>
+    <message>
+        <source>Hız: %1</source>
+        <translation>Speed: %1</translation>
+    </message>
+    <message>
+        <source>◀ Yavaş</source>
+        <translation>◀ Slower</translation>
+    </message>
+    <message>
+        <source>Daha yavaş</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Hızlı ▶</source>
+        <translation>Faster ▶</translation>
+    </message>
+    <message>
+        <source>Daha hızlı</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>Sunumdan çık</source>
+        <translation>Leave presentation</translation>
     </message>
 </context>
 <context>

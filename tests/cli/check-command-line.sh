@@ -52,11 +52,12 @@ expect_refused() {
 }
 
 expect_refused "--bogus" "--seed" "--seed abc" "--seed -1" "--seed 4294967296" "--seed 1.5" \
-    "one.genetik two.genetik" "--experiment --vary mutation --values 1 run.genetik"
+    "one.genetik two.genetik" "--experiment --vary mutation --values 1 run.genetik" \
+    "--present --experiment --vary mutation --values 1"
 
 # A good seed, or a session file to open, without a display gets as far as the display and
 # says so; the file is not read before the window is there to show it.
-for good in "--seed 4294967295" "missing.genetik"; do
+for good in "--seed 4294967295" "missing.genetik" "--present"; do
     # shellcheck disable=SC2086 # the case is split into its words on purpose
     if run $good; then
         fail "'$good' without a display opened something"
