@@ -1,11 +1,11 @@
-#include "form/Messages.h"
-#include "qt/CommandLine.h"
-#include "qt/FileMenu.h"
-#include "qt/HeadlessExperiment.h"
-#include "qt/MainWindow.h"
-#include "qt/PresentationMode.h"
-#include "qt/Startup.h"
-#include "qt/Translations.h"
+#include "form/texts/Messages.h"
+#include "cli/CommandLine.h"
+#include "qt/files/FileMenu.h"
+#include "cli/HeadlessExperiment.h"
+#include "qt/main/MainWindow.h"
+#include "qt/main/PresentationMode.h"
+#include "qt/main/Startup.h"
+#include "cli/Translations.h"
 
 #include <QApplication>
 #include <QLocale>

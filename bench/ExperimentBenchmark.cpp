@@ -9,9 +9,9 @@
 
 #include "engine/Experiment.h"
 #include "engine/ExperimentSummary.h"
-#include "form/Form1.h"
-#include "qt/ExperimentWindow.h"
-#include "qt/MainWindow.h"
+#include "form/window/Form1.h"
+#include "qt/experiments/ExperimentWindow.h"
+#include "qt/main/MainWindow.h"
 #include "tests/support/ResidentMemory.h"
 
 #include <QAction>

@@ -6,10 +6,10 @@
 //
 //   session_benchmark [--generations N] [--file PATH]
 
-#include "form/Batch.h"
-#include "form/ControlTable.h"
-#include "form/Form1.h"
-#include "form/WindowOps.h"
+#include "form/window/Batch.h"
+#include "form/window/ControlTable.h"
+#include "form/window/Form1.h"
+#include "form/window/WindowOps.h"
 #include "runtime/Random.h"
 #include "session/SessionFile.h"
 #include "tests/support/ResidentMemory.h"

@@ -12,13 +12,13 @@
 // window's logic goes, with the history window open, and measures resident memory and
 // how long choosing a generation takes to show.
 
-#include "form/Form1.h"
-#include "qt/HistoryChartWidget.h"
-#include "qt/HistoryWindow.h"
-#include "qt/MainWindow.h"
-#include "qt/PresentationMode.h"
-#include "qt/ReportLog.h"
-#include "qt/Startup.h"
+#include "form/window/Form1.h"
+#include "qt/history/HistoryChartWidget.h"
+#include "qt/history/HistoryWindow.h"
+#include "qt/main/MainWindow.h"
+#include "qt/main/PresentationMode.h"
+#include "qt/main/ReportLog.h"
+#include "qt/main/Startup.h"
 #include "tests/support/ResidentMemory.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 // question answered, which must not trip a sanitizer either.
 
 #include "FuzzChecks.h"
-#include "form/LessonRun.h"
+#include "form/lessons/LessonRun.h"
 #include "session/LessonJson.h"
 
 #include <cstddef>

@@ -5,10 +5,10 @@
 // for a few generations, which must not trip a sanitizer either.
 
 #include "FuzzChecks.h"
-#include "form/Batch.h"
-#include "form/ControlTable.h"
-#include "form/Form1.h"
-#include "form/WindowOps.h"
+#include "form/window/Batch.h"
+#include "form/window/ControlTable.h"
+#include "form/window/Form1.h"
+#include "form/window/WindowOps.h"
 #include "runtime/Random.h"
 #include "session/SessionJson.h"
 

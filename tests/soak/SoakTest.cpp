@@ -3,7 +3,7 @@
 // the run's history holds, which stays within its stated limits; under the sanitizers the
 // run must end without a leak report.
 
-#include "form/Form1.h"
+#include "form/window/Form1.h"
 #include "tests/support/RecordingOps.h"
 #include "tests/support/ResidentMemory.h"
 

@@ -1,6 +1,6 @@
 #include "tests/support/RecordingOps.h"
 
-#include "form/ControlTable.h"
+#include "form/window/ControlTable.h"
 
 namespace ga::test {
 

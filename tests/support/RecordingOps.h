@@ -1,8 +1,8 @@
 #pragma once
 
-#include "form/Batch.h"
-#include "form/ChartMath.h"
-#include "form/WindowOps.h"
+#include "form/window/Batch.h"
+#include "form/window/ChartMath.h"
+#include "form/window/WindowOps.h"
 #include "runtime/Random.h"
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "form/ChartAxes.h"
+#include "form/window/ChartAxes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "form/ExperimentCsv.h"
+#include "form/experiments/ExperimentCsv.h"
 
 #include <gtest/gtest.h>
 

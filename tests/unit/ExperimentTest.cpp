@@ -1,6 +1,6 @@
 #include "engine/Experiment.h"
 #include "engine/ExperimentSummary.h"
-#include "form/Messages.h"
+#include "form/texts/Messages.h"
 #include "runtime/Convert.h"
 
 #include <gtest/gtest.h>

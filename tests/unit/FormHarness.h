@@ -3,8 +3,8 @@
 #include "engine/Model.h"
 #include "engine/Objective.h"
 #include "engine/QuietRun.h"
-#include "form/Form1.h"
-#include "form/FormState.h"
+#include "form/window/Form1.h"
+#include "form/window/FormState.h"
 #include "runtime/Convert.h"
 #include "tests/support/RecordingOps.h"
 

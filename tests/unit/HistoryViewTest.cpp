@@ -1,7 +1,7 @@
 #include "engine/QuietRun.h"
-#include "form/FamilyTreeLayout.h"
-#include "form/HistoryChart.h"
-#include "form/HistoryReader.h"
+#include "form/history/FamilyTreeLayout.h"
+#include "form/history/HistoryChart.h"
+#include "form/history/HistoryReader.h"
 #include "tests/unit/RecordedRun.h"
 
 #include <gtest/gtest.h>

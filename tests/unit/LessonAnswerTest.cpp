@@ -1,4 +1,4 @@
-#include "form/Lesson.h"
+#include "form/lessons/Lesson.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "form/Messages.h"
-#include "form/ControlTable.h"
-#include "form/SummaryColumns.h"
-#include "form/Translation.h"
+#include "form/texts/Messages.h"
+#include "form/window/ControlTable.h"
+#include "form/experiments/SummaryColumns.h"
+#include "form/texts/Translation.h"
 #include "tests/unit/FormHarness.h"
 
 #include <gtest/gtest.h>

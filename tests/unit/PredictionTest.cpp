@@ -1,6 +1,6 @@
 #include "engine/Prediction.h"
-#include "form/Messages.h"
-#include "form/Narration.h"
+#include "form/texts/Messages.h"
+#include "form/window/Narration.h"
 #include "runtime/Convert.h"
 #include "runtime/Random.h"
 #include "tests/unit/FormHarness.h"

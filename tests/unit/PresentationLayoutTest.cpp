@@ -1,5 +1,5 @@
-#include "form/PresentationLayout.h"
-#include "form/ControlTable.h"
+#include "form/window/PresentationLayout.h"
+#include "form/window/ControlTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "form/SpreadLayout.h"
+#include "form/experiments/SpreadLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "form/Form1.h"
+#include "form/window/Form1.h"
 #include "runtime/Digits.h"
 #include "tests/window/WindowFixture.h"
 #include "tests/window/WindowTestMain.h"

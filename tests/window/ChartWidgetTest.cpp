@@ -1,4 +1,4 @@
-#include "qt/ChartWidget.h"
+#include "qt/widgets/ChartWidget.h"
 #include "tests/window/WindowTestMain.h"
 
 #include <QImage>

@@ -1,6 +1,6 @@
 #include "engine/Objective.h"
-#include "form/Form1.h"
-#include "form/FormState.h"
+#include "form/window/Form1.h"
+#include "form/window/FormState.h"
 #include "runtime/Convert.h"
 #include "tests/window/WindowFixture.h"
 #include "tests/window/WindowTestMain.h"

@@ -1,7 +1,7 @@
-#include "qt/LineDelegate.h"
-#include "form/ReportLog.h"
-#include "qt/ReportLog.h"
-#include "qt/Startup.h"
+#include "qt/widgets/LineDelegate.h"
+#include "form/window/ReportLog.h"
+#include "qt/main/ReportLog.h"
+#include "qt/main/Startup.h"
 #include "tests/window/WindowTestMain.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "qt/PredictionWindow.h"
+#include "qt/prediction/PredictionWindow.h"
 #include "engine/Prediction.h"
-#include "form/Form1.h"
+#include "form/window/Form1.h"
 #include "runtime/Convert.h"
 #include "tests/window/WindowFixture.h"
 #include "tests/window/WindowTestMain.h"

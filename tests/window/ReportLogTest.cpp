@@ -1,5 +1,5 @@
-#include "qt/ReportLog.h"
-#include "form/ReportLog.h"
+#include "qt/main/ReportLog.h"
+#include "form/window/ReportLog.h"
 #include "tests/window/WindowTestMain.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "form/ControlTable.h"
-#include "form/Form1.h"
-#include "qt/SeedDialog.h"
+#include "form/window/ControlTable.h"
+#include "form/window/Form1.h"
+#include "qt/main/SeedDialog.h"
 #include "tests/window/WindowFixture.h"
 #include "tests/window/WindowTestMain.h"
 

@@ -1,7 +1,7 @@
-#include "qt/SearchSpaceWindow.h"
+#include "qt/searchspace/SearchSpaceWindow.h"
 #include "engine/SearchSpace.h"
-#include "form/Form1.h"
-#include "qt/SearchSpaceMap.h"
+#include "form/window/Form1.h"
+#include "qt/searchspace/SearchSpaceMap.h"
 #include "tests/window/WindowFixture.h"
 #include "tests/window/WindowTestMain.h"
 

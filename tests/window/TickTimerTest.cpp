@@ -1,4 +1,4 @@
-#include "qt/TickTimer.h"
+#include "qt/main/TickTimer.h"
 #include "tests/window/WindowTestMain.h"
 
 #include <QCoreApplication>

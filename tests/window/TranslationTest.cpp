@@ -1,7 +1,7 @@
-#include "form/ControlTable.h"
-#include "form/Messages.h"
-#include "form/SummaryColumns.h"
-#include "qt/Translations.h"
+#include "form/window/ControlTable.h"
+#include "form/texts/Messages.h"
+#include "form/experiments/SummaryColumns.h"
+#include "cli/Translations.h"
 #include "tests/window/WindowTestMain.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form/Controls.h"
-#include "qt/MainWindow.h"
+#include "form/window/Controls.h"
+#include "qt/main/MainWindow.h"
 
 #include <QList>
 #include <QObject>

@@ -1,8 +1,8 @@
-#include "form/ControlTable.h"
-#include "form/Form1.h"
-#include "qt/ChartWidget.h"
-#include "qt/ColourSquare.h"
-#include "qt/ReportLog.h"
+#include "form/window/ControlTable.h"
+#include "form/window/Form1.h"
+#include "qt/widgets/ChartWidget.h"
+#include "qt/main/ColourSquare.h"
+#include "qt/main/ReportLog.h"
 #include "tests/window/WindowFixture.h"
 #include "tests/window/WindowTestMain.h"
 
