@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/QuietRun.h"
 #include "form/Controls.h"
 #include "form/Messages.h"
 #include "qt/QtWindowOps.h"
@@ -21,7 +22,6 @@ class QMenu;
 
 namespace ga {
 class Form1;
-struct RunInputs;
 } // namespace ga
 
 namespace ga::qt {
@@ -69,6 +69,9 @@ class MainWindow : public QMainWindow {
 
     // Switches the program to another language at once, and remembers the choice.
     void switchLanguage(Language language);
+
+    // The function, target and mutation as typed in the boxes now.
+    [[nodiscard]] RunInputs typedInputs() const;
 
     // "Dosya": sessions and exports.
     [[nodiscard]] FileMenu& files() const { return *files_; }

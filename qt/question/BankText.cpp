@@ -20,16 +20,19 @@ QString BankText::title() {
     return tr("Genetik algoritma: tahmin soruları");
 }
 
-QString BankText::settings(const QuestionBankSettings& settings) const {
+QString BankText::run(const RunInputs& inputs) const {
     Question shape;
     for (std::size_t j = 1; j <= 5; ++j) {
-        shape.katsayilar[j] = Val(settings.inputs.coefficients[j - 1]);
-        shape.usler[j] = Val(settings.inputs.exponents[j - 1]);
+        shape.katsayilar[j] = Val(inputs.coefficients[j - 1]);
+        shape.usler[j] = Val(inputs.exponents[j - 1]);
     }
-    return tr("F = %1. Hedef: %2. Mutasyon oranı: %%3. Temel tohum: %4.")
-        .arg(text_.functionText(shape), text_.listed(Val(settings.inputs.target)),
-             text_.listed(Val(settings.inputs.mutation)))
-        .arg(settings.baseSeed);
+    return tr("F = %1. Hedef: %2. Mutasyon oranı: %%3.")
+        .arg(text_.functionText(shape), text_.listed(Val(inputs.target)),
+             text_.listed(Val(inputs.mutation)));
+}
+
+QString BankText::settings(const QuestionBankSettings& settings) const {
+    return run(settings.inputs) + QLatin1Char(' ') + tr("Temel tohum: %1.").arg(settings.baseSeed);
 }
 
 QString BankText::name(std::size_t number, std::size_t count, const Question& q) {
