@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,13 +22,15 @@ namespace ga::qt {
 
 namespace {
 
-// A radio button with the settings it stands for written under it, indented.
-QLabel* detailUnder(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setIndent(24);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
+// The settings a radio button stands for, under it and indented, a label per line rather
+// than wrapped, which a group box does not make room for.
+void addDetail(QVBoxLayout& layout, const QString& text, QWidget* parent) {
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        auto* label = new QLabel(line, parent);
+        label->setIndent(24);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        layout.addWidget(label);
+    }
 }
 
 } // namespace
@@ -58,14 +61,16 @@ QuestionBankDialog::QuestionBankDialog(const RunInputs& windowInputs, std::uint3
     form->addRow(tr("&Temel tohum:"), seed_);
 
     auto* kindBox = new QGroupBox(tr("Soru türleri"), this);
-    auto* kindLayout = new QVBoxLayout(kindBox);
+    // Two by two, and the formats side by side, so that the dialog fits a small screen at
+    // twice the size.
+    auto* kindLayout = new QGridLayout(kindBox);
     static constexpr const char* kKindNames[] = {"selectionKind", "matingKind", "fitnessKind",
                                                  "progressKind"};
     for (std::size_t k = 0; k < kQuestionKinds; ++k) {
         kinds_[k] = new QCheckBox(QuestionText::kindName(static_cast<QuestionKind>(k)), kindBox);
         kinds_[k]->setObjectName(QLatin1String(kKindNames[k]));
         kinds_[k]->setChecked(true);
-        kindLayout->addWidget(kinds_[k]);
+        kindLayout->addWidget(kinds_[k], static_cast<int>(k / 2), static_cast<int>(k % 2));
     }
 
     auto* runBox = new QGroupBox(tr("Çalışmalar"), this);
@@ -76,16 +81,16 @@ QuestionBankDialog::QuestionBankDialog(const RunInputs& windowInputs, std::uint3
     auto* firstRuns = new QRadioButton(tr("Programın &ilk değerleri"), runBox);
     firstRuns->setObjectName(QStringLiteral("firstRuns"));
     runLayout->addWidget(windowRuns_);
-    runLayout->addWidget(detailUnder(text.run(windowInputs_), runBox));
+    addDetail(*runLayout, text.run(windowInputs_, QLatin1Char('\n')), runBox);
     runLayout->addWidget(firstRuns);
-    runLayout->addWidget(detailUnder(text.run(RunInputs{}), runBox));
+    addDetail(*runLayout, text.run(RunInputs{}, QLatin1Char('\n')), runBox);
 
     auto* formatBox = new QGroupBox(tr("Biçim"), this);
-    auto* formatLayout = new QVBoxLayout(formatBox);
-    auto* xml = new QRadioButton(tr("&Moodle XML (öğrenme platformuna aktarmak için)"), formatBox);
+    auto* formatLayout = new QHBoxLayout(formatBox);
+    auto* xml = new QRadioButton(tr("&Moodle XML (öğrenme platformu için)"), formatBox);
     xml->setObjectName(QStringLiteral("moodleFormat"));
     xml->setChecked(true);
-    pdf_ = new QRadioButton(tr("&PDF (yazdırmak için; yanıt anahtarı ayrı sayfalarda)"), formatBox);
+    pdf_ = new QRadioButton(tr("&PDF (yazdırmak için)"), formatBox);
     pdf_->setObjectName(QStringLiteral("pdfFormat"));
     formatLayout->addWidget(xml);
     formatLayout->addWidget(pdf_);
@@ -96,6 +101,8 @@ QuestionBankDialog::QuestionBankDialog(const RunInputs& windowInputs, std::uint3
     QPalette palette = error_->palette();
     palette.setColor(QPalette::WindowText, QColor(200, 0, 0));
     error_->setPalette(palette);
+    // Room for a refusal from the start, so that saying one moves nothing.
+    error_->setMinimumHeight(error_->fontMetrics().lineSpacing() * 2);
     connect(seed_, &QLineEdit::textEdited, error_, &QLabel::clear);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
@@ -112,6 +119,8 @@ QuestionBankDialog::QuestionBankDialog(const RunInputs& windowInputs, std::uint3
     layout->addWidget(formatBox);
     layout->addWidget(error_);
     layout->addWidget(buttons);
+    // Wide enough for the function's summary and a refusal on two lines each.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 70);
 }
 
 void QuestionBankDialog::refuse(const QString& why, QWidget* at) {

@@ -20,15 +20,15 @@ QString BankText::title() {
     return tr("Genetik algoritma: tahmin soruları");
 }
 
-QString BankText::run(const RunInputs& inputs) const {
+QString BankText::run(const RunInputs& inputs, QChar between) const {
     Question shape;
     for (std::size_t j = 1; j <= 5; ++j) {
         shape.katsayilar[j] = Val(inputs.coefficients[j - 1]);
         shape.usler[j] = Val(inputs.exponents[j - 1]);
     }
-    return tr("F = %1. Hedef: %2. Mutasyon oranı: %%3.")
-        .arg(text_.functionText(shape), text_.listed(Val(inputs.target)),
-             text_.listed(Val(inputs.mutation)));
+    return QStringLiteral("F = %1.").arg(text_.functionText(shape)) + between +
+           tr("Hedef: %1. Mutasyon oranı: %%2.")
+               .arg(text_.listed(Val(inputs.target)), text_.listed(Val(inputs.mutation)));
 }
 
 QString BankText::settings(const QuestionBankSettings& settings) const {

@@ -18,8 +18,9 @@ class BankText {
     explicit BankText(const QuestionText& text) : text_(text) {}
 
     [[nodiscard]] static QString title();
-    // The function, target and mutation of runs with these inputs.
-    [[nodiscard]] QString run(const RunInputs& inputs) const;
+    // The function, target and mutation of runs with these inputs; `between` stands
+    // between the function and the rest.
+    [[nodiscard]] QString run(const RunInputs& inputs, QChar between = QLatin1Char(' ')) const;
     // The function, target, mutation and base seed the bank was made with.
     [[nodiscard]] QString settings(const QuestionBankSettings& settings) const;
     // "Soru 07 — Seçilim": numbered from 1 with as many digits as `count` has, so that the

@@ -39,10 +39,6 @@
         <translation>Genetic algorithm: prediction questions</translation>
     </message>
     <message>
-        <source>F = %1. Hedef: %2. Mutasyon oranı: %%3.</source>
-        <translation>F = %1. Target: %2. Mutation rate: %3%.</translation>
-    </message>
-    <message>
         <source>Temel tohum: %1.</source>
         <translation>Base seed: %1.</translation>
     </message>
@@ -105,6 +101,10 @@
     <message>
         <source>Yaşar: uyumu (%1) en küçük on uyum arasında.</source>
         <translation>Lives: its fitness (%1) is among the ten smallest.</translation>
+    </message>
+    <message>
+        <source>Hedef: %1. Mutasyon oranı: %%2.</source>
+        <translation>Target: %1. Mutation rate: %2%.</translation>
     </message>
 </context>
 <context>
@@ -1286,14 +1286,6 @@
         <translation>Format</translation>
     </message>
     <message>
-        <source>&amp;Moodle XML (öğrenme platformuna aktarmak için)</source>
-        <translation>Moodle &amp;XML (to import into a learning platform)</translation>
-    </message>
-    <message>
-        <source>&amp;PDF (yazdırmak için; yanıt anahtarı ayrı sayfalarda)</source>
-        <translation>&amp;PDF (to print; the answer key on pages of its own)</translation>
-    </message>
-    <message>
         <source>&amp;Kaydet…</source>
         <translation>&amp;Save…</translation>
     </message>
@@ -1312,6 +1304,14 @@
     <message>
         <source>Ana penceredeki hedef kabul edilmiyor: “Hazırla” da onunla başlamaz. Hedefi 0'dan büyük, en çok 100000 yapın ya da programın ilk değerlerini seçin.</source>
         <translation>The main window's target is not accepted: “Prepare” would not start with it either. Make the target greater than 0 and at most 100000, or choose the program's first values.</translation>
+    </message>
+    <message>
+        <source>&amp;Moodle XML (öğrenme platformu için)</source>
+        <translation>Moodle &amp;XML (for a learning platform)</translation>
+    </message>
+    <message>
+        <source>&amp;PDF (yazdırmak için)</source>
+        <translation>&amp;PDF (to print)</translation>
     </message>
 </context>
 <context>
