@@ -89,9 +89,9 @@ QuestionBank makeQuestionBank(const QuestionBankSettings& settings) {
             }
         }
         item.generationsBefore = static_cast<std::uint32_t>(at);
-        item.question = std::move(q);
+        item.question = q;
         item.verdict = check(item.question, Answer{}, item.question.ahead);
-        bank.questions.push_back(std::move(item));
+        bank.questions.push_back(item);
     }
     return bank;
 }
