@@ -1,17 +1,20 @@
-#include "form/texts/Messages.h"
 #include "cli/CommandLine.h"
-#include "qt/files/FileMenu.h"
 #include "cli/HeadlessExperiment.h"
+#include "cli/Translations.h"
+#include "form/texts/Messages.h"
+#include "qt/files/FileMenu.h"
+#include "qt/files/HeadlessQuestionBank.h"
 #include "qt/main/MainWindow.h"
 #include "qt/main/PresentationMode.h"
 #include "qt/main/Startup.h"
-#include "cli/Translations.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLocale>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("genetik-algoritma"));
@@ -44,6 +47,24 @@ int main(int argc, char** argv) {
         // No window and no display: the experiment's output goes to files and the terminal.
         QCoreApplication app(argc, argv);
         return ga::qt::runHeadlessExperiment(command.experiment, command.experimentOutput);
+    }
+    case ga::qt::CommandLine::Action::Questions: {
+        // No window: Moodle XML needs Qt Core alone; the PDF needs fonts, which a
+        // QGuiApplication on the offscreen platform gives without a display.
+        std::unique_ptr<QCoreApplication> app;
+        if (ga::qt::wantsPdf(command.questionsOutput)) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            app = std::make_unique<QGuiApplication>(argc, argv);
+            ga::qt::installFontSubstitutions();
+        } else {
+            app = std::make_unique<QCoreApplication>(argc, argv);
+        }
+        // The language for this start, or the one last chosen in the window.
+        QCoreApplication::setOrganizationName(QStringLiteral("genetik-algoritma"));
+        ga::qt::Translations translations;
+        translations.use(command.language.value_or(ga::qt::Translations::remembered()));
+        return ga::qt::writeHeadlessQuestionBank(command.questions, command.questionsOutput,
+                                                 QLocale::system().decimalPoint().toStdString());
     }
     case ga::qt::CommandLine::Action::Window:
         break;

@@ -8,9 +8,9 @@
 #include "engine/Prediction.h"
 #include "engine/QuietRun.h"
 #include "engine/SearchSpace.h"
-#include "form/window/Form1.h"
 #include "form/history/HistoryChart.h"
 #include "form/history/HistoryReader.h"
+#include "form/window/Form1.h"
 #include "tests/support/RecordingOps.h"
 
 #include <benchmark/benchmark.h>

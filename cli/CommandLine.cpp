@@ -1,18 +1,21 @@
 #include "cli/CommandLine.h"
 
-#include "form/texts/Messages.h"
 #include "cli/Translations.h"
-#include "session/Utf8.h"
+#include "form/texts/Messages.h"
+#include "runtime/Convert.h"
 #include "runtime/Random.h"
+#include "session/Utf8.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 namespace ga::qt {
@@ -84,7 +87,9 @@ struct ExperimentOptions {
         QStringLiteral("ga|random|hill")};
     QCommandLineOption output{
         QStringLiteral("output"),
-        QStringLiteral("Write the per-run CSV to FILE instead of standard output."),
+        QStringLiteral("Write the per-run CSV of --experiment to FILE instead of standard "
+                       "output; with --questions, the bank as Moodle XML (FILE.xml) or as a "
+                       "printable PDF (FILE.pdf)."),
         QStringLiteral("FILE")};
 
     void addTo(QCommandLineParser& parser) const {
@@ -244,6 +249,135 @@ bool readExperimentOptions(const QCommandLineParser& parser, const ExperimentOpt
     return true;
 }
 
+// --- Question banks without a window ----------------------------------------------------
+
+struct QuestionOptions {
+    QCommandLineOption questions{
+        QStringLiteral("questions"),
+        QStringLiteral("Write N prediction questions (1 to 1000) with their answers and "
+                       "explanations without a window and exit: Moodle XML on standard output "
+                       "or in --output FILE.xml, a printable PDF in --output FILE.pdf. The "
+                       "same --seed (the base seed, default 1) gives the same questions; "
+                       "--target, --mutation, --coefficients and --exponents set the runs, "
+                       "and --lang the language. No display is needed."),
+        QStringLiteral("N")};
+    QCommandLineOption kinds{
+        QStringLiteral("kinds"),
+        QStringLiteral("The kinds of question of --questions (default all): a list such as "
+                       "selection,mating,fitness,progress."),
+        QStringLiteral("LIST")};
+};
+
+// The kinds named in a list such as "selection,progress"; nothing when a name is unknown.
+std::optional<std::array<bool, kQuestionKinds>> parseKinds(const QString& text) {
+    static const std::array<QString, kQuestionKinds> kNames{
+        QStringLiteral("selection"), QStringLiteral("mating"), QStringLiteral("fitness"),
+        QStringLiteral("progress")};
+    std::array<bool, kQuestionKinds> kinds{};
+    for (const QString& part : text.split(QLatin1Char(','))) {
+        const auto found = std::find(kNames.begin(), kNames.end(), part.trimmed());
+        if (found == kNames.end()) {
+            return std::nullopt;
+        }
+        kinds.at(static_cast<std::size_t>(found - kNames.begin())) = true;
+    }
+    return kinds;
+}
+
+// Reads --questions and the options it shares with --experiment into `result`; false with
+// result.error set when one is refused.
+bool readQuestionOptions(const QCommandLineParser& parser, const ExperimentOptions& e,
+                         const QuestionOptions& o, CommandLine& result) {
+    const auto refuse = [&result](const QString& error) {
+        result.action = CommandLine::Action::Error;
+        result.error = error;
+        return false;
+    };
+    if (parser.isSet(e.experiment)) {
+        return refuse(QStringLiteral("--questions and --experiment cannot be given together."));
+    }
+    for (const QCommandLineOption* option :
+         {&e.vary, &e.values, &e.runs, &e.maxGenerations, &e.threads, &e.method}) {
+        if (parser.isSet(*option)) {
+            return refuse(QStringLiteral("%1 belongs to an experiment, not to --questions.")
+                              .arg(optionName(*option)));
+        }
+    }
+    QuestionBankSettings settings;
+    settings.baseSeed = result.seed.value_or(1);
+    result.seed.reset();
+    const auto count = parseSeed(parser.value(o.questions).toStdString());
+    if (!count || *count < 1 || *count > kMaxBankQuestions) {
+        return refuse(QStringLiteral("--questions needs a whole number from 1 to %1, not '%2'.")
+                          .arg(kMaxBankQuestions)
+                          .arg(parser.value(o.questions)));
+    }
+    settings.count = *count;
+    if (parser.isSet(o.kinds)) {
+        const auto kinds = parseKinds(parser.value(o.kinds));
+        if (!kinds) {
+            return refuse(QStringLiteral("--kinds takes selection, mating, fitness or progress, "
+                                         "separated by commas, not '%1'.")
+                              .arg(parser.value(o.kinds)));
+        }
+        settings.kinds = *kinds;
+    }
+    // Every number typed as a number, as for an experiment; the runs then read them as the
+    // window reads its boxes.
+    const auto typed = [&](const QCommandLineOption& option, std::string& into,
+                           ExperimentError why) {
+        if (!parser.isSet(option)) {
+            return true;
+        }
+        auto number = numberAsTyped(parser.value(option).toStdString());
+        if (!number || (why == ExperimentError::TargetRefused && !acceptableTarget(Val(*number)))) {
+            return refuse(QStringLiteral("%1 '%2': %3")
+                              .arg(optionName(option), parser.value(option),
+                                   fromUtf8(experimentErrorText(why, Language::English))));
+        }
+        into = std::move(*number);
+        return true;
+    };
+    if (!typed(e.target, settings.inputs.target, ExperimentError::TargetRefused) ||
+        !typed(e.mutation, settings.inputs.mutation, ExperimentError::BadMutation)) {
+        return false;
+    }
+    for (const auto& [option, five, why] :
+         {std::tuple{&e.coefficients, &settings.inputs.coefficients,
+                     ExperimentError::BadCoefficient},
+          std::tuple{&e.exponents, &settings.inputs.exponents, ExperimentError::BadExponent}}) {
+        if (!parser.isSet(*option)) {
+            continue;
+        }
+        const auto given = fiveTexts(parser.value(*option));
+        if (!given) {
+            return refuse(QStringLiteral("%1 needs five numbers separated by commas, not '%2'.")
+                              .arg(optionName(*option), parser.value(*option)));
+        }
+        for (std::size_t j = 0; j < 5; ++j) {
+            auto number = numberAsTyped(given->at(j));
+            if (!number) {
+                return refuse(QStringLiteral("%1 '%2': %3")
+                                  .arg(optionName(*option), parser.value(*option),
+                                       fromUtf8(experimentErrorText(why, Language::English))));
+            }
+            five->at(j) = std::move(*number);
+        }
+    }
+    if (parser.isSet(e.output)) {
+        result.questionsOutput = parser.value(e.output);
+        const QString suffix = QFileInfo(result.questionsOutput).suffix().toLower();
+        if (suffix != QLatin1String("xml") && suffix != QLatin1String("pdf")) {
+            return refuse(QStringLiteral("--output of --questions must end in .xml (Moodle XML) "
+                                         "or .pdf, not '%1'.")
+                              .arg(result.questionsOutput));
+        }
+    }
+    result.questions = settings;
+    result.action = CommandLine::Action::Questions;
+    return true;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -264,7 +398,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral(
             "Start with the random generator's seed fixed to N (0 to 4294967295); "
             "\"Sıfırla\" then reseeds with the same seed, so a run can be replayed. With "
-            "--experiment, the base seed of the runs' seeds (default 1)."),
+            "--experiment or --questions, the base seed of the runs' seeds (default 1)."),
         QStringLiteral("N"));
     parser.addOption(seed);
     const QCommandLineOption lang(
@@ -281,6 +415,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.addOption(present);
     const ExperimentOptions experimentOptions;
     experimentOptions.addTo(parser);
+    const QuestionOptions questionOptions;
+    parser.addOption(questionOptions.questions);
+    parser.addOption(questionOptions.kinds);
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         QStringLiteral("A saved session (*.genetik) to open in the window. One that cannot be "
@@ -318,6 +455,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             result.error = QStringLiteral("A session file cannot be opened with --experiment.");
             return result;
         }
+        if (parser.isSet(questionOptions.questions)) {
+            result.action = CommandLine::Action::Error;
+            result.error = QStringLiteral("A session file cannot be opened with --questions.");
+            return result;
+        }
         result.session = files.front();
     }
     if (parser.isSet(present)) {
@@ -348,6 +490,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                     .arg(parser.value(seed));
             return result;
         }
+    }
+    if (parser.isSet(questionOptions.questions)) {
+        readQuestionOptions(parser, experimentOptions, questionOptions, result);
+        return result;
+    }
+    if (parser.isSet(questionOptions.kinds)) {
+        result.action = CommandLine::Action::Error;
+        result.error = QStringLiteral("--kinds belongs to a question bank; add --questions.");
+        return result;
     }
     readExperimentOptions(parser, experimentOptions, result);
     return result;

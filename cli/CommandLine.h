@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ExperimentSettings.h"
+#include "engine/QuestionBank.h"
 #include "form/texts/Messages.h"
 
 #include <QString>
@@ -13,7 +14,7 @@ namespace ga::qt {
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Action { Window, Help, Version, Error, Experiment };
+    enum class Action { Window, Help, Version, Error, Experiment, Questions };
     Action action = Action::Window;
     // The one-line reason when the command line is refused.
     QString error;
@@ -33,6 +34,13 @@ struct CommandLine {
     ExperimentSettings experiment;
     // --output: the file for the per-run CSV; empty for standard output.
     QString experimentOutput;
+
+    // --questions: the question bank to write without a window (Action::Questions), with
+    // --seed as its base seed.
+    QuestionBankSettings questions;
+    // --output: the bank's file, Moodle XML (.xml) or PDF (.pdf); empty for Moodle XML on
+    // standard output.
+    QString questionsOutput;
 };
 
 // Reads the program's arguments (the program's own name first) with the conventions of

@@ -3,8 +3,8 @@
 #include "engine/Experiment.h"
 #include "engine/ExperimentSummary.h"
 #include "form/experiments/ExperimentCsv.h"
-#include "form/texts/Messages.h"
 #include "form/experiments/SummaryColumns.h"
+#include "form/texts/Messages.h"
 
 #include <QSaveFile>
 

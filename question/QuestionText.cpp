@@ -1,7 +1,7 @@
 #include "question/QuestionText.h"
 
-#include "form/window/Batch.h"
 #include "form/texts/Messages.h"
+#include "form/window/Batch.h"
 #include "form/window/Narration.h"
 #include "runtime/Convert.h"
 

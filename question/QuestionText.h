@@ -37,10 +37,11 @@ class QuestionText {
 
     // A number as the lists write it.
     [[nodiscard]] QString listed(double value) const;
+    // "1·x^3 + 1·y^2 + …": the function the question's run uses.
+    [[nodiscard]] QString functionText(const Question& q) const;
 
   private:
     [[nodiscard]] QString digitsText(const DigitRow& d) const;
-    [[nodiscard]] QString functionText(const Question& q) const;
     [[nodiscard]] QString rowsText(const std::array<bool, kPopulation>& rows) const;
 
     std::string decimalSeparator_;

@@ -2,6 +2,113 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="tr">
 <context>
+    <name>BankText</name>
+    <message>
+        <source>Genetik algoritma: tahmin soruları</source>
+        <translation>Genetic algorithm: prediction questions</translation>
+    </message>
+    <message>
+        <source>Hedef: %1. Mutasyon oranı: %%2.</source>
+        <translation>Target: %1. Mutation rate: %2%.</translation>
+    </message>
+    <message>
+        <source>Temel tohum: %1.</source>
+        <translation>Base seed: %1.</translation>
+    </message>
+    <message>
+        <source>Soru %1 — %2</source>
+        <translation>Question %1 — %2</translation>
+    </message>
+    <message>
+        <source>Pencerede görmek için: tohumu %1 olarak sabitleyin ve “%2” düğmesine basın.</source>
+        <translation>To see it in the window: fix the seed at %1 and press “%2”.</translation>
+    </message>
+    <message>
+        <source>Pencerede görmek için: tohumu %1 olarak sabitleyin, “%2” düğmesine basın ve %3. nesle kadar ilerletin.</source>
+        <translation>To see it in the window: fix the seed at %1, press “%2” and step on to generation %3.</translation>
+    </message>
+    <message>
+        <source>Bu nesilden önceki popülasyon aşağıda, pencerenin listelerindeki sırayla.</source>
+        <translation>The population before this generation is below, in the order of the window&apos;s lists.</translation>
+    </message>
+    <message>
+        <source>Mutasyon oranı %%1. Bu nesilden önceki popülasyon aşağıda.</source>
+        <translation>Mutation rate %1%. The population before this generation is below.</translation>
+    </message>
+    <message>
+        <source>Satır</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Gen</source>
+        <translation>Gene</translation>
+    </message>
+    <message>
+        <source>Uyum</source>
+        <translation>Fitness</translation>
+    </message>
+    <message>
+        <source>temel tohum %1</source>
+        <translation>base seed %1</translation>
+    </message>
+    <message>
+        <source>Doğru: ölecek on bireyin hepsini seçtiniz.</source>
+        <translation>Right: you chose all ten individuals that die.</translation>
+    </message>
+    <message>
+        <source>Kısmen doğru.</source>
+        <translation>Partly right.</translation>
+    </message>
+    <message>
+        <source>Yanlış.</source>
+        <translation>Wrong.</translation>
+    </message>
+    <message>
+        <source>%1. satır: gen %2, F = %3, uyum %4</source>
+        <translation>Row %1: gene %2, F = %3, fitness %4</translation>
+    </message>
+    <message>
+        <source>Ölür: uyumu (%1), hayatta kalan son bireyin uyumundan (%2) büyük.</source>
+        <translation>Dies: its fitness (%1) is greater than the last survivor&apos;s (%2).</translation>
+    </message>
+    <message>
+        <source>Yaşar: uyumu (%1) en küçük on uyum arasında.</source>
+        <translation>Lives: its fitness (%1) is among the ten smallest.</translation>
+    </message>
+    <message>
+        <source>Ölür</source>
+        <translation>Dies</translation>
+    </message>
+    <message>
+        <source>Çocuğun geni:</source>
+        <translation>The child&apos;s gene:</translation>
+    </message>
+    <message>
+        <source>Uyum =</source>
+        <translation>Fitness =</translation>
+    </message>
+    <message>
+        <source>Evet</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Hayır</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Ad, soyad:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Tarih:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Yanıt anahtarı</source>
+        <translation>Answer key</translation>
+    </message>
+</context>
+<context>
     <name>QtWindowOps</name>
     <message>
         <source>Tamam</source>
@@ -1181,6 +1288,38 @@
         <source>Varsa önceki dosya olduğu gibi duruyor; penceredeki çalışma değişmedi.</source>
         <translation>The previous file, if there was one, is as it was; the run in the window is unchanged.</translation>
     </message>
+    <message>
+        <source>S&amp;oru bankası…</source>
+        <translation>&amp;Question bank…</translation>
+    </message>
+    <message>
+        <source>Bu ayarlarla soru bankası hazırlanamıyor.</source>
+        <translation>No question bank can be made with these settings.</translation>
+    </message>
+    <message>
+        <source>Soru bankası “%1” dosyasına yazılamadı.</source>
+        <translation>The question bank could not be written to “%1”.</translation>
+    </message>
+    <message>
+        <source>Soru bankasını kaydet</source>
+        <translation>Save the question bank</translation>
+    </message>
+    <message>
+        <source>PDF belgeleri (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Moodle XML dosyaları (*.xml)</source>
+        <translation>Moodle XML files (*.xml)</translation>
+    </message>
+    <message>
+        <source>soru-bankasi.pdf</source>
+        <translation>question-bank.pdf</translation>
+    </message>
+    <message>
+        <source>soru-bankasi.xml</source>
+        <translation>question-bank.xml</translation>
+    </message>
 </context>
 <context>
     <name>ga::qt::HistoryChartWidget</name>
@@ -1888,6 +2027,73 @@
     <message>
         <source>&amp;Sunum modu</source>
         <translation>&amp;Presentation mode</translation>
+    </message>
+</context>
+<context>
+    <name>ga::qt::QuestionBankDialog</name>
+    <message>
+        <source>Soru bankası</source>
+        <translation>Question bank</translation>
+    </message>
+    <message>
+        <source>Tahmin modunun sorularından, yanıtları ve açıklamalarıyla birlikte bir soru bankası hazırlanır. Aynı temel tohum her zaman aynı soruları verir.</source>
+        <translation>A question bank is made from the prediction mode&apos;s questions, with their answers and explanations. The same base seed always gives the same questions.</translation>
+    </message>
+    <message>
+        <source>Soru &amp;sayısı:</source>
+        <translation>&amp;Number of questions:</translation>
+    </message>
+    <message>
+        <source>&amp;Temel tohum:</source>
+        <translation>&amp;Base seed:</translation>
+    </message>
+    <message>
+        <source>Soru türleri</source>
+        <translation>Kinds of question</translation>
+    </message>
+    <message>
+        <source>Çalışmalar</source>
+        <translation>Runs</translation>
+    </message>
+    <message>
+        <source>&amp;Ana penceredeki işlev, hedef ve mutasyon</source>
+        <translation>The &amp;main window&apos;s function, target and mutation</translation>
+    </message>
+    <message>
+        <source>Programın &amp;ilk değerleri</source>
+        <translation>The program&apos;s &amp;first values</translation>
+    </message>
+    <message>
+        <source>Biçim</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>&amp;Moodle XML (öğrenme platformu için)</source>
+        <translation>Moodle &amp;XML (for a learning platform)</translation>
+    </message>
+    <message>
+        <source>&amp;PDF (yazdırmak için)</source>
+        <translation>&amp;PDF (to print)</translation>
+    </message>
+    <message>
+        <source>&amp;Kaydet…</source>
+        <translation>&amp;Save…</translation>
+    </message>
+    <message>
+        <source>İptal</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Temel tohum, 0 ile 4294967295 arasında bir tam sayı olmalıdır (yalnızca rakamlar).</source>
+        <translation>The base seed must be a whole number from 0 to 4294967295 (digits only).</translation>
+    </message>
+    <message>
+        <source>En az bir soru türü seçin.</source>
+        <translation>Choose at least one kind of question.</translation>
+    </message>
+    <message>
+        <source>Ana penceredeki hedef kabul edilmiyor: “Hazırla” da onunla başlamaz. Hedefi 0&apos;dan büyük, en çok 100000 yapın ya da programın ilk değerlerini seçin.</source>
+        <translation>The main window&apos;s target is not accepted: “Prepare” would not start with it either. Make the target greater than 0 and at most 100000, or choose the program&apos;s first values.</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/ExperimentSettings.h"
-#include "form/window/Controls.h"
 #include "form/texts/Translation.h"
+#include "form/window/Controls.h"
 
 #include <cstdint>
 #include <span>

@@ -1,5 +1,5 @@
-#include "form/window/Form1.h"
 #include "form/texts/Messages.h"
+#include "form/window/Form1.h"
 
 namespace ga {
 

@@ -11,7 +11,8 @@ fail() {
 }
 
 options=(--help --version --seed --lang --present --experiment --vary --values --runs
-    --max-generations --threads --target --mutation --coefficients --exponents --output)
+    --max-generations --threads --target --mutation --coefficients --exponents --output
+    --questions --kinds)
 
 for page in "$@"; do
     before=$failures

@@ -3,8 +3,8 @@
 
 #include "engine/ExperimentSummary.h"
 #include "form/experiments/ExperimentCsv.h"
-#include "form/texts/Messages.h"
 #include "form/experiments/SummaryColumns.h"
+#include "form/texts/Messages.h"
 #include "qt/experiments/RunsModel.h"
 #include "qt/experiments/SpreadChart.h"
 #include "qt/experiments/SummaryModel.h"

@@ -1,10 +1,10 @@
 #include "qt/experiments/RunsModel.h"
 
-#include "form/texts/Messages.h"
 #include "form/experiments/SpreadLayout.h"
 #include "form/experiments/SummaryColumns.h"
-#include "session/Utf8.h"
+#include "form/texts/Messages.h"
 #include "runtime/Convert.h"
+#include "session/Utf8.h"
 
 #include <utility>
 

@@ -1,15 +1,20 @@
 #include "qt/files/FileMenu.h"
 
-#include "form/window/Form1.h"
-#include "form/texts/Messages.h"
 #include "form/exports/RunCsv.h"
-#include "qt/widgets/ChartWidget.h"
+#include "form/texts/Messages.h"
+#include "form/window/Form1.h"
+#include "qt/files/HeadlessQuestionBank.h"
+#include "qt/files/QuestionBankDialog.h"
+#include "qt/files/QuestionBankPdf.h"
 #include "qt/history/HistoryChartWidget.h"
 #include "qt/history/HistoryWindow.h"
 #include "qt/main/MainWindow.h"
 #include "qt/main/Startup.h"
-#include "session/Utf8.h"
+#include "qt/widgets/ChartWidget.h"
+#include "question/BankText.h"
+#include "question/MoodleXml.h"
 #include "session/SessionFile.h"
+#include "session/Utf8.h"
 
 #include <QAction>
 #include <QApplication>
@@ -113,6 +118,10 @@ FileMenu::FileMenu(MainWindow& window, QMenu& menu)
     exportSvg_ = export_->addAction(QString());
     exportSvg_->setObjectName(QStringLiteral("exportSvgAction"));
     connect(exportSvg_, &QAction::triggered, this, [this] { askCharts(ChartFormat::Svg); });
+    export_->addSeparator();
+    exportQuestions_ = export_->addAction(QString());
+    exportQuestions_->setObjectName(QStringLiteral("exportQuestionsAction"));
+    connect(exportQuestions_, &QAction::triggered, this, &FileMenu::askQuestionBank);
 }
 
 void FileMenu::retranslate() {
@@ -126,6 +135,7 @@ void FileMenu::retranslate() {
     exportCsv_->setText(tr("&Popülasyon ve geçmiş (CSV)…"));
     exportPng_->setText(tr("&Grafikler (PNG)…"));
     exportSvg_->setText(tr("Grafikler (&SVG)…"));
+    exportQuestions_->setText(tr("S&oru bankası…"));
     fillRecent();
 }
 
@@ -408,6 +418,43 @@ bool FileMenu::exportCharts(const QString& path, ChartFormat format) {
         }
     }
     return true;
+}
+
+bool FileMenu::exportQuestionBank(const QString& path, const QuestionBankSettings& settings) {
+    std::optional<WaitCursor> waiting(std::in_place);
+    const QuestionBank bank = makeQuestionBank(settings);
+    if (bank.error != BankError::None) {
+        // The dialog refuses such settings; a caller that did not is told all the same.
+        waiting.reset();
+        showProblem(tr("Bu ayarlarla soru bankası hazırlanamıyor."));
+        return false;
+    }
+    const QuestionText words(window_.form().decimalSeparator());
+    const BankText text(words);
+    const QByteArray bytes =
+        wantsPdf(path) ? questionBankPdf(settings, bank, text) : moodleXml(settings, bank, text);
+    waiting.reset();
+    return write(path, bytes, tr("Soru bankası “%1” dosyasına yazılamadı."));
+}
+
+void FileMenu::askQuestionBank() {
+    // Modal to the window without a loop of its own: the run goes on behind it.
+    auto* dialog = new QuestionBankDialog(window_.typedInputs(), window_.form().run().seed(),
+                                          window_.form().decimalSeparator(), &window_);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        const QuestionBankSettings settings = dialog->settings();
+        const bool pdf = dialog->format() == QuestionBankDialog::Format::Pdf;
+        const QString path =
+            askSaveName(tr("Soru bankasını kaydet"),
+                        pdf ? tr("PDF belgeleri (*.pdf)") : tr("Moodle XML dosyaları (*.xml)"),
+                        pdf ? tr("soru-bankasi.pdf") : tr("soru-bankasi.xml"));
+        if (!path.isEmpty()) {
+            exportQuestionBank(
+                withSuffix(path, pdf ? QStringLiteral("pdf") : QStringLiteral("xml")), settings);
+        }
+    });
+    dialog->open();
 }
 
 void FileMenu::askExport(const QString& title, const QString& filter, const QString& suggested,

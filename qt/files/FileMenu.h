@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/QuestionBank.h"
 #include "session/SessionJson.h"
 
 #include <QObject>
@@ -41,6 +42,9 @@ class FileMenu : public QObject {
     bool exportReport(const QString& path);
     bool exportRunCsv(const QString& path);
     bool exportCharts(const QString& path, ChartFormat format);
+    // A question bank in the language in use: a PDF when `path` ends in .pdf, Moodle XML
+    // otherwise.
+    bool exportQuestionBank(const QString& path, const QuestionBankSettings& settings);
 
     // "x/run.png" gives x/run-uyum.png, x/run-cesitlilik.png and x/run-gecmis.png: the
     // fitness chart, the gene chart and the history chart.
@@ -59,6 +63,7 @@ class FileMenu : public QObject {
     void askExport(const QString& title, const QString& filter, const QString& suggested,
                    bool (FileMenu::*write)(const QString&));
     void askCharts(ChartFormat format);
+    void askQuestionBank();
     QString askSaveName(const QString& title, const QString& filter, const QString& suggested,
                         bool confirmOverwrite = true);
     void remember(const QString& path);
@@ -83,6 +88,7 @@ class FileMenu : public QObject {
     QAction* exportCsv_ = nullptr;
     QAction* exportPng_ = nullptr;
     QAction* exportSvg_ = nullptr;
+    QAction* exportQuestions_ = nullptr;
     QString current_;
 };
 

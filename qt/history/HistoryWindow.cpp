@@ -1,17 +1,17 @@
 #include "qt/history/HistoryWindow.h"
 
-#include "form/window/Form1.h"
 #include "form/texts/Messages.h"
+#include "form/window/Form1.h"
 #include "qt/history/FamilyTreeWindow.h"
 #include "qt/history/HistoryChartWidget.h"
-#include "qt/widgets/LineDelegate.h"
-#include "qt/widgets/LinesModel.h"
-#include "qt/main/Placement.h"
 #include "qt/history/PopulationModel.h"
+#include "qt/main/Placement.h"
 #include "qt/main/PresentationMode.h"
 #include "qt/main/QtWindowOps.h"
-#include "session/Utf8.h"
+#include "qt/widgets/LineDelegate.h"
+#include "qt/widgets/LinesModel.h"
 #include "runtime/Convert.h"
+#include "session/Utf8.h"
 
 #include <QCheckBox>
 #include <QEvent>

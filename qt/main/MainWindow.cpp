@@ -607,6 +607,18 @@ void MainWindow::addExperimentTool() {
     }
 }
 
+RunInputs MainWindow::typedInputs() const {
+    RunInputs in;
+    const auto typed = [this](Control c) { return control<QLineEdit>(c)->text().toStdString(); };
+    in.target = typed(Control::Text1);
+    in.mutation = typed(Control::Text3);
+    for (std::size_t j = 0; j < 5; ++j) {
+        in.coefficients[j] = typed(kCoefficientBoxes[j]);
+        in.exponents[j] = typed(kExponentBoxes[j]);
+    }
+    return in;
+}
+
 void MainWindow::openExperiment() {
     if (experiment_ == nullptr) {
         // The experiment starts from what the boxes hold when it is asked for.

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "cli/Translations.h"
 #include "engine/Prediction.h"
-#include "form/window/Controls.h"
+#include "engine/QuietRun.h"
 #include "form/texts/Messages.h"
+#include "form/window/Controls.h"
 #include "qt/main/QtWindowOps.h"
 #include "qt/main/TickTimer.h"
-#include "cli/Translations.h"
 #include "runtime/Random.h"
 
 #include <QElapsedTimer>
@@ -23,7 +24,6 @@ class QMenu;
 namespace ga {
 struct ControlRow;
 class Form1;
-struct RunInputs;
 } // namespace ga
 
 namespace ga::qt {
@@ -84,6 +84,9 @@ class MainWindow : public QMainWindow {
 
     // Switches the program to another language at once, and remembers the choice.
     void switchLanguage(Language language);
+
+    // The function, target and mutation as typed in the boxes now.
+    [[nodiscard]] RunInputs typedInputs() const;
 
     // "Dosya": sessions and exports.
     [[nodiscard]] FileMenu& files() const { return *files_; }

@@ -1,9 +1,9 @@
 #include "qt/main/QtWindowOps.h"
 
-#include "qt/widgets/ChartWidget.h"
 #include "qt/main/ColourSquare.h"
 #include "qt/main/ReportLog.h"
 #include "qt/main/Startup.h"
+#include "qt/widgets/ChartWidget.h"
 #include "session/Utf8.h"
 
 #include <QApplication>

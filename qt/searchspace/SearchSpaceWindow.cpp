@@ -1,9 +1,9 @@
 #include "qt/searchspace/SearchSpaceWindow.h"
 #include "session/CsvFile.h"
 
-#include "form/window/Form1.h"
-#include "form/texts/Messages.h"
 #include "form/exports/SearchSpaceCsv.h"
+#include "form/texts/Messages.h"
+#include "form/window/Form1.h"
 #include "qt/main/QtWindowOps.h"
 #include "qt/searchspace/SearchSpaceHistogram.h"
 #include "qt/searchspace/SearchSpaceMap.h"

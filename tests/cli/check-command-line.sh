@@ -186,6 +186,38 @@ else
     grep -q "cannot write 'missing/runs.csv'" err.txt || fail "unwritable --output: $(cat err.txt)"
 fi
 
+# --- Question banks without a display ----------------------------------------------------
+
+# A refused bank says why in one line, exits with status 2, and writes nothing.
+expect_refused "--questions 0" "--questions 1001" "--questions x" "--questions" \
+    "--questions 5 --kinds selection,guessing" "--questions 5 --kinds mating," \
+    "--kinds mating" "--questions 5 --output bank.txt" "--questions 5 --target 0" \
+    "--questions 5 --coefficients 1,2" "--questions 5 --mutation five" "--questions 5 --runs 3" \
+    "--questions 5 --experiment --vary mutation --values 1" "--questions 5 bank.genetik"
+[[ ! -e bank.txt ]] || fail "a refused bank wrote bank.txt"
+
+# Moodle XML on standard output, the same bytes for the same seed, only the kinds asked
+# for; a PDF through the offscreen platform, with no display.
+bank=(--questions 12 --seed 4 --kinds mating,progress --lang tr)
+if run "${bank[@]}"; then
+    cp out.txt bank.xml
+    [[ $(grep -c '<question type=' bank.xml) -eq 13 ]] || fail "bank: $(grep -c '<question type=' bank.xml) questions, not 12 and a category"
+    [[ $(grep -c -E '<question type="(numerical|truefalse)">' bank.xml) -eq 12 ]] ||
+        fail "bank asked other kinds than mating and progress"
+    if command -v xmllint >/dev/null; then
+        xmllint --noout bank.xml || fail "bank is not well-formed XML"
+    fi
+    run "${bank[@]}" --output again.xml && cmp -s again.xml bank.xml ||
+        fail "the same seed wrote another bank"
+else
+    fail "bank exited with $?: $(cat err.txt)"
+fi
+if run --questions 4 --output bank.pdf; then
+    [[ $(head -c 5 bank.pdf) == "%PDF-" ]] || fail "bank.pdf is not a PDF"
+else
+    fail "PDF bank exited with $?: $(cat err.txt)"
+fi
+
 # Ctrl+C stops an experiment that would never end by itself (the target is beyond the
 # function's reach) and writes the runs that ended: none here, so the header alone. The
 # signal is sent once the two workers run, which is after the handler is in place.

@@ -1,7 +1,7 @@
 #include "form/texts/Messages.h"
-#include "form/window/ControlTable.h"
 #include "form/experiments/SummaryColumns.h"
 #include "form/texts/Translation.h"
+#include "form/window/ControlTable.h"
 #include "tests/unit/FormHarness.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "form/window/Form1.h"
 #include "form/lessons/LessonRun.h"
+#include "form/window/Form1.h"
 #include "qt/lessons/LessonsWindow.h"
 #include "qt/lessons/Worksheet.h"
 #include "session/LessonJson.h"

@@ -1,7 +1,7 @@
-#include "form/window/ControlTable.h"
-#include "form/texts/Messages.h"
-#include "form/experiments/SummaryColumns.h"
 #include "cli/Translations.h"
+#include "form/experiments/SummaryColumns.h"
+#include "form/texts/Messages.h"
+#include "form/window/ControlTable.h"
 #include "tests/window/WindowTestMain.h"
 
 #include <QTest>

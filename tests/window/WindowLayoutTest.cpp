@@ -1,8 +1,8 @@
 #include "form/window/ControlTable.h"
 #include "form/window/Form1.h"
-#include "qt/widgets/ChartWidget.h"
 #include "qt/main/ColourSquare.h"
 #include "qt/main/ReportLog.h"
+#include "qt/widgets/ChartWidget.h"
 #include "tests/window/WindowFixture.h"
 #include "tests/window/WindowTestMain.h"
 
