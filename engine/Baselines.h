@@ -1,6 +1,7 @@
 #pragma once
 
-#include "engine/Experiment.h"
+#include "engine/QuietRun.h"
+#include "engine/RunResult.h"
 
 #include <cstdint>
 

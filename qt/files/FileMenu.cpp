@@ -8,7 +8,7 @@
 #include "qt/files/QuestionBankPdf.h"
 #include "qt/history/HistoryChartWidget.h"
 #include "qt/history/HistoryWindow.h"
-#include "qt/main/MainWindow.h"
+#include "qt/main/MainWindowBase.h"
 #include "qt/main/Startup.h"
 #include "qt/widgets/ChartWidget.h"
 #include "question/BankText.h"
@@ -74,7 +74,7 @@ QByteArray reportText(const ga::ReportLog& log) {
 
 } // namespace
 
-FileMenu::FileMenu(MainWindow& window, QMenu& menu)
+FileMenu::FileMenu(MainWindowBase& window, QMenu& menu)
     : QObject(&window), window_(window), menu_(menu) {
     menu_.setObjectName(QStringLiteral("fileMenu"));
     open_ = menu_.addAction(QString());

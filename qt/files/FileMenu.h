@@ -12,7 +12,7 @@ class QMenu;
 
 namespace ga::qt {
 
-class MainWindow;
+class MainWindowBase;
 
 // The "Dosya" menu and what it does: sessions opened and saved (atomically, checked
 // through before anything in the window changes), the recent sessions, and the exports of
@@ -27,7 +27,7 @@ class FileMenu : public QObject {
     // The most recent sessions the menu lists.
     static constexpr int kRecentCount = 8;
 
-    FileMenu(MainWindow& window, QMenu& menu);
+    FileMenu(MainWindowBase& window, QMenu& menu);
 
     // The texts of the menu in the language in use.
     void retranslate();
@@ -77,7 +77,7 @@ class FileMenu : public QObject {
     [[nodiscard]] QString readProblem(const session::ReadResult& result) const;
     [[nodiscard]] static QString lastFolder();
 
-    MainWindow& window_;
+    MainWindowBase& window_;
     QMenu& menu_;
     QAction* open_ = nullptr;
     QAction* save_ = nullptr;

@@ -6,7 +6,7 @@
 #include "qt/history/HistoryWindow.h"
 #include "qt/lessons/LessonTexts.h"
 #include "qt/lessons/Worksheet.h"
-#include "qt/main/MainWindow.h"
+#include "qt/main/MainWindowBase.h"
 #include "qt/main/TickTimer.h"
 #include "qt/searchspace/SearchSpaceWindow.h"
 #include "session/LessonJson.h"
@@ -61,7 +61,7 @@ QLabel* wrappedLabel(QWidget* parent, const char* name) {
 
 } // namespace
 
-LessonsWindow::LessonsWindow(MainWindow& main, QWidget* parent)
+LessonsWindow::LessonsWindow(MainWindowBase& main, QWidget* parent)
     : QWidget(parent, Qt::Window), main_(main) {
     setObjectName(QStringLiteral("lessonsWindow"));
 

@@ -23,7 +23,7 @@ class QVBoxLayout;
 
 namespace ga::qt {
 
-class MainWindow;
+class MainWindowBase;
 
 // "Dersler": guided lessons on the main window. A list of lessons (those that come with the
 // program and any a teacher opens), and the chosen lesson's steps one at a time: what to
@@ -35,7 +35,7 @@ class LessonsWindow : public QWidget {
     Q_OBJECT
 
   public:
-    LessonsWindow(MainWindow& main, QWidget* parent = nullptr);
+    LessonsWindow(MainWindowBase& main, QWidget* parent = nullptr);
 
     // The lessons listed, the built-in ones first.
     [[nodiscard]] const std::vector<Lesson>& lessons() const { return lessons_; }
@@ -89,7 +89,7 @@ class LessonsWindow : public QWidget {
     void afterTick();
     [[nodiscard]] const LessonStep* shownStep() const;
 
-    MainWindow& main_;
+    MainWindowBase& main_;
     std::vector<Lesson> lessons_;
     int current_ = -1;
     int step_ = 0;

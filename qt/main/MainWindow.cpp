@@ -163,7 +163,7 @@ QWidget* makeControl(const ControlRow& row, QWidget* parent) {
 
 MainWindow::MainWindow(const std::string& decimalSeparator, std::optional<std::uint32_t> seed,
                        Language language, QWidget* parent)
-    : QMainWindow(parent), translations_(new Translations(this)),
+    : MainWindowBase(parent), translations_(new Translations(this)),
       decimalSeparator_(decimalSeparator) {
     translations_->use(language);
     installFontSubstitutions();

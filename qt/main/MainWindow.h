@@ -5,6 +5,7 @@
 #include "engine/QuietRun.h"
 #include "form/texts/Messages.h"
 #include "form/window/Controls.h"
+#include "qt/main/MainWindowBase.h"
 #include "qt/main/QtWindowOps.h"
 #include "qt/main/TickTimer.h"
 #include "runtime/Random.h"
@@ -38,7 +39,7 @@ class PresentationMode;
 
 // The program's one window: the controls built from the control table, the menu, the
 // timer, and the logic (Form1) that every click, menu item and tick is handed to.
-class MainWindow : public QMainWindow {
+class MainWindow : public MainWindowBase {
     Q_OBJECT
 
   public:
@@ -50,43 +51,41 @@ class MainWindow : public QMainWindow {
                         Language language = Language::Turkish, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    [[nodiscard]] QWidget* control(Control id) const;
-    template <class T> [[nodiscard]] T* control(Control id) const {
-        return qobject_cast<T*>(control(id));
-    }
-    [[nodiscard]] TickTimer* timer() const { return timer_; }
-    [[nodiscard]] Form1& form() const { return *form_; }
+    using MainWindowBase::control;
+    [[nodiscard]] QWidget* control(Control id) const override;
+    [[nodiscard]] TickTimer* timer() const override { return timer_; }
+    [[nodiscard]] Form1& form() const override { return *form_; }
     [[nodiscard]] QtWindowOps& ops() const { return *ops_; }
     // "Araçlar" → "Geçmiş…": opens the history window beside this one, or brings it up.
-    void showHistory();
-    [[nodiscard]] HistoryWindow* historyWindow() const { return history_; }
+    void showHistory() override;
+    [[nodiscard]] HistoryWindow* historyWindow() const override { return history_; }
     // "Araçlar" → "Arama uzayı…": every five-digit gene under the boxes' function, beside.
-    void showSearchSpace();
-    [[nodiscard]] SearchSpaceWindow* searchSpaceWindow() const { return searchSpace_; }
+    void showSearchSpace() override;
+    [[nodiscard]] SearchSpaceWindow* searchSpaceWindow() const override { return searchSpace_; }
     // "Çalışma" → "Tahmin modu": questions before each generation in a window beside.
-    void setPredictionMode(bool on);
+    void setPredictionMode(bool on) override;
     // The prediction mode and its score, as a session keeps them, and back.
-    [[nodiscard]] PredictionState predictionState() const;
-    void restorePrediction(const PredictionState& state);
+    [[nodiscard]] PredictionState predictionState() const override;
+    void restorePrediction(const PredictionState& state) override;
     [[nodiscard]] PredictionWindow* predictionWindow() const { return prediction_; }
     // "Araçlar" → "Deney…": the experiment window beside this one, made on first use.
-    ExperimentWindow& showExperiment();
+    ExperimentWindow& showExperiment() override;
     // "Araçlar" → "Dersler…": the lessons window beside this one, made on first use.
     void showLessons();
     [[nodiscard]] LessonsWindow* lessonsWindow() const { return lessons_; }
     // `count` generations as "Bir nesil ilerlet" makes them, while it is usable, shown once
     // at the end.
-    void stepGenerations(std::uint32_t count);
+    void stepGenerations(std::uint32_t count) override;
 
     // Shows at once what the last tick changed; ticks show their changes once a frame.
     // Clicks and menu items show theirs before they return.
-    void flushDisplay();
+    void flushDisplay() override;
 
     // Switches the program to another language at once, and remembers the choice.
     void switchLanguage(Language language);
 
     // The function, target and mutation as typed in the boxes now.
-    [[nodiscard]] RunInputs typedInputs() const;
+    [[nodiscard]] RunInputs typedInputs() const override;
 
     // "Dosya": sessions and exports.
     [[nodiscard]] FileMenu& files() const { return *files_; }
@@ -94,14 +93,14 @@ class MainWindow : public QMainWindow {
     // Places every control of the table at `scale` times its designed rectangle and font
     // size, the window's own controls offset by `origin`: scale 1 and no offset is the
     // window as designed.
-    void placeControls(double scale, QPoint origin = {});
+    void placeControls(double scale, QPoint origin = {}) override;
 
     // The classroom board's full-screen mode: "Araçlar" → "Sunum modu" (F11).
     [[nodiscard]] PresentationMode& presentation() const { return *presentation_; }
 
     // The commands of the menus follow the run: "Başlat" as its button, "Bir nesil
     // ilerlet" while "Başlat" is usable and the timer is off.
-    void updateCommands();
+    void updateCommands() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,7 +1,7 @@
 #include "qt/main/PresentationMode.h"
 
 #include "form/window/PresentationLayout.h"
-#include "qt/main/MainWindow.h"
+#include "qt/main/MainWindowBase.h"
 #include "qt/main/TouchBar.h"
 #include "qt/widgets/TouchInput.h"
 
@@ -53,7 +53,7 @@ void fitTables(QWidget& window, double factor, bool on) {
 
 } // namespace
 
-PresentationMode::PresentationMode(MainWindow& window, QMenu& menu)
+PresentationMode::PresentationMode(MainWindowBase& window, QMenu& menu)
     : QObject(&window), window_(window), action_(menu.addAction(QString())) {
     setObjectName(QStringLiteral("presentationMode"));
     action_->setObjectName(QStringLiteral("presentationAction"));
@@ -111,7 +111,7 @@ void PresentationMode::setOn(bool on) {
         }
         scale_ = 1;
         scaleMenus(1);
-        window_.placeControls(1);
+        window_.placeControls(1, {});
         window_.showNormal();
         if (hadPlace_) {
             window_.setGeometry(normalGeometry_);

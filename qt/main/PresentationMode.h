@@ -10,7 +10,7 @@ class QWidget;
 
 namespace ga::qt {
 
-class MainWindow;
+class MainWindowBase;
 class TouchBar;
 
 // The mode for the classroom board ("Sunum modu", F11, --present): the main window full
@@ -23,7 +23,7 @@ class PresentationMode : public QObject {
 
   public:
     // Adds the mode's item to `menu`.
-    PresentationMode(MainWindow& window, QMenu& menu);
+    PresentationMode(MainWindowBase& window, QMenu& menu);
 
     void setOn(bool on);
     [[nodiscard]] bool isOn() const { return on_; }
@@ -59,7 +59,7 @@ class PresentationMode : public QObject {
     void relayout();
     void scaleMenus(double scale);
 
-    MainWindow& window_;
+    MainWindowBase& window_;
     QAction* action_;
     TouchBar* bar_ = nullptr;
     bool on_ = false;
