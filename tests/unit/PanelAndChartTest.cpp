@@ -182,7 +182,8 @@ TEST_F(PanelAndChartTest, CirclesTheirColoursAndPositions) {
 }
 
 // A whole tick after load draws forty circles, the first pair at x = 1 and the last at
-// x = 20; the fitness chart shows the entering generation, the gene chart the new one.
+// x = 20; the fitness chart shows the entering generation, the gene chart the new one. A
+// stopped and restarted run goes on with its count and its place on the chart.
 TEST_F(PanelAndChartTest, TickDrawsTwentyPairsFromXOne) {
     std::array<double, 20> genes{};
     for (std::size_t k = 0; k < 20; ++k) {
@@ -200,6 +201,12 @@ TEST_F(PanelAndChartTest, TickDrawsTwentyPairsFromXOne) {
         EXPECT_EQ(fit.y, i < 10 ? 0.0F : 632.0F) << "the ten that died are drawn too";
         EXPECT_EQ(gene.y, 67312.0F) << "survivors and their children";
     }
+    // The next tick, after "Durdur" and "Başlat", draws on from where the last one ended.
+    h.form.Command3_Click();
+    h.form.Command2_Click();
+    h.form.Timer1_Timer();
+    EXPECT_EQ(h.ops.circles.back().x, 40.0F);
+    EXPECT_EQ(h.ops.text(Control::nesil), " 3");
 }
 
 } // namespace

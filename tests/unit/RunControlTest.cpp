@@ -65,19 +65,6 @@ TEST_F(RunControlTest, StartAndStop) {
     EXPECT_EQ(ops.text(Control::status), "Durduruldu...");
 }
 
-// "Durdur" then "Başlat" continues the counters and the chart position.
-TEST_F(RunControlTest, StopThenStartContinues) {
-    form.Command1_Click();
-    form.Command2_Click();
-    form.Timer1_Timer();
-    form.Command3_Click();
-    form.Command2_Click();
-    form.Timer1_Timer();
-    EXPECT_EQ(form.run().module1().nesilSayisi, 3);
-    EXPECT_EQ(ops.circles.back().x, 40.0F) << "the chart position goes on";
-    EXPECT_EQ(ops.text(Control::nesil), " 3");
-}
-
 // "Hazırla" while running replaces the population and shows the prepared text, but the
 // counters, the record and the chart position carry on.
 TEST_F(RunControlTest, PrepareWhileRunning) {

@@ -38,8 +38,6 @@ class HostileInputTest : public ga::test::WindowFixture {
     void functionsWithNoFiniteValue_data();
     void functionsWithNoFiniteValue();
     void negativeDigitWithFractionalExponent();
-    void speeds_data();
-    void speeds();
     void targets_data();
     void targets();
 
@@ -173,24 +171,6 @@ void HostileInputTest::negativeDigitWithFractionalExponent() {
     QCOMPARE(get<QLineEdit>(Control::tenk)->text(), QStringLiteral("-7655"));
     QCOMPARE(get<QLineEdit>(Control::tenk2)->text(), QStringLiteral("∞"));
     verifyStillResponsive();
-}
-
-void HostileInputTest::speeds_data() {
-    QTest::addColumn<QString>("speed");
-    QTest::addColumn<int>("period");
-    QTest::newRow("no number") << QStringLiteral("abc") << 125;
-    QTest::newRow("very fast") << QStringLiteral("100000") << 1;
-    QTest::newRow("very slow") << QStringLiteral("0.00000001") << 86400000;
-}
-
-// A speed that is not a positive number never stalls or floods the window.
-void HostileInputTest::speeds() {
-    QFETCH(QString, speed);
-    QFETCH(int, period);
-    paste(Control::Text4, speed);
-    press(Control::Command1);
-    QCOMPARE(window->timer()->interval(), period);
-    QCOMPARE(openBoxes().size(), 0);
 }
 
 void HostileInputTest::targets_data() {

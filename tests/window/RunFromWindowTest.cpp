@@ -31,7 +31,6 @@ class RunFromWindowTest : public ga::test::WindowFixture {
     void wrongTargetShowsOneModalBox();
     void ticksGoOnWhileABoxIsOpen();
     void aFramesLinesArriveTogether();
-    void runStopAndReset();
     void quitAndCloseEndTheProgram();
     void keyboardAloneRunsTheProgram();
 };
@@ -146,48 +145,6 @@ void RunFromWindowTest::aFramesLinesArriveTogether() {
     QVERIFY(!window->ops().displayPending());
 }
 
-// Started from the window, the timer runs generations that fill the lists, the log, the
-// results panel and both charts; "Durdur" stops it, and "Sıfırla" empties everything the
-// run wrote and disables "Başlat" again.
-void RunFromWindowTest::runStopAndReset() {
-    type(Control::Text4, QStringLiteral("1000"));
-    press(Control::Command1);
-    press(Control::Command2);
-    QTRY_VERIFY(text(Control::nesil).trimmed().toInt() >= 3);
-
-    press(Control::Command3);
-    QVERIFY(!window->timer()->isActive());
-    // Nothing comes after "Durdur": the last tick's changes are on show at once and the
-    // panel no longer moves.
-    const double stoppedAt = window->form().run().module1().nesilSayisi;
-    QCOMPARE(text(Control::nesil).trimmed().toDouble(), stoppedAt);
-    QCoreApplication::processEvents();
-    QCOMPARE(window->form().run().module1().nesilSayisi, stoppedAt);
-
-    QCOMPARE(get<QListWidget>(Control::Gen)->count(), 20);
-    auto* log = get<ga::qt::ReportLog>(Control::List1);
-    QTRY_VERIFY(log->logModel()->rowCount() >= 20); // at least the death and birth lines
-    QVERIFY(get<ga::qt::ChartWidget>(Control::Picture2)->pointCount() > 0);
-    QVERIFY(!text(Control::teni).isEmpty() && text(Control::teni) != QStringLiteral("-"));
-    auto* square = get<ga::qt::ColourSquare>(Control::g1_1);
-    QVERIFY(square->shownColour() != square->palette().color(QPalette::Button));
-
-    // Start again and reset while running: the timer stops with the reset.
-    press(Control::Command2);
-    QVERIFY(window->timer()->isActive());
-    press(Control::Command4);
-    QVERIFY(!window->timer()->isActive());
-    QCOMPARE(log->lineCount(), 0);
-    for (Control list : {Control::Gen, Control::Sonuc, Control::uyl}) {
-        QCOMPARE(get<QListWidget>(list)->count(), 0);
-    }
-    QCOMPARE(get<ga::qt::ChartWidget>(Control::Picture1)->pointCount(), 0);
-    QCOMPARE(get<ga::qt::ChartWidget>(Control::Picture2)->pointCount(), 0);
-    QCOMPARE(square->shownColour(), QColor(Qt::white));
-    QVERIFY(!get<QPushButton>(Control::Command2)->isEnabled());
-    QCOMPARE(text(Control::nesil), QStringLiteral("1"));
-}
-
 // "Çıkış" and the window's own close button both end the program without a question:
 // the window goes away and no tick comes after it.
 void RunFromWindowTest::quitAndCloseEndTheProgram() {
@@ -208,7 +165,10 @@ void RunFromWindowTest::quitAndCloseEndTheProgram() {
 }
 
 // Without a mouse a person can prepare, start, stop and reset: every command is on the
-// tab chain and answers the Return and Space keys.
+// tab chain and answers the Return and Space keys. The timer runs generations that fill the
+// lists, the log, the results panel and both charts; "Durdur" stops it, and "Sıfırla",
+// pressed while running, stops the timer, empties everything the run wrote and disables
+// "Başlat" again.
 void RunFromWindowTest::keyboardAloneRunsTheProgram() {
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QVERIFY(tabTo(Control::Text4));
@@ -222,16 +182,40 @@ void RunFromWindowTest::keyboardAloneRunsTheProgram() {
     QVERIFY(tabTo(Control::Command2));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QVERIFY(window->timer()->isActive());
-    QTRY_VERIFY(text(Control::nesil) != QStringLiteral("1"));
+    QTRY_VERIFY(text(Control::nesil).trimmed().toInt() >= 3);
 
     QVERIFY(tabTo(Control::Command3));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QVERIFY(!window->timer()->isActive());
+    // Nothing comes after "Durdur": the last tick's changes are on show at once and the
+    // panel no longer moves.
+    const double stoppedAt = window->form().run().module1().nesilSayisi;
+    QCOMPARE(text(Control::nesil).trimmed().toDouble(), stoppedAt);
+    QCoreApplication::processEvents();
+    QCOMPARE(window->form().run().module1().nesilSayisi, stoppedAt);
+    QCOMPARE(get<QListWidget>(Control::Gen)->count(), 20);
+    auto* log = get<ga::qt::ReportLog>(Control::List1);
+    QTRY_VERIFY(log->logModel()->rowCount() >= 20); // at least the death and birth lines
+    QVERIFY(get<ga::qt::ChartWidget>(Control::Picture2)->pointCount() > 0);
+    QVERIFY(!text(Control::teni).isEmpty() && text(Control::teni) != QStringLiteral("-"));
+    auto* square = get<ga::qt::ColourSquare>(Control::g1_1);
+    QVERIFY(square->shownColour() != square->palette().color(QPalette::Button));
 
+    QVERIFY(tabTo(Control::Command2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(window->timer()->isActive());
     QVERIFY(tabTo(Control::Command4));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QCOMPARE(get<QListWidget>(Control::Gen)->count(), 0);
+    QVERIFY(!window->timer()->isActive());
+    QCOMPARE(log->lineCount(), 0);
+    for (Control list : {Control::Gen, Control::Sonuc, Control::uyl}) {
+        QCOMPARE(get<QListWidget>(list)->count(), 0);
+    }
+    QCOMPARE(get<ga::qt::ChartWidget>(Control::Picture1)->pointCount(), 0);
+    QCOMPARE(get<ga::qt::ChartWidget>(Control::Picture2)->pointCount(), 0);
+    QCOMPARE(square->shownColour(), QColor(Qt::white));
     QVERIFY(!get<QPushButton>(Control::Command2)->isEnabled());
+    QCOMPARE(text(Control::nesil), QStringLiteral("1"));
 
     // The menu opens from the keyboard through its mnemonic.
     QTest::keyClick(window.get(), Qt::Key_M, Qt::AltModifier);

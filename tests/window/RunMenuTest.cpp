@@ -19,8 +19,8 @@
 
 using ga::Control;
 
-// The "Çalışma" menu as a person uses it: the keys F10, F5 and Shift+F5, and the "Tohum"
-// dialog that shows, copies and fixes the seed.
+// The menu bar's order, and the "Çalışma" menu as a person uses it: the keys F10, F5 and Shift+F5,
+// and the "Tohum" dialog that shows, copies and fixes the seed.
 class RunMenuTest : public ga::test::WindowFixture {
     Q_OBJECT
 
@@ -46,29 +46,40 @@ class RunMenuTest : public ga::test::WindowFixture {
     }
 };
 
-// "Menü" stays as it is, "Dosya" follows it, and then "Çalışma" with its five commands.
+// "Menü" stays first (its items are the designed window's own), then "Dosya" and "Çalışma"
+// with their commands and keys, and "Araçlar".
 void RunMenuTest::menusInTheirOrder() {
     const QList<QAction*> menus = window->menuBar()->actions();
-    QVERIFY(menus.size() >= 3);
+    QVERIFY(menus.size() >= 4);
     QCOMPARE(menus[0]->text(), QStringLiteral("&Menü"));
-    QCOMPARE(menus[1]->text().remove(QLatin1Char('&')), QStringLiteral("Dosya"));
-    QCOMPARE(menus[2]->text().remove(QLatin1Char('&')), QStringLiteral("Çalışma"));
-    QStringList items;
-    for (QAction* a : menus[0]->menu()->actions()) {
-        items << a->text().remove(QLatin1Char('&'));
-    }
-    QCOMPARE(items, QStringList({QStringLiteral("Hakkında"), QString(), QStringLiteral("Çıkış")}));
-    items.clear();
-    for (QAction* a : menus[2]->menu()->actions()) {
-        if (!a->isSeparator()) {
-            items << a->text().remove(QLatin1Char('&')) + QLatin1Char(' ') +
-                         a->shortcut().toString(QKeySequence::PortableText);
+    QCOMPARE(menus[3]->text().remove(QLatin1Char('&')), QStringLiteral("Araçlar"));
+    const struct {
+        int menu;
+        const char* title;
+        QStringList items; // the text and key of each command, submenus included
+    } expected[] = {
+        {1,
+         "Dosya",
+         {QStringLiteral("Oturumu aç… Ctrl+O"), QStringLiteral("Oturumu kaydet Ctrl+S"),
+          QStringLiteral("Farklı kaydet… Ctrl+Shift+S"), QStringLiteral("Son oturumlar "),
+          QStringLiteral("Dışa aktar ")}},
+        {2,
+         "Çalışma",
+         {QStringLiteral("Bir nesil ilerlet F10"), QStringLiteral("Başlat F5"),
+          QStringLiteral("Durdur Shift+F5"), QStringLiteral("Tohum… Ctrl+T"),
+          QStringLiteral("Tahmin modu Ctrl+Shift+T")}},
+    };
+    for (const auto& m : expected) {
+        QCOMPARE(menus[m.menu]->text().remove(QLatin1Char('&')), QString::fromUtf8(m.title));
+        QStringList items;
+        for (QAction* a : menus[m.menu]->menu()->actions()) {
+            if (!a->isSeparator()) {
+                items << a->text().remove(QLatin1Char('&')) + QLatin1Char(' ') +
+                             a->shortcut().toString(QKeySequence::PortableText);
+            }
         }
+        QCOMPARE(items, m.items);
     }
-    QCOMPARE(items,
-             QStringList({QStringLiteral("Bir nesil ilerlet F10"), QStringLiteral("Başlat F5"),
-                          QStringLiteral("Durdur Shift+F5"), QStringLiteral("Tohum… Ctrl+T"),
-                          QStringLiteral("Tahmin modu Ctrl+Shift+T")}));
 }
 
 // F10 runs exactly one generation and shows it; it is usable only while "Başlat" is and

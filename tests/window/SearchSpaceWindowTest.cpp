@@ -38,12 +38,7 @@ class SearchSpaceWindowTest : public ga::test::WindowFixture {
 
   private:
     SearchSpaceWindow* open() {
-        QAction* item = nullptr;
-        for (QAction* a : window->findChildren<QAction*>()) {
-            if (a->objectName() == QStringLiteral("searchSpaceAction")) {
-                item = a;
-            }
-        }
+        auto* item = window->findChild<QAction*>(QStringLiteral("searchSpaceAction"));
         if (item == nullptr || item->text().remove(QLatin1Char('&')) != "Arama uzayı…") {
             return nullptr;
         }

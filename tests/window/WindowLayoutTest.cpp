@@ -3,10 +3,12 @@
 #include "qt/main/ColourSquare.h"
 #include "qt/main/ReportLog.h"
 #include "qt/widgets/ChartWidget.h"
+#include "runtime/Digits.h"
 #include "tests/window/WindowFixture.h"
 #include "tests/window/WindowTestMain.h"
 
 #include <QAccessible>
+#include <QAccessibleInterface>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -20,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
@@ -82,9 +85,22 @@ const ControlRow* rowOf(const QWidget* w) {
     return nullptr;
 }
 
-QString accessibleName(QWidget* w) {
+QString accessibleText(QWidget* w, QAccessible::Text kind = QAccessible::Name) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
-    return iface != nullptr ? iface->text(QAccessible::Name) : QString();
+    return iface != nullptr ? iface->text(kind) : QString();
+}
+
+// Every text a screen reader can reach inside a widget's accessible subtree.
+QStringList spokenTexts(QAccessibleInterface* iface, int depth = 0) {
+    QStringList texts;
+    if (iface == nullptr || depth > 3) {
+        return texts;
+    }
+    texts << iface->text(QAccessible::Name) << iface->text(QAccessible::Value);
+    for (int i = 0; i < iface->childCount(); ++i) {
+        texts << spokenTexts(iface->child(i), depth + 1);
+    }
+    return texts;
 }
 
 } // namespace
@@ -107,8 +123,19 @@ class WindowLayoutTest : public ga::test::WindowFixture {
     void labelsShowTheirWholeText_data();
     void labelsShowTheirWholeText();
     void everyControlHasATurkishName();
-    void labelNamesFollowTheirText();
+    void listsLogAndBoxesReadTheirContents();
+    void statusChartsAndSquaresDescribeTheRun();
     void backColorConvertsTheProgramsColours();
+
+  private:
+    // One generation run and shown, as "Hazırla" and "Başlat" and a tick give it.
+    void runOneTick() {
+        press(Control::Command1);
+        press(Control::Command2);
+        window->timer()->stop();
+        window->form().Timer1_Timer();
+        showNow();
+    }
 };
 
 void WindowLayoutTest::init() {
@@ -376,8 +403,9 @@ void WindowLayoutTest::everyControlHasATurkishName() {
     std::map<QString, QString> boxNames;
     for (const ControlRow& row : widgetRows()) {
         QWidget* w = window->control(row.id);
-        const QString name = accessibleName(w);
+        const QString name = accessibleText(w);
         QVERIFY2(!name.trimmed().isEmpty(), qPrintable(w->objectName()));
+        QVERIFY2(name != w->objectName(), qPrintable(name));
         if (row.kind == ControlKind::TextBox || row.kind == ControlKind::Chart ||
             row.kind == ControlKind::ColourSquare) {
             const auto [it, fresh] = boxNames.emplace(name, w->objectName());
@@ -385,31 +413,23 @@ void WindowLayoutTest::everyControlHasATurkishName() {
                                        w->objectName()));
         }
     }
-    QCOMPARE(accessibleName(get<QWidget>(Control::Text1)), QStringLiteral("Ulaşılacak sayı"));
-    QCOMPARE(accessibleName(get<QWidget>(Control::td)), QStringLiteral("k katsayısı"));
-    QCOMPARE(accessibleName(get<QWidget>(Control::pd)), QStringLiteral("k üssü"));
-    QCOMPARE(accessibleName(get<QWidget>(Control::g1_0)), QStringLiteral("En iyi gen, 1. basamak"));
-    QCOMPARE(accessibleName(get<QWidget>(Control::g3_1)),
+    QCOMPARE(accessibleText(get<QWidget>(Control::Text1)), QStringLiteral("Ulaşılacak sayı"));
+    QCOMPARE(accessibleText(get<QWidget>(Control::td)), QStringLiteral("k katsayısı"));
+    QCOMPARE(accessibleText(get<QWidget>(Control::Text4)), QStringLiteral("Hız (Önerilen=8)"));
+    QCOMPARE(accessibleText(get<QWidget>(Control::Command1)), QStringLiteral("Hazırla"));
+    QCOMPARE(accessibleText(get<QWidget>(Control::Frame4)), QStringLiteral("Popülasyon"));
+    QCOMPARE(accessibleText(get<QWidget>(Control::pd)), QStringLiteral("k üssü"));
+    QCOMPARE(accessibleText(get<QWidget>(Control::g1_0)), QStringLiteral("En iyi gen, 1. basamak"));
+    QCOMPARE(accessibleText(get<QWidget>(Control::g3_1)),
              QStringLiteral("En kötü gen, 3. basamak"));
-    QCOMPARE(accessibleName(get<QWidget>(Control::Picture1)),
+    QCOMPARE(accessibleText(get<QWidget>(Control::Picture1)),
              get<QLabel>(Control::Label14)->text());
-    QCOMPARE(accessibleName(get<QWidget>(Control::Picture2)),
+    QCOMPARE(accessibleText(get<QWidget>(Control::Picture2)),
              get<QLabel>(Control::Label15)->text());
     for (Control chart : {Control::Picture1, Control::Picture2}) {
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(get<QWidget>(chart));
         QVERIFY(!iface->text(QAccessible::Description).isEmpty());
     }
-}
-
-// Labels, buttons and the status line are read out with the text they show now, so
-// a status change is heard as it is seen.
-void WindowLayoutTest::labelNamesFollowTheirText() {
-    QCOMPARE(accessibleName(get<QWidget>(Control::status)), QStringLiteral("Bekliyor..."));
-    press(Control::Command3);
-    QCOMPARE(accessibleName(get<QWidget>(Control::status)), get<QLabel>(Control::status)->text());
-    QVERIFY(accessibleName(get<QWidget>(Control::status)) != QStringLiteral("Bekliyor..."));
-    QCOMPARE(accessibleName(get<QWidget>(Control::Command1)), QStringLiteral("Hazırla"));
-    QCOMPARE(accessibleName(get<QWidget>(Control::Frame4)), QStringLiteral("Popülasyon"));
 }
 
 // The program's colours are 0x00BBGGRR; a square shows red for 0x0000FF, not blue.
@@ -432,6 +452,53 @@ void WindowLayoutTest::backColorConvertsTheProgramsColours() {
     ops.apply(batch);
     window->flushDisplay();
     QCOMPARE(get<ColourSquare>(Control::g2_0)->shownColour(), QColor(0x34, 0x56, 0x78));
+}
+
+// The population lists and the log read out their lines, and the statistics boxes
+// their values, after a generation has run.
+void WindowLayoutTest::listsLogAndBoxesReadTheirContents() {
+    runOneTick();
+    for (Control list : {Control::Gen, Control::Sonuc, Control::uyl}) {
+        auto* widget = get<QListWidget>(list);
+        QCOMPARE(widget->count(), 20);
+        const QStringList spoken = spokenTexts(QAccessible::queryAccessibleInterface(widget));
+        for (int row : {0, 19}) {
+            QVERIFY2(spoken.contains(widget->item(row)->text()),
+                     qPrintable(widget->item(row)->text()));
+        }
+    }
+    const QStringList log =
+        spokenTexts(QAccessible::queryAccessibleInterface(window->control(Control::List1)));
+    QVERIFY2(std::any_of(log.begin(), log.end(),
+                         [](const QString& s) { return s.endsWith(QStringLiteral(" doğdu.")); }),
+             "the log reads its birth lines");
+    QCOMPARE(accessibleText(get<QLineEdit>(Control::nesil), QAccessible::Value),
+             QStringLiteral(" 2"));
+    QCOMPARE(accessibleText(get<QLineEdit>(Control::nesil), QAccessible::Name),
+             QStringLiteral("Nesil"));
+}
+
+// The status line is read as it changes, the gene chart says how many points it holds,
+// and each colour square names its digit.
+void WindowLayoutTest::statusChartsAndSquaresDescribeTheRun() {
+    runOneTick();
+    QCOMPARE(accessibleText(get<QLabel>(Control::status), QAccessible::Name),
+             QStringLiteral("Başlatıldı. İşlem devam ediyor..."));
+    QVERIFY(accessibleText(get<QWidget>(Control::Picture2), QAccessible::Description)
+                .contains(QStringLiteral("Çizilen nokta sayısı: 20.")));
+
+    const auto best = ga::splitDigits(window->form().run().module1().enIyiGen);
+    const auto worst = ga::splitDigits(window->form().run().module1().enKotuGen);
+    for (int p = 1; p <= 5; ++p) {
+        QCOMPARE(accessibleText(window->control(ga::colourSquare(p, 0)), QAccessible::Name),
+                 QStringLiteral("En iyi gen, %1. basamak: %2").arg(p).arg(best[p]));
+        QCOMPARE(accessibleText(window->control(ga::colourSquare(p, 1)), QAccessible::Name),
+                 QStringLiteral("En kötü gen, %1. basamak: %2").arg(p).arg(worst[p]));
+    }
+
+    QTest::mouseClick(get<QPushButton>(Control::Command4), Qt::LeftButton);
+    QCOMPARE(accessibleText(window->control(ga::colourSquare(1, 0)), QAccessible::Name),
+             QStringLiteral("En iyi gen, 1. basamak"));
 }
 
 GA_WINDOW_TEST(WindowLayoutTest)
