@@ -34,6 +34,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -59,6 +60,20 @@ QLabel* wrappedLabel(QWidget* parent, const char* name) {
     return label;
 }
 
+// Every row a finger can hit, however short its title. A delegate rather than a style
+// sheet, so that the rows keep following the window's font (the presentation mode's).
+class TouchRowDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), kTouchSize));
+        return size;
+    }
+};
+
 } // namespace
 
 LessonsWindow::LessonsWindow(MainWindowBase& main, QWidget* parent)
@@ -69,8 +84,7 @@ LessonsWindow::LessonsWindow(MainWindowBase& main, QWidget* parent)
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("lessonList"));
     list_->setWordWrap(true);
-    // Every row a finger can hit, however short its title.
-    list_->setStyleSheet(QStringLiteral("QListWidget::item { min-height: %1px; }").arg(kTouchSize));
+    list_->setItemDelegate(new TouchRowDelegate(list_));
     listLabel_->setBuddy(list_);
     open_ = new QPushButton(this);
     open_->setObjectName(QStringLiteral("openLesson"));
