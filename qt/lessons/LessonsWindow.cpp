@@ -1,4 +1,5 @@
 #include "qt/lessons/LessonsWindow.h"
+#include "qt/widgets/Heading.h"
 
 #include "form/window/Controls.h"
 #include "form/window/Form1.h"
@@ -113,10 +114,7 @@ LessonsWindow::LessonsWindow(MainWindowBase& main, QWidget* parent)
     header_ = wrappedLabel(page, "lessonHeader");
     header_->setTextFormat(Qt::RichText);
     stepTitle_ = wrappedLabel(page, "stepTitle");
-    QFont big = stepTitle_->font();
-    big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.25);
-    stepTitle_->setFont(big);
+    makeHeading(*stepTitle_, font());
     text_ = wrappedLabel(page, "stepText");
 
     setUpBox_ = new QGroupBox(page);
@@ -297,6 +295,8 @@ void LessonsWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+    } else if (event->type() == QEvent::FontChange && stepTitle_ != nullptr) {
+        makeHeading(*stepTitle_, font());
     }
 }
 

@@ -106,7 +106,7 @@ class LessonsWindow : public QWidget {
     QCheckBox* teacherCopy_;
     QScrollArea* scroll_;
     QLabel* header_;
-    QLabel* stepTitle_;
+    QLabel* stepTitle_ = nullptr;
     QLabel* text_;
     QGroupBox* setUpBox_;
     QLabel* setUpText_;

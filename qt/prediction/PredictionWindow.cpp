@@ -1,4 +1,5 @@
 #include "qt/prediction/PredictionWindow.h"
+#include "qt/widgets/Heading.h"
 
 #include "form/window/Form1.h"
 
@@ -85,10 +86,7 @@ PredictionWindow::PredictionWindow(const Form1& form, std::function<void()> step
     };
 
     prompt_ = label("predictionPrompt");
-    QFont bigger = prompt_->font();
-    bigger.setPointSizeF(bigger.pointSizeF() * 1.25);
-    bigger.setBold(true);
-    prompt_->setFont(bigger);
+    makeHeading(*prompt_, font());
     givens_ = label("predictionGivens");
 
     kindLabel_ = label("predictionKindLabel");
@@ -281,6 +279,8 @@ void PredictionWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::LanguageChange) {
         retranslate();
+    } else if (event->type() == QEvent::FontChange && prompt_ != nullptr) {
+        makeHeading(*prompt_, font());
     }
 }
 
